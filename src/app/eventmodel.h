@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace velmora {
+
+// The events of a classic form toolkit, built once over Qt's events so that
+// every handler sees the same rules:
+// - Change runs synchronously on any text change, programmatic ones included.
+// - KeyPress gets the typed character and drops it when the handler sets it to 0.
+// - KeyUp gets a virtual-key code (Backspace 8, End 35 ... Delete 46).
+// - GotFocus/LostFocus ignore window activation and popups, and a field is
+//   only "left" after it was "entered", so a message box that takes the focus
+//   away and gives it back starts no second round of a handler.
+// - Click on a text box is a left-button release inside it; DblClick replaces
+//   the field's own double-click behaviour.
+// - An option button's Click runs when it becomes selected.
+// - MouseMove on a container runs only over its bare surface.
+class EventModel : public QObject {
+  Q_OBJECT
+ public:
+  using Handler = std::function<void()>;
+  using KeyPressHandler = std::function<void(int& keyAscii)>;
+  using KeyUpHandler = std::function<void(int keyCode)>;
+
+  explicit EventModel(QObject* parent = nullptr);
+
+  void OnChange(QLineEdit* field, Handler handler);
+  void OnKeyPress(QWidget* control, KeyPressHandler handler);
+  void OnKeyUp(QWidget* control, KeyUpHandler handler);
+  void OnGotFocus(QWidget* control, Handler handler);
+  void OnLostFocus(QWidget* control, Handler handler);
+  void OnClick(QWidget* control, Handler handler);
+  void OnDblClick(QWidget* control, Handler handler);
+  void OnOptionClick(QRadioButton* option, Handler handler);
+  void OnMouseMove(QWidget* control, Handler handler);
+  void OnMenuClick(QAction* action, Handler handler);
+
+  // Moves the focus to the control and runs LostFocus and GotFocus at once.
+  // Qt does this itself while the window is active; while it is not (just
+  // shown, or a message box has just closed and the window manager has not
+  // given the activation back yet) Qt only records the focus, so the form
+  // events are raised here.
+  void SetFocus(QWidget* control);
+
+  // The control whose GotFocus ran last and whose LostFocus has not run yet.
+  QWidget* EnteredControl() const { return entered_; }
+
+  // Translates a Qt key to the virtual-key code of the form toolkit.
+  static int VirtualKey(int qtKey);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Bindings {
+    Handler change, gotFocus, lostFocus, click, dblClick, mouseMove, optionClick;
+    KeyPressHandler keyPress;
+    KeyUpHandler keyUp;
+    bool afterDblClick = false;
+  };
+  Bindings& Bind(QWidget* control);
+  void TextChanged();
+  void OptionToggled(bool checked);
+
+  QHash<QObject*, Bindings> bindings_;
+  QHash<QAction*, Handler> menus_;
+  QPointer<QWidget> entered_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,1 @@
+#include "tools/form1.h"

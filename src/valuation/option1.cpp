@@ -1,0 +1,5 @@
+#include "app/frmusufrutto.h"
+
+namespace velmora {
+void Frmusufrutto::Option1_Click() {}
+}  // namespace velmora

@@ -1,0 +1,5 @@
+#include "app/frmusufrutto.h"
+
+namespace velmora {
+void Frmusufrutto::Option2_Click() {}
+}  // namespace velmora

@@ -1,0 +1,100 @@
+# Shared by the end-to-end scripts: a private X display, the real program on
+# it, screenshots and pixel checks. Each script gets the velmora executable
+# and a scratch folder.
+set -euo pipefail
+
+VELMORA=$1
+WORK=$2
+mkdir -p "$WORK"
+
+need() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed"
+      exit 77
+    fi
+  done
+}
+
+start_display() {
+  need Xvfb xdotool xwininfo import convert
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
+      Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+      XVFB_PID=$!
+      export DISPLAY=:$n
+      for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        [ -e /tmp/.X11-unix/X$n ] && sleep 0.2 && return 0
+        sleep 0.1
+      done
+    fi
+  done
+  echo "no free X display"
+  exit 1
+}
+
+cleanup() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Starts the program and waits for its main window; sets APP_PID and WID.
+start_velmora() {
+  QT_QPA_PLATFORM=xcb "$VELMORA" "$@" >"$WORK/velmora.log" 2>&1 &
+  APP_PID=$!
+  WID=""
+  for _ in $(seq 100); do
+    WID=$(xdotool search --onlyvisible --name '^Velmora2016 by Dovel$' 2>/dev/null | head -n1 || true)
+    [ -n "$WID" ] && break
+    sleep 0.1
+  done
+  if [ -z "$WID" ]; then
+    echo "the main window did not appear"
+    cat "$WORK/velmora.log"
+    exit 1
+  fi
+  sleep 1
+}
+
+# Geometry of the main window on the screen: WIN_X WIN_Y WIN_W WIN_H.
+window_geometry() {
+  local info
+  info=$(xwininfo -id "$WID")
+  WIN_X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  WIN_Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIN_W=$(awk '/Width:/ {print $2}' <<<"$info")
+  WIN_H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+screenshot() { import -window root "$1"; }
+
+# The colour of a pixel of a screenshot, as #rrggbb.
+pixel() {
+  convert "$1" -format "%[hex:p{$2,$3}]" info: | sed 's/^/#/' | cut -c1-7 | tr 'A-F' 'a-f'
+}
+
+# Checks the colour at a point of the client area (logical pixels from its
+# top-left corner, below the menu bar).
+expect_colour() {
+  local shot=$1 x=$2 y=$3 want=$4 what=$5
+  local top=$((WIN_Y + WIN_H - 433))
+  local got
+  got=$(pixel "$shot" $((WIN_X + x)) $((top + y)))
+  if [ "$got" != "$want" ]; then
+    echo "FAIL: $what at ($x,$y) is $got, expected $want"
+    FAILED=1
+  else
+    echo "ok: $what $want"
+  fi
+}
+
+# Clicks at a point of the client area.
+click_at() {
+  local top=$((WIN_Y + WIN_H - 433))
+  xdotool mousemove $((WIN_X + $1)) $((top + $2)) click 1
+  sleep 0.3
+}

@@ -1,0 +1,68 @@
+#include "recording_services.h"
+
+#include <QtGlobal>
+
+namespace velmora::test {
+
+RecordingServices::RecordingServices() {
+  programFolder = qEnvironmentVariable("VELMORA_PROGRAM_DIR", QStringLiteral("/opt/velmora"));
+}
+
+void RecordingServices::MessageBox(const QString& prompt, Icon icon, const QString& title) {
+  const QString mark = icon == Icon::Exclamation ? QStringLiteral("!")
+                       : icon == Icon::Critical  ? QStringLiteral("X")
+                                                 : QString();
+  const QString line = title + " | " + mark + " | " + prompt;
+  messages << line;
+  log << "MessageBox " + line;
+  if (onMessageBox) onMessageBox(prompt);
+}
+
+QString RecordingServices::ProgramFolder() {
+  return programFolder;
+}
+
+void RecordingServices::ClearClipboard() {
+  log << QStringLiteral("ClearClipboard");
+  clipboard.clear();
+}
+
+QString RecordingServices::ClipboardText() {
+  log << QStringLiteral("ClipboardText");
+  return clipboard;
+}
+
+void RecordingServices::PlayWave(const QString& name) {
+  log << "PlayWave " + name;
+  if (onPlayWave) onPlayWave(name);
+}
+
+int RecordingServices::OpenDocument(const QString& path) {
+  log << "OpenDocument " + path;
+  return openDocumentCode;
+}
+
+bool RecordingServices::StartProgram(const QString& program, const QStringList& arguments) {
+  log << "StartProgram " + (QStringList{program} + arguments).join(QStringLiteral(" | "));
+  return startProgramResult;
+}
+
+QString RecordingServices::FindProgram(const QStringList& candidates) {
+  log << "FindProgram " + candidates.join(QLatin1Char(' '));
+  for (const QString& name : candidates)
+    if (programsOnPath.contains(name)) return "/usr/bin/" + name;
+  return {};
+}
+
+bool RecordingServices::OpenInBrowser(const QString& pathOrAddress) {
+  log << "OpenInBrowser " + pathOrAddress;
+  return browserResult;
+}
+
+PrinterSystem& RecordingServices::Printers() {
+  log << QStringLiteral("Printers");
+  Q_ASSERT_X(printers, "RecordingServices", "a test that prints sets printers first");
+  return *printers;
+}
+
+}  // namespace velmora::test

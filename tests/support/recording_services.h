@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "app/services.h"
+
+namespace velmora::test {
+
+// A desktop that answers at once and writes down every call, in order.
+// Message boxes return immediately; onMessageBox lets a test look at the
+// window while a box would be open.
+class RecordingServices : public Services {
+ public:
+  RecordingServices();
+
+  // One line per call, e.g. "MessageBox Velmora by Dovel | ! | Devi ...",
+  // "PlayWave /IR_END.WAV", "ClearClipboard", "ClipboardText".
+  QStringList log;
+  // The message boxes alone: "title | icon | prompt" with icon "", "!" or "X".
+  QStringList messages;
+
+  QString clipboard;          // what ClipboardText returns
+  QString programFolder;      // VELMORA_PROGRAM_DIR, or a fixed folder
+  int openDocumentCode = 42;  // what OpenDocument returns
+  bool startProgramResult = true;
+  QStringList programsOnPath;  // what FindProgram can find
+  bool browserResult = true;
+  PrinterSystem* printers = nullptr;  // set by tests that print
+  std::function<void(const QString& prompt)> onMessageBox;
+  std::function<void(const QString& name)> onPlayWave;
+
+  void MessageBox(const QString& prompt, Icon icon, const QString& title) override;
+  using Services::MessageBox;
+  QString ProgramFolder() override;
+  void ClearClipboard() override;
+  QString ClipboardText() override;
+  void PlayWave(const QString& name) override;
+  int OpenDocument(const QString& path) override;
+  bool StartProgram(const QString& program, const QStringList& arguments) override;
+  QString FindProgram(const QStringList& candidates) override;
+  bool OpenInBrowser(const QString& pathOrAddress) override;
+  PrinterSystem& Printers() override;
+
+  void Clear() {
+    log.clear();
+    messages.clear();
+  }
+};
+
+}  // namespace velmora::test
