@@ -83,7 +83,7 @@ def decree_text(text, long=False):
     """
     m = _DECREE.match(text)
     if not m:
-        return translate_note(text)
+        return translate_note(re.sub(r"^DM\b", "D.M.", text))
     kind = {"DM": "D.M.", "DD": "D.D."}[m["kind"]]
     day = parse_day(m["day"])
     out = f"{kind} {long_date(day) if long else day.strftime('%d/%m/%Y')}"
