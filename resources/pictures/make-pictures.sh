@@ -16,8 +16,8 @@ render() { # svg, width, height, output
 }
 
 # small pictures with transparency, as 32-bit PNG
-for spec in icon:16 image5:32 calculator:32 picture1:48 pointer:32; do
-  name=${spec%%:*} size=${spec#*:}
+for item in icon:16 image5:32 calculator:32 picture1:48 pointer:32; do
+  name=${item%%:*} size=${item#*:}
   render "$name.svg" "$size" "$size" "$name.png"
   render "$name.svg" $((size * 2)) $((size * 2)) "$name@2x.png"
 done
