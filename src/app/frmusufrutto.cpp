@@ -119,7 +119,8 @@ void Frmusufrutto::CreateControls() {
   client_->setFixedSize(Px(11869), Px(6500));
   client_->setFont(FontFor(Face::Default));
   SetBackColor(client_, colore::Grigio);
-  SetForeColor(client_, colore::Blu);
+  // The window's own blue foreground is for what it draws itself; its
+  // controls keep the default black text.
   setCentralWidget(client_);
 
   // The background logo, under every control.
@@ -154,7 +155,7 @@ void Frmusufrutto::CreateControls() {
                    const Style& s, int tab) {
     auto* l = new QLabel(caption, in);
     Place(l, r[0], r[1], r[2], r[3]);
-    l->setAlignment(s.align | Qt::AlignTop);
+    l->setAlignment(s.align | Qt::AlignVCenter);
     l->setWordWrap(true);
     l->setAutoFillBackground(true);
     setUp(l, name, s, tab);
