@@ -17,18 +17,19 @@ constexpr char16_t kEuro = u'\u20AC';
 
 // A cell copied from a spreadsheet ends with a line end, and a no-break space
 // is common in pasted amounts, so they count as blanks too.
-bool IsBlank(QChar c) {
-  const char16_t u = c.unicode();
-  return u == u' ' || u == u'\t' || u == u'\r' || u == u'\n' || u == u'\u00A0';
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0';
 }
 
-bool IsDigit(QChar c) {
-  return c.unicode() >= u'0' && c.unicode() <= u'9';
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
 }
 
-qsizetype SkipBlanks(QStringView text, qsizetype i) {
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  return i;
+// The scanners walk raw UTF-16 so that a megabyte of digits takes
+// milliseconds even without optimisation.
+const char16_t* SkipBlanks(const char16_t* p, const char16_t* end) {
+  while (p != end && IsBlank(*p)) ++p;
+  return p;
 }
 
 // The pieces of a numeric text, as views into it.
@@ -44,71 +45,98 @@ struct NumberParts {
 // money text) and "-€ 5" are read.
 std::optional<NumberParts> Split(QStringView text) {
   NumberParts parts;
-  const qsizetype n = text.size();
-  qsizetype i = SkipBlanks(text, 0);
+  const char16_t* const end = text.utf16() + text.size();
+  const char16_t* p = SkipBlanks(text.utf16(), end);
   auto takeSign = [&] {
-    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-      parts.negative = text[i] == u'-';
-      ++i;
+    if (p != end && (*p == u'-' || *p == u'+')) {
+      parts.negative = *p == u'-';
+      ++p;
       return true;
     }
     return false;
   };
-  if (i < n && text[i] == kEuro) {
-    i = SkipBlanks(text, i + 1);
+  if (p != end && *p == kEuro) {
+    p = SkipBlanks(p + 1, end);
     takeSign();
-  } else if (takeSign() && i < n && text[i] == kEuro) {
-    i = SkipBlanks(text, i + 1);
+  } else if (takeSign() && p != end && *p == kEuro) {
+    p = SkipBlanks(p + 1, end);
   }
 
   bool anyDigit = false;
-  const qsizetype integerStart = i;
-  while (i < n && (IsDigit(text[i]) || text[i] == u'.')) {
-    anyDigit = anyDigit || IsDigit(text[i]);
-    ++i;
+  const char16_t* const integerStart = p;
+  for (; p != end; ++p) {
+    if (IsDigit(*p)) {
+      anyDigit = true;
+    } else if (*p != u'.') {
+      break;
+    }
   }
-  parts.integer = text.mid(integerStart, i - integerStart);
-  if (i < n && text[i] == u',') {
+  parts.integer = QStringView(integerStart, p);
+  if (p != end && *p == u',') {
     parts.hasComma = true;
-    const qsizetype decimalsStart = ++i;
-    while (i < n && IsDigit(text[i])) ++i;
-    parts.decimals = text.mid(decimalsStart, i - decimalsStart);
+    const char16_t* const decimalsStart = ++p;
+    while (p != end && IsDigit(*p)) ++p;
+    parts.decimals = QStringView(decimalsStart, p);
     anyDigit = anyDigit || !parts.decimals.isEmpty();
   }
-  if (!anyDigit || SkipBlanks(text, i) != n) return std::nullopt;
+  if (!anyDigit || SkipBlanks(p, end) != end) return std::nullopt;
   return parts;
-}
-
-// The integer digits without full stops and without leading zeros.
-std::string SignificantIntegerDigits(QStringView integer) {
-  std::string digits;
-  for (QChar c : integer) {
-    if (IsDigit(c) && (!digits.empty() || c != u'0')) digits.push_back(char(c.unicode()));
-  }
-  return digits;
 }
 
 // The largest double is below 10^309, so an integer part of more digits than
 // that overflows whatever follows it.
 constexpr std::size_t kMaxIntegerDigits = 309;
 
-std::optional<double> ValueOf(const NumberParts& parts) {
-  std::string text = SignificantIntegerDigits(parts.integer);
-  const bool belowOne = text.empty();
-  if (text.size() > kMaxIntegerDigits) return std::nullopt;
-  if (belowOne) text = "0";
-  if (!parts.decimals.isEmpty()) {
-    text.reserve(text.size() + 1 + std::size_t(parts.decimals.size()));
-    text.push_back('.');
-    for (QChar c : parts.decimals) text.push_back(char(c.unicode()));
+// The integer digits without full stops and without leading zeros; nothing
+// when they are too many for a double.
+std::optional<std::string> SignificantIntegerDigits(QStringView integer) {
+  std::string digits;
+  const char16_t* p = integer.utf16();
+  const char16_t* const end = p + integer.size();
+  for (; p != end && (*p == u'0' || *p == u'.'); ++p) {
   }
+  for (; p != end; ++p) {
+    if (*p == u'.') continue;
+    if (digits.size() == kMaxIntegerDigits) return std::nullopt;
+    digits.push_back(char(*p));
+  }
+  return digits;
+}
+
+// A halfway point between two doubles has at most 767 significant digits, so
+// the first 800 digits, and whether any later digit is non-zero, decide the
+// correctly rounded value.
+constexpr std::size_t kDecidingDigits = 800;
+
+std::optional<double> ValueOf(const NumberParts& parts) {
+  auto integer = SignificantIntegerDigits(parts.integer);
+  if (!integer) return std::nullopt;
+  std::string& mantissa = *integer;
+  const bool belowOne = mantissa.empty();
+  // The value is 0.mantissa times 10^exponent.
+  long long exponent = qsizetype(mantissa.size());
+  const char16_t* p = parts.decimals.utf16();
+  const char16_t* const end = p + parts.decimals.size();
+  if (belowOne) {
+    for (; p != end && *p == u'0'; ++p) --exponent;
+  }
+  for (; p != end && mantissa.size() < kDecidingDigits; ++p) mantissa.push_back(char(*p));
+  for (; p != end; ++p) {
+    if (*p != u'0') {
+      mantissa.push_back('1');
+      break;
+    }
+  }
+  if (mantissa.empty()) return 0.0;
+
+  const std::string text = "0." + mantissa + 'e' + std::to_string(exponent);
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Too small for a double: the amount is zero for every practical purpose.
     if (!belowOne) return std::nullopt;
     value = 0;
-  } else if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+  } else if (error != std::errc() || stop != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
   if (parts.negative) value = -value;
@@ -206,6 +234,11 @@ struct Decimal {
 
   void RoundToPlaces(long places) { KeepDigits(point + places); }
 
+  void Truncate(long keep) {
+    if (keep < long(digits.size())) digits.resize(std::size_t(std::max(keep, 0L)));
+    StripZeros();
+  }
+
   // The integer digits, empty for zero.
   std::string Integer() const {
     if (point <= 0 || IsZero()) return {};
@@ -268,7 +301,15 @@ QString MoneyText(double amount) {
 
 QString PlainNumberText(double amount) {
   if (!std::isfinite(amount)) return {};
-  const Decimal d = Decimal::Significant(std::fabs(amount), 15);
+  constexpr int kDigits = 15;
+  Decimal d = Decimal::Significant(std::fabs(amount), kDigits);
+  if (d.point > long(kMaxIntegerDigits) ||
+      (d.point == long(kMaxIntegerDigits) && d.digits > "179769313486231")) {
+    // Rounding up would leave the double range, and the text could not be
+    // read back: the last digit goes toward zero instead.
+    d = Decimal::Shortest(std::fabs(amount));
+    d.Truncate(kDigits);
+  }
   if (d.IsZero()) return QStringLiteral("0");
   std::string integer = d.Integer();
   if (integer.empty()) integer = "0";
@@ -288,7 +329,7 @@ QString RegroupTyping(QStringView text) {
   if (!parts || !ValueOf(*parts)) return {};
 
   Decimal d;
-  d.digits = SignificantIntegerDigits(parts->integer);
+  d.digits = *SignificantIntegerDigits(parts->integer);
   d.point = long(d.digits.size());
   if (parts->hasComma) {
     // Only the digit after the second decimal matters for the rounding.

@@ -292,6 +292,12 @@ void NumberTextTest::plainNumberTextKeepsFifteenSignificantDigits_data() {
   QTest::newRow("beyond fifteen digits") << 123456789012345678.0 << "123456789012346000";
   QTest::newRow("no exponent for large") << 1e21 << "1" + Repeated('0', 21);
   QTest::newRow("no exponent for small") << 1e-7 << "0,0000001";
+  QTest::newRow("largest double stays readable")
+      << std::numeric_limits<double>::max() << "179769313486231" + Repeated('0', 294);
+  QTest::newRow("minus largest double stays readable")
+      << std::numeric_limits<double>::lowest() << "-179769313486231" + Repeated('0', 294);
+  QTest::newRow("near the largest double rounds as usual")
+      << 1.7976931348623e308 << "17976931348623" + Repeated('0', 295);
   QTest::newRow("smallest double") << 5e-324 << "0," + Repeated('0', 323) + "494065645841247";
 }
 
