@@ -1,0 +1,115 @@
+// Feeds arbitrary bytes to the number and date texts and checks what every
+// caller relies on: readers never crash or hang, and what the writers produce
+// reads back.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "input/datetext.h"
+#include "input/numbertext.h"
+
+using namespace velmora;
+
+namespace {
+
+[[noreturn]] void Fail(const char* what, const QString& text) {
+  std::fprintf(stderr, "invariant broken: %s\ninput: %s\n", what, text.toUtf8().constData());
+  std::abort();
+}
+
+#define CHECK(condition, text)                \
+  do {                                        \
+    if (!(condition)) Fail(#condition, text); \
+  } while (false)
+
+bool Close(double a, double b, double absolute) {
+  return std::fabs(a - b) <= absolute + 4 * std::numeric_limits<double>::epsilon() * std::fabs(b);
+}
+
+void CheckNumber(const QString& text) {
+  const auto value = ReadNumber(text);
+  CHECK(IsNumeric(text) == value.has_value(), text);
+  (void)ContaPunti(text);
+  if (!value) {
+    CHECK(RegroupTyping(text).isEmpty(), text);
+    return;
+  }
+  CHECK(std::isfinite(*value) && !(*value == 0 && std::signbit(*value)), text);
+
+  const QString money = MoneyText(*value);
+  const auto moneyValue = ReadNumber(money);
+  CHECK(moneyValue.has_value(), money);
+  CHECK(Close(*moneyValue, *value, 0.005), money);
+  CHECK(MoneyText(*moneyValue) == money, money);
+
+  const QString plain = PlainNumberText(*value);
+  const auto plainValue = ReadNumber(plain);
+  CHECK(plainValue.has_value(), plain);
+  CHECK(
+      Close(*plainValue, *value, 0) || std::fabs(*plainValue - *value) <= 1e-14 * std::fabs(*value),
+      plain);
+
+  const QString regrouped = RegroupTyping(text);
+  if (regrouped.isEmpty()) {
+    CHECK(*value == 0 || std::fabs(*value) > 1e308, text);
+    return;
+  }
+  // A zero with a comma regroups to the lone comma, which the field then
+  // empties as not numeric.
+  if (regrouped == u",") {
+    CHECK(Close(0.0, *value, 0.005), text);
+    return;
+  }
+  const auto regroupedValue = ReadNumber(regrouped);
+  CHECK(regroupedValue.has_value(), regrouped);
+  CHECK(Close(*regroupedValue, *value, 0.005), regrouped);
+  CHECK(RegroupTyping(regrouped) == regrouped, regrouped);
+  CHECK(ContaPunti(regrouped) >= 0, regrouped);
+}
+
+void CheckDate(const QString& text) {
+  const auto date = ReadDate(text);
+  const QString formatted = FormatLongDate(text);
+  if (date) {
+    CHECK(date->isValid() && date->year() >= 100 && date->year() <= 9999, text);
+    CHECK(formatted == LongDateText(*date), text);
+    CHECK(ReadDate(formatted) == date, formatted);
+    qint16 years = 0, months = 0, days = 0;
+    CHECK(NDIFF(*date, QDate(2026, 12, 7), years, months, days) == 0, text);
+    CHECK(months >= 0 && months <= 11 && days >= 0 && days <= 29, text);
+    const int difference = 2026 - date->year();
+    CHECK(years == difference || years == difference - 1, text);
+  } else {
+    CHECK(formatted == text, text);
+  }
+
+  const QString converted = BirthDigitsToDate(text);
+  CHECK(converted.isEmpty() == text.isEmpty(), text);
+  CHECK(converted.size() <= 10, text);
+  if (IsDate(converted)) {
+    CHECK(converted.size() == 10 && converted[2] == u'/' && converted[5] == u'/', converted);
+  }
+}
+
+void Check(const QString& text) {
+  CheckNumber(text);
+  CheckDate(text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto* bytes = reinterpret_cast<const char*>(data);
+  const auto length = qsizetype(size);
+  Check(QString::fromUtf8(bytes, length));
+  Check(QString::fromLatin1(bytes, length));
+  // Raw UTF-16, lone surrogates included.
+  QString utf16(length / 2, Qt::Uninitialized);
+  std::memcpy(utf16.data(), bytes, std::size_t(length / 2) * 2);
+  Check(utf16);
+  return 0;
+}
