@@ -15,6 +15,7 @@
 
 #include "app/colours.h"
 #include "app/eventmodel.h"
+#include "app/framebox.h"
 #include "input/datetext.h"
 
 namespace velmora {
@@ -171,7 +172,7 @@ void Frmusufrutto::CreateControls() {
   };
   auto frame = [&](const char* name, std::array<int, 4> r, const QString& caption, const Style& s,
                    int tab) {
-    auto* g = new QGroupBox(caption, client_);
+    auto* g = new FrameBox(caption, client_);
     Place(g, r[0], r[1], r[2], r[3]);
     setUp(g, name, s, tab);
     return g;

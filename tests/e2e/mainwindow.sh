@@ -21,7 +21,7 @@ expect_colour "$WORK/mainwindow.png" 20 203 "#80ff80" "Label3 light green"
 expect_colour "$WORK/mainwindow.png" 20 339 "#ff8080" "Label4 salmon"
 
 # Closing from the title bar ends the program.
-xdotool windowclose "$WID" 2>/dev/null || xdotool key --window "$WID" alt+F4
+python3 "$(dirname "$0")/close-window.py" "$WID"
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$APP_PID" 2>/dev/null; then echo "FAIL: the program is still running after closing"; FAILED=1; fi
 exit $FAILED
