@@ -117,6 +117,11 @@ void NumberTextTest::acceptedTextsReadAsTheirValue_data() {
       << "179769313486231570" + Repeated('0', 291) << std::numeric_limits<double>::max();
   QTest::newRow("below the smallest double reads as zero")
       << "0," + Repeated('0', 400) + "1" << 0.0;
+  // 1 + 2^-53 lies halfway between 1 and the next double.
+  const QString halfway = "1,00000000000000011102230246251565404236316680908203125";
+  QTest::newRow("exact halfway rounds to even") << halfway + Repeated('0', 3000) << 1.0;
+  QTest::newRow("a far digit past halfway rounds up")
+      << halfway + Repeated('0', 3000) + '1' << 1.0000000000000002;
   QTest::newRow("many decimals") << "1," + Repeated('5', 5000) << 1.5555555555555556;
 }
 
@@ -126,7 +131,8 @@ void NumberTextTest::acceptedTextsReadAsTheirValue() {
   QVERIFY(IsNumeric(text));
   const auto read = ReadNumber(text);
   QVERIFY(read.has_value());
-  QCOMPARE(*read, value);
+  // Exactly: QCOMPARE would compare doubles loosely.
+  QVERIFY2(*read == value, qPrintable(QString::number(*read, 'g', 17)));
 }
 
 void NumberTextTest::refusedTextsAreNotNumeric_data() {
@@ -267,7 +273,7 @@ void NumberTextTest::moneyTextOfHugeAmountsReadsBack() {
   QFETCH(double, amount);
   const auto read = ReadNumber(MoneyText(amount));
   QVERIFY(read.has_value());
-  QCOMPARE(*read, amount);
+  QVERIFY2(*read == amount, qPrintable(QString::number(*read, 'g', 17)));
 }
 
 void NumberTextTest::plainNumberTextKeepsFifteenSignificantDigits_data() {
