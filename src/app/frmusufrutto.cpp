@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "app/colours.h"
@@ -310,9 +311,43 @@ void Frmusufrutto::CreateControls() {
       QStringLiteral("se è stato copiato negli appunti di windows il totale della valutazione "
                      "automatica viene inserito non appena ci si posiziona con il cursore"));
 
+  DescribeForScreenReaders();
+
   const QCursor pointer = HandPointer();
   for (QWidget* w : std::initializer_list<QWidget*>{Option1, Option2, Option3, Option6, Image1})
     w->setCursor(pointer);
+}
+
+void Frmusufrutto::DescribeForScreenReaders() {
+  const std::initializer_list<std::tuple<QWidget*, const char*, const char*>> names = {
+      {PP, "Valore della piena proprietà",
+       "Importo in euro con la virgola per i decimali; doppio click per azzerare tutti i campi"},
+      {D1, "Data di nascita dell'usufruttuario",
+       "Otto cifre senza separatori: giorno, mese, anno per intero, per esempio 16081946"},
+      {D2, "Data di riferimento", "La data odierna, oppure un'altra data come 16 agosto 1946"},
+      {Text1, "Durata dell'usufrutto in anni",
+       "Numero intero di anni da 1 a 30; doppio click per azzerare i campi"},
+      {R5, "Età dell'usufruttuario: anni", "Anni compiuti alla data di riferimento"},
+      {R6, "Età dell'usufruttuario: mesi", "Mesi oltre gli anni compiuti, da 0 a 11"},
+      {R7, "Età dell'usufruttuario: giorni", "Giorni oltre i mesi, da 0 a 29, a mesi di 30 giorni"},
+      {PERCUSU, "Percentuale dell'usufrutto", "Quota dell'usufrutto sulla piena proprietà"},
+      {US, "Valore dell'usufrutto", "Valore dell'usufrutto in euro"},
+      {PERCNP, "Percentuale della nuda proprietà",
+       "Quota della nuda proprietà sulla piena proprietà"},
+      {NP, "Valore della nuda proprietà", "Valore della nuda proprietà in euro"},
+      {Option1, "Calcola l'usufrutto vitalizio",
+       "Dal valore della piena proprietà e dall'età dell'usufruttuario"},
+      {Option2, "Calcola l'usufrutto a tempo determinato",
+       "Dal valore della piena proprietà e dal numero di anni di durata"},
+      {Option3, "Valutazione automatica",
+       "Apre il foglio di calcolo della valutazione dalla rendita catastale"},
+      {Option6, "Stampa", "Sceglie la stampante e stampa la finestra"},
+      {Image1, "Calcolatrice", "Avvia la calcolatrice"},
+  };
+  for (const auto& [control, name, description] : names) {
+    control->setAccessibleName(QString::fromUtf8(name));
+    control->setAccessibleDescription(QString::fromUtf8(description));
+  }
 }
 
 void Frmusufrutto::WireEvents() {

@@ -147,6 +147,7 @@ class Frmusufrutto : public QMainWindow {
  private:
   void CreateControls();
   void CreateMenus();
+  void DescribeForScreenReaders();
   void WireEvents();
 
   Services& services_;

@@ -210,6 +210,17 @@ class TestMainWindow : public QObject {
       QVERIFY(w->testAttribute(Qt::WA_SetCursor));
   }
 
+  void everyFieldAndActionIsNamedForScreenReaders() {
+    auto& w = f.w();
+    for (QWidget* c : std::initializer_list<QWidget*>{w.PP, w.D1, w.D2, w.Text1, w.R5, w.R6, w.R7,
+                                                      w.PERCUSU, w.US, w.PERCNP, w.NP, w.Option1,
+                                                      w.Option2, w.Option3, w.Option6}) {
+      QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+      QVERIFY2(!c->accessibleDescription().isEmpty(), qPrintable(c->objectName()));
+    }
+    QCOMPARE(w.PP->accessibleName(), QString("Valore della piena proprietà"));
+  }
+
   void menuBarHasThreeCommandsAndTheHelpMenu() {
     const auto actions = f.w().menuBar()->actions();
     QCOMPARE(actions.size(), 4);
