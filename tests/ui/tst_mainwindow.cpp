@@ -77,7 +77,7 @@ class TestMainWindow : public QObject {
                             << "Frame2" << QRect(120, 840, 2415, 375)
                             << "inserire data di nascita nel formato:  16081946";
     QTest::newRow("PP") << "PP"
-                        << "client" << QRect(8520, 360, 2172, 372) << "";
+                        << "client" << QRect(8520, 360, 2172, 372) << "€ 0,00";
     QTest::newRow("Option1") << "Option1"
                              << "Frame1" << QRect(240, 720, 2886, 612) << "usufrutto vitalizio";
     QTest::newRow("Option2") << "Option2"
