@@ -1,6 +1,41 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
 #include "app/frmusufrutto.h"
 
 namespace velmora {
-void Frmusufrutto::Option3_Click() {}
-void Frmusufrutto::ExecFile(const QString&) {}
+
+// Hands the valuation to the companion workbook; the value comes back through
+// the clipboard the next time PP receives the focus.
+void Frmusufrutto::Option3_Click() {
+  PP->setText(QStringLiteral("0"));
+  services().ClearClipboard();
+  US->setText(QString());
+  NP->setText(QString());
+  PERCUSU->setText(QString());
+  PERCNP->setText(QString());
+  const QString path = services().ProgramFolder() + QStringLiteral("/ValutazioneAutomatica.xls");
+  ExecFile(path);
+}
+
+void Frmusufrutto::ExecFile(const QString& path) {
+  const int code = services().OpenDocument(path);
+  SetFocus(PP);
+  showMinimized();
+  option5->setChecked(true);
+  services().PlayWave(QStringLiteral("/tada.WAV"));
+  if (code > 32) return;
+
+  // A refused launch is reported, and the window comes back so the user can
+  // go on: the program keeps running.
+  // One pass over both arguments: a "%2" in the folder name stays as it is.
+  services().MessageBox(QStringLiteral("Errore n. 51: Impossibile eseguire il file \"%1\".\r\n"
+                                       "Codice di errore di ShellExecute: %2.")
+                            .arg(path, QString::number(code)),
+                        Services::Icon::Critical);
+  showNormal();
+  raise();
+  activateWindow();
+}
+
 }  // namespace velmora
