@@ -3,6 +3,7 @@
 
 #include "app/desktopservices.h"
 #include "app/frmusufrutto.h"
+#include "app/startupprobe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
 
   velmora::DesktopServices services;
   velmora::Frmusufrutto window(services);
+  velmora::StartupProbe::InstallIfAsked(&window);
   window.Form_Load();
   return app.exec();
 }
