@@ -1,0 +1,23 @@
+#include "app/frmusufrutto.h"
+#include "printing/frmprinter.h"
+
+namespace velmora {
+
+// Shows the printer window, creating it at its first showing. The option
+// group is left as it is: "stampa" stays selected.
+void Frmusufrutto::Option6_Click() {
+  if (!printerWindow) {
+    auto* window = new FrmPrinter(services(), *this);
+    if (!window->Form_Load()) {
+      delete window;
+      return;
+    }
+    printerWindow = window;
+  }
+  // Shown again while open: brought to the front.
+  if (printerWindow->isVisible()) printerWindow->raise();
+  printerWindow->show();
+  printerWindow->activateWindow();
+}
+
+}  // namespace velmora
