@@ -459,9 +459,6 @@ class TestTools : public QObject {
     const QImage picture = t->Picture().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), QSize(617, 539));
     QCOMPARE(DifferentPixels(shown, picture.copy(0, 0, 617, 539)), 0);
-    // The table's columns, where the picture puts them.
-    QCOMPARE(QColor(shown.pixel(315, 300)).name(), QColor(picture.pixel(315, 300)).name());
-    QVERIFY(QColor(shown.pixel(315, 300)).blue() > QColor(shown.pixel(315, 300)).green());
   }
 };
 
