@@ -1,13 +1,90 @@
-#include "app/frmusufrutto.h"
+#include <QLineEdit>
+#include <QRadioButton>
 
+#include "app/colours.h"
+#include "app/frmusufrutto.h"
+#include "input/datetext.h"
+#include "input/numbertext.h"
+
+// The birth date and the duration: both need a full-ownership value first;
+// entering the birth date settles that value as a money text and discards
+// every earlier result.
 namespace velmora {
-void Frmusufrutto::D1_GotFocus() {}
-void Frmusufrutto::D1_Click() {}
-void Frmusufrutto::D1_LostFocus() {}
-void Frmusufrutto::Text1_GotFocus() {}
-void Frmusufrutto::Text1_Click() {}
-void Frmusufrutto::Text1_LostFocus() {}
-QString Frmusufrutto::ConversionedtNascita() {
-  return {};
+namespace {
+
+const QString kTitle = QStringLiteral("Velmora by Dovel");
+const QString kValueFirst =
+    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
+
+// Selection length of the classic text box: it keeps the selection start.
+void SetSelLength(QLineEdit* field, int length) {
+  const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+  field->setSelection(start, length);
 }
+
+}  // namespace
+
+void Frmusufrutto::D1_GotFocus() {
+  // The value can only be missing when leaving PP failed; it then stays as it is.
+  if (const auto value = ReadNumber(PP->text())) PP->setText(MoneyText(*value));
+  SetBackColor(PP, colore::Bianco);
+  SetBackColor(D1, colore::CianoChiaro);
+  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, R5, R6, R7}) field->setText({});
+  services().ClearClipboard();
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::D1_Click() {
+  Text1->setText({});
+  // The empty text and any text that is no number count as no value.
+  const auto value = ReadNumber(PP->text());
+  if (!value || *value == 0) {
+    services().MessageBox(kValueFirst, Services::Icon::Exclamation, kTitle);
+    PP->setText(QStringLiteral("0"));
+    SetFocus(PP);
+    SetSelLength(PP, PP->text().size());
+  }
+}
+
+void Frmusufrutto::D1_LostFocus() {
+  SetBackColor(D1, colore::Bianco);
+  if (D1->text().isEmpty()) return;
+  Text1->setEnabled(false);
+  D1->setText(ConversionedtNascita());
+  D1->setText(FormatLongDate(D1->text()));
+  if (IsDate(D1->text())) return;
+  SetFocus(D1);
+  D1->setText({});
+  SetBackColor(D1, colore::CianoChiaro);
+  services().MessageBox(
+      QStringLiteral(" Devi inserire una data con le sole cifre senza separatori!") + QChar(13) +
+          QStringLiteral(" Esempio: 16081946 per 16 agosto 1946"),
+      Services::Icon::Exclamation, kTitle);
+}
+
+void Frmusufrutto::Text1_GotFocus() {
+  SetBackColor(Text1, colore::CianoChiaro);
+  if (PP->text().isEmpty()) PP->setText(QStringLiteral("0"));
+  const auto value = ReadNumber(PP->text());
+  if (!value || !(*value > 0)) {
+    services().MessageBox(kValueFirst, Services::Icon::Exclamation, kTitle);
+    SetFocus(PP);
+    SetSelLength(PP, PP->text().size());
+    SetBackColor(PP, colore::CianoChiaro);
+    option5->setChecked(true);
+  }
+}
+
+void Frmusufrutto::Text1_Click() {
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::Text1_LostFocus() {
+  SetBackColor(Text1, colore::Bianco);
+}
+
+QString Frmusufrutto::ConversionedtNascita() {
+  return BirthDigitsToDate(D1->text());
+}
+
 }  // namespace velmora
