@@ -9,15 +9,16 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 conf=/etc/cups/cups-pdf.conf
 out_dir=/var/spool/cups-pdf
 
+# Exits 77, as a skipped test does, where it cannot run at all.
 if [[ $(id -u) -ne 0 ]]; then
-  echo "cups-setup.sh: needs root" >&2
-  exit 1
+  echo "SKIP: cups-setup.sh needs root"
+  exit 77
 fi
-for tool in cupsd lpadmin lpstat lpoptions; do
-  command -v "$tool" >/dev/null || { echo "cups-setup.sh: $tool missing" >&2; exit 1; }
+for tool in cupsd lpadmin lpstat lpoptions cupsenable cupsaccept; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [[ -f $ppd ]] || ppd=$(find /usr/share/ppd -iname 'CUPS-PDF*.ppd' | sort | head -n 1)
-[[ -n $ppd && -f $ppd ]] || { echo "cups-setup.sh: no cups-pdf driver" >&2; exit 1; }
+[[ -n $ppd && -f $ppd ]] || { echo "SKIP: no cups-pdf driver"; exit 77; }
 
 # A known output folder: every user's PDFs under one spool folder.
 if [[ -f $conf ]] && ! grep -q "^Out $out_dir/\${USER}\$" "$conf"; then
