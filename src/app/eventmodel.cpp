@@ -179,9 +179,17 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::FocusIn: {
-      if (!CountsAsFocusChange(static_cast<QFocusEvent*>(event))) break;
+      const bool returning = enterOnActivation_ == control;
+      if (returning) enterOnActivation_ = nullptr;
+      if (!returning && !CountsAsFocusChange(static_cast<QFocusEvent*>(event))) break;
+      // Qt may deliver an outer FocusIn after a nested focus change has
+      // already entered the control.
+      if (!returning && entered_ == control) break;
       entered_ = control;
       if (b.gotFocus) b.gotFocus();
+      // A handler that moved the focus on: the field's own focus-in (which
+      // would select its text) must not run after it has been left.
+      if (!control->hasFocus()) return true;
       break;
     }
     case QEvent::FocusOut: {
@@ -189,6 +197,9 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       if (entered_ != control) break;  // never entered: nothing to leave
       entered_ = nullptr;
       if (b.lostFocus) b.lostFocus();
+      // A handler that sent the focus back: the field's own focus-out (which
+      // would drop the selection and the caret) must not run.
+      if (control->hasFocus()) return true;
       break;
     }
     case QEvent::MouseButtonRelease: {

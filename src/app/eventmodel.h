@@ -51,6 +51,10 @@ class EventModel : public QObject {
   // events are raised here.
   void SetFocus(QWidget* control);
 
+  // The next activation of the window that gives the control its focus back
+  // counts as entering it: the user has come back from another program.
+  void EnterOnActivation(QWidget* control) { enterOnActivation_ = control; }
+
   // The control whose GotFocus ran last and whose LostFocus has not run yet.
   QWidget* EnteredControl() const { return entered_; }
 
@@ -74,6 +78,7 @@ class EventModel : public QObject {
   QHash<QObject*, Bindings> bindings_;
   QHash<QAction*, Handler> menus_;
   QPointer<QWidget> entered_;
+  QPointer<QWidget> enterOnActivation_;
 };
 
 }  // namespace velmora

@@ -94,7 +94,7 @@ void Frmusufrutto::Form_Load() {
 void Frmusufrutto::CreateMenus() {
   auto* bar = menuBar();
   bar->setObjectName(QStringLiteral("menuBar"));
-  auto command = [bar, this](const char* name, const QString& caption) {
+  auto command = [bar](const char* name, const QString& caption) {
     auto* a = bar->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;

@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "app/eventmodel.h"
 #include "app/frmusufrutto.h"
 
 namespace velmora {
@@ -22,6 +23,9 @@ void Frmusufrutto::ExecFile(const QString& path) {
   const int code = services().OpenDocument(path);
   SetFocus(PP);
   showMinimized();
+  // Coming back to the window enters PP again, which takes the value copied
+  // from the workbook.
+  events().EnterOnActivation(PP);
   option5->setChecked(true);
   services().PlayWave(QStringLiteral("/tada.WAV"));
   if (code > 32) return;

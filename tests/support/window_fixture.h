@@ -32,7 +32,11 @@ struct MainWindowFixture {
 
   // Creates the window, runs Form_Load and waits until it is active.
   void Start();
-  void Stop() { window.reset(); }
+  // Closes the window and gives the next test a fresh desktop.
+  void Stop() {
+    window.reset();
+    services = RecordingServices();
+  }
   Frmusufrutto& w() { return *window; }
 };
 

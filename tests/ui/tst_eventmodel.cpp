@@ -103,7 +103,7 @@ class TestEventModel : public QObject {
     QTest::keyClick(form->a, Qt::Key_Tab);
     QCOMPARE(form->log.filter(".Got") + form->log.filter(".Lost"),
              QStringList({"a.Got", "a.Lost"}));
-    QCOMPARE(QApplication::focusWidget(), form->a);
+    QCOMPARE(form->focusWidget(), form->a);
   }
 
   void setFocusOnAnInactiveWindowStillRunsLostThenGot() {
@@ -113,9 +113,18 @@ class TestEventModel : public QObject {
     form->events.SetFocus(form->b);
     QCOMPARE(form->log, QStringList({"a.Lost", "b.Got"}));
     other.reset();
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(form->log, QStringList({"a.Lost", "b.Got"}));
     QCOMPARE(QApplication::focusWidget(), form->b);
+  }
+
+  void comingBackToTheWindowCanCountAsEnteringTheField() {
+    form->events.EnterOnActivation(form->a);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(form->a, &in);
+    QApplication::sendEvent(form->a, &in);
+    QCOMPARE(form->log, QStringList({"a.Got"}));
   }
 
   void activationAndPopupsDoNotCountAsFocusChanges_data() {

@@ -161,6 +161,29 @@ class TestTools : public QObject {
     QVERIFY(f.services.messages.isEmpty());
   }
 
+  void comingBackFromTheWorkbookTakesTheCopiedTotal() {
+    auto& w = f.w();
+    ClickOption3();
+    QVERIFY(w.isMinimized());
+    // A cell copied from a spreadsheet ends with a line end.
+    f.services.clipboard = "115.500,00\r\n";
+    f.services.Clear();
+    {
+      QWidget spreadsheet;  // the user works in another program meanwhile
+      spreadsheet.show();
+      spreadsheet.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&spreadsheet));
+    }
+    QVERIFY(f.services.messages.isEmpty());
+    w.showNormal();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_COMPARE(f.services.messages,
+                 QStringList({"Velmora by Dovel |  | Valutazione automatica inserita!"}));
+    QCOMPARE(w.PP->text(), "€ 115.500,00");
+    QCOMPARE(w.focusWidget(), w.D1);
+  }
+
   void valuationPathIsTheProgramFolderAsReported_data() {
     QTest::addColumn<QString>("folder");
     QTest::newRow("plain folder") << "/opt/velmora";
