@@ -177,50 +177,6 @@ class TestFrmPrinter : public QObject {
   void listsHoldTheirEntriesInOrder_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("entries");  // "value text"
-    QTest::newRow("paper sizes: C3, C4, C5 as 29, 30, 28; the last 256")
-        << "cboPaperSize"
-        << QStringList{"1 Lettera USA (21,6 x 27,9 cm)",
-                       "2 Lettera ridotta (21,6 x 27,9 cm)",
-                       "3 vbPRPSTabloid",
-                       "4 vbPRPSLedger",
-                       "5 vbPRPSLegal",
-                       "6 vbPRPSStatement",
-                       "7 vbPRPSExecutive",
-                       "8 A3 (29,7 x 42 cm)",
-                       "9  A4 (21 x 29,7 cm)",
-                       "10 vbPRPSA4Small",
-                       "11 vbPRPSA5",
-                       "12 vbPRPSB4",
-                       "13 vbPRPSB5",
-                       "14 vbPRPSFolio",
-                       "15 vbPRPSQuarto",
-                       "16 vbPRPS10x14",
-                       "17 vbPRPS11x17",
-                       "18 vbPRPSNote",
-                       "19 vbPRPSEnv9",
-                       "20 vbPRPSEnv10",
-                       "21 vbPRPSEnv11",
-                       "22 vbPRPSEnv12",
-                       "23 vbPRPSEnv14",
-                       "24 vbPRPSCSheet",
-                       "25 vbPRPSDSheet",
-                       "26 vbPRPSESheet",
-                       "27 vbPRPSEnvDL",
-                       "29 vbPRPSEnvC3",
-                       "30 vbPRPSEnvC4",
-                       "28 vbPRPSEnvC5",
-                       "31 vbPRPSEnvC6",
-                       "32 vbPRPSEnvC65",
-                       "33 vbPRPSEnvB4",
-                       "34 vbPRPSEnvB5",
-                       "35 vbPRPSEnvB6",
-                       "36 vbPRPSEnvItaly",
-                       "37 vbPRPSEnvMonarch",
-                       "38 vbPRPSEnvPersonal",
-                       "39 vbPRPSFanfoldUS",
-                       "40 vbPRPSFanfoldStdGerman",
-                       "41 vbPRPSFanfoldLglGerman",
-                       "256 vbPRPSUser"};
     QTest::newRow("paper bins: no 12 and 13")
         << "cboPaperBin"
         << QStringList{"1 vbPRBNUpper",     "2 vbPRBNLower",          "3 vbPRBNMiddle",
@@ -245,6 +201,19 @@ class TestFrmPrinter : public QObject {
     QFETCH(QStringList, entries);
     FrmPrinter& window = Open();
     QCOMPARE(Entries(window.findChild<QComboBox*>(list)), entries);
+  }
+
+  void paperSizesRunInCodeOrderButForTheC3C4C5Envelopes() {
+    const QStringList entries = Entries(Open().cboPaperSize);
+    QCOMPARE(entries.size(), 42);
+    QCOMPARE(entries.first(), "1 Lettera USA (21,6 x 27,9 cm)");
+    QCOMPARE(entries.at(8), "9  A4 (21 x 29,7 cm)");  // with its leading blank
+    QCOMPARE(entries.mid(26, 4),
+             (QStringList{"27 vbPRPSEnvDL", "29 vbPRPSEnvC3", "30 vbPRPSEnvC4", "28 vbPRPSEnvC5"}));
+    QCOMPARE(entries.at(40), "41 vbPRPSFanfoldLglGerman");
+    QCOMPARE(entries.last(), "256 vbPRPSUser");
+    for (int i = 0; i < 26; ++i) QCOMPARE(entries.at(i).section(' ', 0, 0).toInt(), i + 1);
+    for (int i = 30; i < 41; ++i) QCOMPARE(entries.at(i).section(' ', 0, 0).toInt(), i + 1);
   }
 
   void currentPrinterIsSelectedAndItsSettingsShown() {
