@@ -288,7 +288,7 @@ QString MoneyText(double amount) {
   Decimal d = Decimal::Shortest(std::fabs(amount));
   d.RoundToPlaces(2);
   std::string integer = d.Integer();
-  if (integer.empty()) integer = "0";
+  if (integer.empty()) integer.push_back('0');  // not = "0": GCC 12 warns falsely at -O2
   std::string cents = d.Fraction();
   cents.resize(2, '0');
   QString out = QStringLiteral("€ ");
@@ -312,7 +312,7 @@ QString PlainNumberText(double amount) {
   }
   if (d.IsZero()) return QStringLiteral("0");
   std::string integer = d.Integer();
-  if (integer.empty()) integer = "0";
+  if (integer.empty()) integer.push_back('0');  // not = "0": GCC 12 warns falsely at -O2
   const std::string fraction = d.Fraction();
   QString out;
   if (amount < 0) out.append(u'-');
