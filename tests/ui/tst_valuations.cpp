@@ -115,111 +115,58 @@ class TestValuations : public QObject {
   }
 
   // The age is set through the reference date, on the day and month of birth.
+  // Expected: R5, PERCUSU, PERCNP, US, NP for a full value of 1.234,55.
   void lifetimeBandLimits_data() {
     QTest::addColumn<QString>("d2");
-    QTest::addColumn<QString>("age");
-    QTest::addColumn<QString>("percUsu");
-    QTest::addColumn<QString>("percNp");
-    QTest::addColumn<QString>("us");
-    QTest::addColumn<QString>("np");
-    QTest::newRow("born today") << LongDate(1900, 3, 10) << "0"
-                                << "95%"
-                                << "5%"
-                                << "€ 1.172,82"
-                                << "€ 61,73";
-    QTest::newRow("20 on the eve of 21") << LongDate(1921, 3, 9) << "20"
-                                         << "95%"
-                                         << "5%"
-                                         << "€ 1.172,82"
-                                         << "€ 61,73";
-    QTest::newRow("21") << LongDate(1921, 3, 10) << "21"
-                        << "90%"
-                        << "10%"
-                        << "€ 1.111,10"
-                        << "€ 123,45";
-    QTest::newRow("45") << LongDate(1945, 3, 10) << "45"
-                        << "80%"
-                        << "20%"
-                        << "€ 987,64"
-                        << "€ 246,91";
-    QTest::newRow("46") << LongDate(1946, 3, 10) << "46"
-                        << "75%"
-                        << "25%"
-                        << "€ 925,91"
-                        << "€ 308,64";
-    QTest::newRow("82") << LongDate(1982, 3, 10) << "82"
-                        << "25%"
-                        << "75%"
-                        << "€ 308,64"
-                        << "€ 925,91";
-    QTest::newRow("83") << LongDate(1983, 3, 10) << "83"
-                        << "20%"
-                        << "80%"
-                        << "€ 246,91"
-                        << "€ 987,64";
-    QTest::newRow("99") << LongDate(1999, 3, 10) << "99"
-                        << "10%"
-                        << "90%"
-                        << "€ 123,46"
-                        << "€ 1.111,09";
-    QTest::newRow("100 has no usufruct") << LongDate(2000, 3, 10) << "100"
-                                         << "0%"
-                                         << "100%"
-                                         << "€ 0,00"
-                                         << "€ 1.234,55";
-    QTest::newRow("120") << LongDate(2020, 3, 10) << "120"
-                         << "0%"
-                         << "100%"
-                         << "€ 0,00"
-                         << "€ 1.234,55";
+    QTest::addColumn<QStringList>("expected");
+    auto row = [](const char* name, int year, int day, QStringList expected) {
+      QTest::newRow(name) << LongDate(year, 3, day) << expected;
+    };
+    row("born today", 1900, 10, {"0", "95%", "5%", "€ 1.172,82", "€ 61,73"});
+    row("20 on the eve of 21", 1921, 9, {"20", "95%", "5%", "€ 1.172,82", "€ 61,73"});
+    row("21", 1921, 10, {"21", "90%", "10%", "€ 1.111,10", "€ 123,45"});
+    row("45", 1945, 10, {"45", "80%", "20%", "€ 987,64", "€ 246,91"});
+    row("46", 1946, 10, {"46", "75%", "25%", "€ 925,91", "€ 308,64"});
+    row("82", 1982, 10, {"82", "25%", "75%", "€ 308,64", "€ 925,91"});
+    row("83", 1983, 10, {"83", "20%", "80%", "€ 246,91", "€ 987,64"});
+    row("99", 1999, 10, {"99", "10%", "90%", "€ 123,46", "€ 1.111,09"});
+    row("100 has no usufruct", 2000, 10, {"100", "0%", "100%", "€ 0,00", "€ 1.234,55"});
+    row("120", 2020, 10, {"120", "0%", "100%", "€ 0,00", "€ 1.234,55"});
   }
   void lifetimeBandLimits() {
     QFETCH(QString, d2);
-    QFETCH(QString, age);
-    QFETCH(QString, percUsu);
-    QFETCH(QString, percNp);
-    QFETCH(QString, us);
-    QFETCH(QString, np);
+    QFETCH(QStringList, expected);
     auto& w = f.w();
     Prepare("1234,55", "10 marzo 1900", d2);
     Click(w.Option1);
-    QCOMPARE(w.R5->text(), age);
-    QCOMPARE(w.PERCUSU->text(), percUsu);
-    QCOMPARE(w.PERCNP->text(), percNp);
-    QCOMPARE(w.US->text(), us);
-    QCOMPARE(w.NP->text(), np);
+    QCOMPARE(QStringList(
+                 {w.R5->text(), w.PERCUSU->text(), w.PERCNP->text(), w.US->text(), w.NP->text()}),
+             expected);
     QCOMPARE(w.PP->text(), QString("€ 1.234,55"));
   }
 
+  // At 65 years the share is 50 %, at 41 years 80 %. Expected: US, NP.
   void lifetimeRoundsTheUsufructToTheEvenCent_data() {
     QTest::addColumn<QString>("pp");
     QTest::addColumn<QString>("d1");
-    QTest::addColumn<QString>("us");
-    QTest::addColumn<QString>("np");
-    // At 65 years the share is 50 %, at 41 years 80 %.
-    QTest::newRow("half a cent at 50 % goes down to the even cent") << "0,25"
-                                                                    << "7 dicembre 1961"
-                                                                    << "€ 0,12"
-                                                                    << "€ 0,13";
-    QTest::newRow("half a cent at 50 % goes up to the even cent") << "0,07"
-                                                                  << "7 dicembre 1961"
-                                                                  << "€ 0,04"
-                                                                  << "€ 0,03";
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("half a cent at 50 % down to the even cent")
+        << "0,25"
+        << "7 dicembre 1961" << QStringList{"€ 0,12", "€ 0,13"};
+    QTest::newRow("half a cent at 50 % up to the even cent")
+        << "0,07"
+        << "7 dicembre 1961" << QStringList{"€ 0,04", "€ 0,03"};
     QTest::newRow("80 % of 1.234,57") << "€ 1.234,57"
-                                      << "7 dicembre 1985"
-                                      << "€ 987,66"
-                                      << "€ 246,91";
+                                      << "7 dicembre 1985" << QStringList{"€ 987,66", "€ 246,91"};
   }
   void lifetimeRoundsTheUsufructToTheEvenCent() {
     QFETCH(QString, pp);
     QFETCH(QString, d1);
-    QFETCH(QString, us);
-    QFETCH(QString, np);
+    QFETCH(QStringList, expected);
     auto& w = f.w();
     Prepare(pp, d1, "7 dicembre 2026");
     Click(w.Option1);
-    QCOMPARE(w.US->text(), us);
-    QCOMPARE(w.NP->text(), np);
+    QCOMPARE(QStringList({w.US->text(), w.NP->text()}), expected);
   }
 
   void lifetimeOnAValueOfZeroShowsZeroes() {
@@ -234,48 +181,33 @@ class TestValuations : public QObject {
   }
 
   // Negative years match no band: the percentages stay and the values are re-shown.
+  // Before: US, NP, PERCUSU; after: US, NP.
   void lifetimeBirthAfterTheReferenceDateWritesNoResult_data() {
-    QTest::addColumn<QString>("usBefore");
-    QTest::addColumn<QString>("npBefore");
-    QTest::addColumn<QString>("percBefore");
-    QTest::addColumn<QString>("usAfter");
-    QTest::addColumn<QString>("npAfter");
-    QTest::newRow("no earlier result") << ""
-                                       << ""
-                                       << "%"
-                                       << "€ 0,00"
-                                       << "€ 0,00";
-    QTest::newRow("earlier money texts") << "€ 400,00"
-                                         << "€ 600,00"
-                                         << "40%"
-                                         << "€ 400,00"
-                                         << "€ 600,00";
-    QTest::newRow("earlier plain texts") << "1060,375"
-                                         << "2,5"
-                                         << "1,98%"
-                                         << "€ 1.060,38"
-                                         << "€ 2,50";
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("no earlier result")
+        << QStringList{"", "", "%"} << QStringList{"€ 0,00", "€ 0,00"};
+    QTest::newRow("earlier money texts")
+        << QStringList{"€ 400,00", "€ 600,00", "40%"} << QStringList{"€ 400,00", "€ 600,00"};
+    QTest::newRow("earlier plain texts")
+        << QStringList{"1060,375", "2,5", "1,98%"} << QStringList{"€ 1.060,38", "€ 2,50"};
   }
   void lifetimeBirthAfterTheReferenceDateWritesNoResult() {
-    QFETCH(QString, usBefore);
-    QFETCH(QString, npBefore);
-    QFETCH(QString, percBefore);
-    QFETCH(QString, usAfter);
-    QFETCH(QString, npAfter);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
     auto& w = f.w();
     Prepare("1234,5", "8 dicembre 2026", "7 dicembre 2026");
-    w.US->setText(usBefore);
-    w.NP->setText(npBefore);
-    w.PERCUSU->setText(percBefore);
+    w.US->setText(before[0]);
+    w.NP->setText(before[1]);
+    w.PERCUSU->setText(before[2]);
     w.Text1->setEnabled(false);
     Click(w.Option1);
     QCOMPARE(w.R5->text(), QString("-1"));
     QCOMPARE(w.R6->text(), QString("11"));
     QCOMPARE(w.R7->text(), QString("29"));
-    QCOMPARE(w.PERCUSU->text(), percBefore);
+    QCOMPARE(w.PERCUSU->text(), before[2]);
     QCOMPARE(w.PERCNP->text(), QString("%"));
-    QCOMPARE(w.US->text(), usAfter);
-    QCOMPARE(w.NP->text(), npAfter);
+    QCOMPARE(QStringList({w.US->text(), w.NP->text()}), after);
     QCOMPARE(w.PP->text(), QString("€ 1.234,50"));
     QCOMPARE(f.services.log, QStringList({kSound}));
     QVERIFY(w.Text1->isEnabled());
@@ -371,78 +303,54 @@ class TestValuations : public QObject {
 
   // ---- fixed-term usufruct ----
 
+  // Expected: PP, PERCUSU, US, PERCNP, NP.
   void fixedTermFillsTheResultFields_data() {
     QTest::addColumn<QString>("pp");
     QTest::addColumn<QString>("years");
-    QTest::addColumn<QString>("ppAfter");
-    QTest::addColumn<QString>("us");
-    QTest::addColumn<QString>("np");
-    QTest::addColumn<QString>("percUsu");
-    QTest::addColumn<QString>("percNp");
-    QTest::newRow("12 years on 1234,56") << "1234,56"
-                                         << "12"
-                                         << "€ 1.234,56"
-                                         << "€ 29,26"
-                                         << "€ 1.205,30"
-                                         << "2,37%"
-                                         << "97,63%";
-    QTest::newRow("a half cent goes to the even cent") << "1062,50"
-                                                       << "1"
-                                                       << "€ 1.062,50"
-                                                       << "€ 2,12"
-                                                       << "€ 1.060,38"
-                                                       << "0,20%"
-                                                       << "99,80%";
-    QTest::newRow("1 year on 100.000") << "€ 100.000,00"
-                                       << "1"
-                                       << "€ 100.000,00"
-                                       << "€ 200,00"
-                                       << "€ 99.800,00"
-                                       << "0,20%"
-                                       << "99,80%";
-    QTest::newRow("30 years on 100.000") << "100.000"
-                                         << "30"
-                                         << "€ 100.000,00"
-                                         << "€ 5.820,00"
-                                         << "€ 94.180,00"
-                                         << "5,82%"
-                                         << "94,18%";
-    QTest::newRow("a value of 0") << "0"
-                                  << "10"
-                                  << "€ 0,00"
-                                  << "€ 0,00"
-                                  << "€ 0,00"
-                                  << "1,98%"
-                                  << "98,02%";
-    for (const char* five : {"5", "05", " 5", "5,0", "5 "})
-      QTest::newRow(qPrintable(QString("5 years written '%1'").arg(five)))
-          << "100000" << five << "€ 100.000,00"
-          << "€ 990,00"
-          << "€ 99.010,00"
-          << "0,99%"
-          << "99,01%";
+    QTest::addColumn<QStringList>("expected");
+    auto row = [](const char* name, const char* pp, const char* years, QStringList expected) {
+      QTest::newRow(name) << QString(pp) << QString(years) << expected;
+    };
+    row("12 years on 1234,56", "1234,56", "12",
+        {"€ 1.234,56", "2,37%", "€ 29,26", "97,63%", "€ 1.205,30"});
+    row("a half cent goes to the even cent", "1062,50", "1",
+        {"€ 1.062,50", "0,20%", "€ 2,12", "99,80%", "€ 1.060,38"});
+    row("1 year on 100.000", "€ 100.000,00", "1",
+        {"€ 100.000,00", "0,20%", "€ 200,00", "99,80%", "€ 99.800,00"});
+    row("30 years on 100.000", "100.000", "30",
+        {"€ 100.000,00", "5,82%", "€ 5.820,00", "94,18%", "€ 94.180,00"});
+    row("a value of 0", "0", "10", {"€ 0,00", "1,98%", "€ 0,00", "98,02%", "€ 0,00"});
+    const QStringList five = {"€ 100.000,00", "0,99%", "€ 990,00", "99,01%", "€ 99.010,00"};
+    row("5 years", "100000", "5", five);
+    row("5 years with a leading zero", "100000", "05", five);
+    row("5 years after a blank", "100000", " 5", five);
+    row("5 years before a blank", "100000", "5 ", five);
+    row("5 years with a zero decimal", "100000", "5,0", five);
   }
   void fixedTermFillsTheResultFields() {
     QFETCH(QString, pp);
     QFETCH(QString, years);
-    QFETCH(QString, ppAfter);
-    QFETCH(QString, us);
-    QFETCH(QString, np);
-    QFETCH(QString, percUsu);
-    QFETCH(QString, percNp);
+    QFETCH(QStringList, expected);
     auto& w = f.w();
     Prepare(pp, "", "7 dicembre 2026", years);
     EarlierResults();
     QStringList atSound;
     f.services.onPlayWave = [&](const QString&) { atSound = Fields(); };
     Click(w.Option2);
-    const QStringList expected = {
-        "PP=" + ppAfter, "D1=",  "D2=7 dicembre 2026", "Text1=" + years, "R5=70",
-        "R6=1",          "R7=2", "PERCUSU=" + percUsu, "US=" + us,       "PERCNP=" + percNp,
-        "NP=" + np};
-    QCOMPARE(Fields(), expected);
+    const QStringList fields = {"PP=" + expected[0],
+                                "D1=",
+                                "D2=7 dicembre 2026",
+                                "Text1=" + years,
+                                "R5=70",
+                                "R6=1",
+                                "R7=2",
+                                "PERCUSU=" + expected[1],
+                                "US=" + expected[2],
+                                "PERCNP=" + expected[3],
+                                "NP=" + expected[4]};
+    QCOMPARE(Fields(), fields);
     // The sound comes last, with every field already written.
-    QCOMPARE(atSound, expected);
+    QCOMPARE(atSound, fields);
     QCOMPARE(f.services.log, QStringList({kSound}));
     QVERIFY(w.Option2->isChecked());
     QCOMPARE(QApplication::focusWidget(), w.Option2);
