@@ -17,18 +17,20 @@ need() {
 }
 
 start_display() {
-  need Xvfb xdotool xwininfo import convert
+  need Xvfb xdotool xwininfo xdpyinfo import convert
   local n
   for n in $(seq 91 140); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
       Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
       XVFB_PID=$!
       export DISPLAY=:$n
-      for _ in $(seq 50); do
+      for _ in $(seq 100); do
         xdpyinfo >/dev/null 2>&1 && return 0
-        [ -e /tmp/.X11-unix/X$n ] && sleep 0.2 && return 0
         sleep 0.1
       done
+      echo "Xvfb did not start on :$n"
+      cat "$WORK/xvfb.log"
+      exit 1
     fi
   done
   echo "no free X display"

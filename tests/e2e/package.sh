@@ -21,6 +21,7 @@ dpkg-deb --info "$DEB" | grep -E 'Package|Version|Depends'
 dpkg-deb --contents "$DEB" | awk '{print $6, $7, $8}' >"$WORK/contents"
 for path in ./usr/bin/velmora ./usr/lib/velmora/velmora ./usr/lib/velmora/leggimi.txt \
   ./usr/lib/velmora/ValutazioneAutomatica.xls ./usr/lib/velmora/IR_END.WAV \
+  ./usr/lib/velmora/velmora_sound.so \
   ./usr/share/applications/it.dovel.Velmora.desktop \
   ./usr/share/metainfo/it.dovel.Velmora.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/it.dovel.Velmora.svg \

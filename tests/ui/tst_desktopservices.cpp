@@ -4,12 +4,14 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/desktopservices.h"
+#include "app/waveplayer.h"
 #include "window_fixture.h"
 
 using namespace velmora;
@@ -68,6 +70,17 @@ class TestDesktopServices : public QObject {
     QVERIFY2(clock.elapsed() < length->count() + 1000,
              qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(beeps, how == Playback::Fallback ? 1 : 0);
+  }
+
+  void theSoundModuleBesideTheProgramPlaysWaves() {
+    QLibrary module(soundsDir() + "/velmora_sound");
+    using Play = int (*)(const QString&);
+    const auto play = reinterpret_cast<Play>(module.resolve("velmora_play_wave"));
+    QVERIFY2(play, qPrintable(module.errorString()));
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(play("/nonexistent/IR_END.WAV"), int(Playback::Fallback));
+    QVERIFY(clock.elapsed() < 1000);
   }
 
   void aClipboardHoldingOnlyAPictureReadsAsTheEmptyText() {

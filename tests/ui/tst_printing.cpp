@@ -89,6 +89,18 @@ class TestPrinting : public QObject {
     printers.printed.clear();
   }
 
+  void closingThePrinterWindowLetsStampaOpenItAgain() {
+    Open();
+    QVERIFY(f.w().Option6->isChecked());
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!f.w().printerWindow);
+    QVERIFY(f.w().option5->isChecked());
+    QTest::mouseClick(f.w().Option6, Qt::LeftButton, {}, QPoint(20, f.w().Option6->height() / 2));
+    QVERIFY(f.w().printerWindow);
+    QVERIFY(f.w().printerWindow->isVisible());
+  }
+
   void nothingEditedAppliesNothingAndPrints() {
     Open();
     Stampa();
