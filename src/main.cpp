@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   // draws them as set on every desktop.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+  QApplication::setFont(velmora::Frmusufrutto::WindowFont());
+
   velmora::DesktopServices services;
   velmora::Frmusufrutto window(services);
   velmora::StartupProbe::InstallIfAsked(&window);

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QDate>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,33 +33,34 @@ void Place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-// "bold sans" and "Tahoma" of the layout, with the nearest free faces.
+// "bold sans" and "Tahoma" of the layout. Where those faces are missing one
+// metric-compatible sans serif stands in for both: one face to load keeps
+// start-up quick.
 enum class Face { Default, BoldSans, Tahoma, TahomaBold };
 
 QFont FontFor(Face face) {
+#ifdef Q_OS_WIN
+  const bool tahoma = face == Face::Tahoma || face == Face::TahomaBold;
+  QFont f(tahoma ? QStringLiteral("Tahoma") : QStringLiteral("MS Sans Serif"));
+#else
   QFont f;
-  switch (face) {
-    case Face::Default:
-      f.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-      f.setPixelSize(11);  // 8.25 pt
-      break;
-    case Face::BoldSans:
-      f.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-      f.setPixelSize(10);  // 7.47 pt
-      f.setBold(true);
-      break;
-    case Face::Tahoma:
-    case Face::TahomaBold:
-      f.setFamilies({"Tahoma", "DejaVu Sans", "Liberation Sans"});
-      f.setPixelSize(11);  // 8.15 pt
-      f.setBold(face == Face::TahomaBold);
-      break;
-  }
+  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+#endif
+  f.setPixelSize(face == Face::BoldSans ? 10 : 11);  // 7.47 pt, 8.25 pt and 8.15 pt
+  f.setBold(face == Face::BoldSans || face == Face::TahomaBold);
   return f;
 }
 
+// The picture at the screen's scale (the @2x drawing above 1x), read as PNG
+// without guessing the format: guessing loads every image plugin of the
+// system, which costs the first frame more than all the pictures.
 QPixmap Picture(const QString& name) {
-  return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+  const bool sharp = qApp->devicePixelRatio() > 1.0;
+  QImageReader reader(QStringLiteral(":/pictures/%1%2.png").arg(name, sharp ? "@2x" : ""), "png");
+  reader.setAutoDetectImageFormat(false);
+  QPixmap picture = QPixmap::fromImage(reader.read());
+  picture.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+  return picture;
 }
 
 QCursor HandPointer() {
@@ -81,6 +84,10 @@ Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
 }
 
 Frmusufrutto::~Frmusufrutto() = default;
+
+QFont Frmusufrutto::WindowFont() {
+  return FontFor(Face::Default);
+}
 
 void Frmusufrutto::Form_Load() {
   show();
@@ -119,7 +126,6 @@ void Frmusufrutto::CreateControls() {
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   client_->setFixedSize(Px(11869), Px(6500));
-  client_->setFont(FontFor(Face::Default));
   SetBackColor(client_, colore::Grigio);
   // The window's own blue foreground is for what it draws itself; its
   // controls keep the default black text.

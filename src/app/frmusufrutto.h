@@ -38,6 +38,10 @@ class Frmusufrutto : public QMainWindow {
   explicit Frmusufrutto(Services& services, QWidget* parent = nullptr);
   ~Frmusufrutto() override;
 
+  // The default face of the window and its menu bar; the program makes it
+  // the application's, so that one face serves everything it shows.
+  static QFont WindowFont();
+
   Services& services() { return services_; }
   EventModel& events() { return *events_; }
   // The client area: everything below the menu bar, the part that is printed.

@@ -2,7 +2,7 @@
 # At scale factors 1, 1.5 and 2 the main window keeps its proportions and its
 # colours stay where they belong; the screenshots are kept for a look.
 source "$(dirname "$0")/common.sh"
-start_display
+SCREEN=1920x1200 start_display
 FAILED=0
 for scale in 1 1.5 2; do
   QT_SCALE_FACTOR=$scale start_velmora

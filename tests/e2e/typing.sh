@@ -33,7 +33,7 @@ expect_wider() {
 
 keys() {
   xdotool "$@"
-  sleep 0.5
+  sleep 1
 }
 
 # The window has the keyboard; the focus is in PP with the zero selected.

@@ -28,6 +28,7 @@ void MainWindowFixture::Start() {
 
 void PrepareApplication() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(Frmusufrutto::WindowFont());
 }
 
 QString Colour(QRgb colour) {
