@@ -3,6 +3,7 @@
 
 #include "app/colours.h"
 #include "app/frmusufrutto.h"
+#include "app/textbox.h"
 #include "input/datetext.h"
 #include "input/numbertext.h"
 
@@ -10,20 +11,6 @@
 // entering the birth date settles that value as a money text and discards
 // every earlier result.
 namespace velmora {
-namespace {
-
-const QString kTitle = QStringLiteral("Velmora by Dovel");
-const QString kValueFirst =
-    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
-
-// Selection length of the classic text box: it keeps the selection start.
-void SetSelLength(QLineEdit* field, int length) {
-  const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-  field->setSelection(start, length);
-}
-
-}  // namespace
-
 void Frmusufrutto::D1_GotFocus() {
   // The value can only be missing when leaving PP failed; it then stays as it is.
   if (const auto value = ReadNumber(PP->text())) PP->setText(MoneyText(*value));
@@ -39,7 +26,7 @@ void Frmusufrutto::D1_Click() {
   // The empty text and any text that is no number count as no value.
   const auto value = ReadNumber(PP->text());
   if (!value || *value == 0) {
-    services().MessageBox(kValueFirst, Services::Icon::Exclamation, kTitle);
+    Warn(services(), kValueFirst);
     PP->setText(QStringLiteral("0"));
     SetFocus(PP);
     SetSelLength(PP, PP->text().size());
@@ -56,10 +43,8 @@ void Frmusufrutto::D1_LostFocus() {
   SetFocus(D1);
   D1->setText({});
   SetBackColor(D1, colore::CianoChiaro);
-  services().MessageBox(
-      QStringLiteral(" Devi inserire una data con le sole cifre senza separatori!") + QChar(13) +
-          QStringLiteral(" Esempio: 16081946 per 16 agosto 1946"),
-      Services::Icon::Exclamation, kTitle);
+  Warn(services(), QStringLiteral(" Devi inserire una data con le sole cifre senza separatori!") +
+                       QChar(13) + QStringLiteral(" Esempio: 16081946 per 16 agosto 1946"));
 }
 
 void Frmusufrutto::Text1_GotFocus() {
@@ -67,7 +52,7 @@ void Frmusufrutto::Text1_GotFocus() {
   if (PP->text().isEmpty()) PP->setText(QStringLiteral("0"));
   const auto value = ReadNumber(PP->text());
   if (!value || !(*value > 0)) {
-    services().MessageBox(kValueFirst, Services::Icon::Exclamation, kTitle);
+    Warn(services(), kValueFirst);
     SetFocus(PP);
     SetSelLength(PP, PP->text().size());
     SetBackColor(PP, colore::CianoChiaro);

@@ -7,6 +7,7 @@
 
 #include "app/colours.h"
 #include "app/frmusufrutto.h"
+#include "app/textbox.h"
 #include "input/numbertext.h"
 
 // The value field: it takes digits and one comma, regroups them as they are
@@ -15,23 +16,8 @@
 namespace velmora {
 namespace {
 
-const QString kTitle = QStringLiteral("Velmora by Dovel");
-const QString kValueFirst =
-    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
-
 bool IsNavigationKey(int keyCode) {
   return keyCode >= 35 && keyCode <= 40;  // End, Home, Left, Up, Right, Down
-}
-
-// The selection start as the classic text box reports it: the caret when
-// nothing is selected.
-int SelStart(const QLineEdit* field) {
-  return field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-}
-
-// Selection length of the classic text box: it keeps the selection start.
-void SetSelLength(QLineEdit* field, int length) {
-  field->setSelection(SelStart(field), length);
 }
 
 QString MoneyOf(const QString& numeric) {
@@ -95,7 +81,7 @@ void Frmusufrutto::PP_GotFocus() {
   // From the clipboard itself: the field keeps at most 32767 characters.
   PP->setText(MoneyOf(clipboard));
   services().MessageBox(QStringLiteral("Valutazione automatica inserita!"), Services::Icon::None,
-                        kTitle);
+                        kMainTitle);
   SetBackColor(PP, colore::Bianco);
   SetFocus(D1);
   SetBackColor(D1, colore::CianoChiaro);
@@ -105,7 +91,7 @@ void Frmusufrutto::PP_GotFocus() {
 void Frmusufrutto::PP_LostFocus() {
   try {
     if (IsNumeric(PP->text())) return;
-    services().MessageBox(kValueFirst, Services::Icon::Exclamation, kTitle);
+    Warn(services(), kValueFirst);
     SetFocus(PP);
     SetSelLength(PP, PP->text().size());
     SetBackColor(PP, colore::CianoChiaro);

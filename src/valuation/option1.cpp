@@ -5,6 +5,7 @@
 
 #include "app/colours.h"
 #include "app/frmusufrutto.h"
+#include "app/textbox.h"
 #include "input/datetext.h"
 #include "input/numbertext.h"
 #include "valuation/tables.h"
@@ -15,33 +16,12 @@
 namespace velmora {
 namespace {
 
-const QString kTitle = QStringLiteral("Velmora by Dovel");
-const QString kValueFirst =
-    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
 const QString kValidDate = QStringLiteral(" Devi inserire una data valida!");
-
-void Warn(Services& services, const QString& prompt) {
-  services.MessageBox(prompt, Services::Icon::Exclamation, kTitle);
-}
 
 // A text that cannot be read as a number is no value either: the field's own
 // checks keep such texts out, and the valuation must not read one as 0.
 bool NoValue(const QString& pp) {
   return pp.isEmpty() || pp == QStringLiteral("€ 0,00") || !IsNumeric(pp);
-}
-
-// Selection length of the classic text box: it keeps the selection start.
-void SetSelLength(QLineEdit* field, int length) {
-  const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-  field->setSelection(start, length);
-}
-
-double ValueOf(const QLineEdit* field) {
-  return ReadNumber(field->text()).value_or(0);
-}
-
-void ShowAsMoney(QLineEdit* field) {
-  field->setText(MoneyText(ValueOf(field)));
 }
 
 }  // namespace

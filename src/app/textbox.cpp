@@ -1,0 +1,29 @@
+#include "app/textbox.h"
+
+#include <QLineEdit>
+
+#include "input/numbertext.h"
+
+namespace velmora {
+
+void Warn(Services& services, const QString& prompt) {
+  services.MessageBox(prompt, Services::Icon::Exclamation, kMainTitle);
+}
+
+int SelStart(const QLineEdit* field) {
+  return field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+}
+
+void SetSelLength(QLineEdit* field, int length) {
+  field->setSelection(SelStart(field), length);
+}
+
+double ValueOf(const QLineEdit* field) {
+  return ReadNumber(field->text()).value_or(0);
+}
+
+void ShowAsMoney(QLineEdit* field) {
+  field->setText(MoneyText(ValueOf(field)));
+}
+
+}  // namespace velmora
