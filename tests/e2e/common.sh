@@ -21,7 +21,7 @@ start_display() {
   local n
   for n in $(seq 91 140); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-      Xvfb :$n -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+      Xvfb :$n -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
       XVFB_PID=$!
       export DISPLAY=:$n
       for _ in $(seq 100); do

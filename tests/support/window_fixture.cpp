@@ -1,10 +1,10 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QWidget>
 
 #include "app/colours.h"
+#include "app/style.h"
 
 namespace velmora::test {
 
@@ -27,7 +27,7 @@ void MainWindowFixture::Start() {
 }
 
 void PrepareApplication() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new VelmoraStyle);
   QApplication::setFont(Frmusufrutto::WindowFont());
 }
 

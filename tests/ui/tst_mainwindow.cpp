@@ -47,6 +47,16 @@ class TestMainWindow : public QObject {
 
  private slots:
   void init() { f.Start(); }
+
+  // Runs first, while nothing else in this process has read a picture.
+  void startingLoadsNoImagePlugin() {
+#ifdef Q_OS_LINUX
+    QFile maps("/proc/self/maps");
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY2(!maps.readAll().contains("imageformats"),
+             "an image plugin was loaded before the first frame");
+#endif
+  }
   void cleanup() {
     QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
     f.Stop();
