@@ -19,19 +19,11 @@
 #include "app/colours.h"
 #include "app/eventmodel.h"
 #include "app/framebox.h"
+#include "app/twips.h"
 #include "input/datetext.h"
 
 namespace velmora {
 namespace {
-
-// Positions and sizes come in twips; a logical pixel is 15 twips.
-int Px(int twips) {
-  return qRound(twips / 15.0);
-}
-
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
 
 // "bold sans" and "Tahoma" of the layout. Where those faces are missing one
 // metric-compatible sans serif stands in for both: one face to load keeps

@@ -12,20 +12,12 @@
 
 #include "app/frmusufrutto.h"
 #include "app/services.h"
+#include "app/twips.h"
 #include "printing/fieldtext.h"
 #include "printing/printers.h"
 
 namespace velmora {
 namespace {
-
-// Positions and sizes come in twips; a logical pixel is 15 twips.
-int Px(int twips) {
-  return qRound(twips / 15.0);
-}
-
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
 
 struct Entry {
   int value;
