@@ -146,8 +146,8 @@ void FrmPrinter::CreateControls() {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // One line: a long driver name runs past the border, whole in the tooltip.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Place(label, left, top, width, height);
     return label;
   };
