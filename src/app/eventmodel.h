@@ -55,9 +55,6 @@ class EventModel : public QObject {
   // counts as entering it: the user has come back from another program.
   void EnterOnActivation(QWidget* control) { enterOnActivation_ = control; }
 
-  // The control whose GotFocus ran last and whose LostFocus has not run yet.
-  QWidget* EnteredControl() const { return entered_; }
-
   // Translates a Qt key to the virtual-key code of the form toolkit.
   static int VirtualKey(int qtKey);
 
