@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "app/desktopservices.h"
-#include "app/frmusufrutto.h"
-#include "app/startupprobe.h"
-#include "app/style.h"
+#include "gui/main_window.h"
+#include "gui/style.h"
+#include "platform/desktop_services.h"
+#include "platform/startup_probe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

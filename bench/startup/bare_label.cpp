@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QStyleFactory>
 
-#include "app/startupprobe.h"
+#include "platform/startup_probe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "printing/printers.h"
+#include "platform/printers.h"
 
 namespace velmora::test {
 

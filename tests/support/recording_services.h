@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/services.h"
+#include "platform/services.h"
 
 namespace velmora::test {
 

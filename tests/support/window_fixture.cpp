@@ -3,22 +3,10 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/colours.h"
-#include "app/style.h"
+#include "gui/colours.h"
+#include "gui/style.h"
 
 namespace velmora::test {
-
-ModalGuard::ModalGuard() {
-  timer_.setInterval(50);
-  QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      seen_ = modal->windowTitle() + ": " + modal->objectName();
-      qCritical("unexpected modal dialog: %s", qPrintable(seen_));
-      modal->close();
-    }
-  });
-  timer_.start();
-}
 
 void MainWindowFixture::Start() {
   window = std::make_unique<Frmusufrutto>(services);

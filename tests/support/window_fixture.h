@@ -5,23 +5,38 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/frmusufrutto.h"
+#include "gui/main_window.h"
+#include "offscreen_test.h"
 #include "recording_services.h"
 
 namespace velmora::test {
 
-// Fails at once, instead of hanging, when a real modal dialog appears: the
-// recording services never open one, so any such dialog is a fault.
-class ModalGuard : public QObject {
- public:
-  ModalGuard();
-  bool tripped() const { return !seen_.isEmpty(); }
-  QString seen() const { return seen_; }
-
- private:
-  QTimer timer_;
-  QString seen_;
-};
+// What the window tests expect to see, written out here rather than taken
+// from the program, so that a changed text fails a test.
+inline const QString kCyan = QStringLiteral("#c0ffff");
+inline const QString kWhite = QStringLiteral("#ffffff");
+inline const QString kSound = QStringLiteral("PlayWave /IR_END.WAV");
+// Message boxes as RecordingServices::messages writes them.
+inline const QString kRefusal = QStringLiteral("Velmora by Dovel | ! | ");
+inline const QString kValueFirst =
+    kRefusal + QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
+inline const QString kDigitsOnly =
+    kRefusal + QStringLiteral(
+                   " Devi inserire una data con le sole cifre senza separatori!\r "
+                   "Esempio: 16081946 per 16 agosto 1946");
+inline const QString kValidDate = kRefusal + QStringLiteral(" Devi inserire una data valida!");
+inline const QString kDurationFirst =
+    kRefusal + QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
+inline const QString kWholeYears =
+    kRefusal + QStringLiteral(" Devi inserire un numero intero di anni da 1 a 30");
+inline const QString kLongest =
+    kRefusal + QStringLiteral("La durata massima per il calcolo è di anni 30");
+inline const QString kLocked =
+    kRefusal + QStringLiteral(
+                   " Per il calcolo a tempo determinato fare doppio click sul valore della piena "
+                   "proprietà: i campi si azzerano e la durata torna disponibile");
+inline const QString kImported =
+    QStringLiteral("Velmora by Dovel |  | Valutazione automatica inserita!");
 
 // The main window on the recording services, started as the program starts
 // it and active, so that focus changes run their handlers at once.

@@ -1,0 +1,167 @@
+#include "core/date_text.h"
+
+#include <algorithm>
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kMonths[12] = {"gennaio",   "febbraio", "marzo",    "aprile",
+                                          "maggio",    "giugno",   "luglio",   "agosto",
+                                          "settembre", "ottobre",  "novembre", "dicembre"};
+
+// The years a four-digit year may name: those of the classic date type.
+constexpr int kFirstYear = 100;
+constexpr int kLastYear = 9999;
+
+bool IsBlank(QChar c) {
+  const char16_t u = c.unicode();
+  return u == u' ' || u == u'\t' || u == u'\r' || u == u'\n' || u == u'\u00A0';
+}
+
+bool IsDigit(QChar c) {
+  return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+// ASCII only: other scripts' case mappings must not turn a foreign letter
+// into a month name.
+char LowerAscii(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'A' && u <= u'Z') return char(u - u'A' + 'a');
+  if (u >= u'a' && u <= u'z') return char(u);
+  return 0;
+}
+
+// A left-to-right reader that never looks at a character twice.
+class Cursor {
+ public:
+  explicit Cursor(QStringView text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ == text_.size(); }
+  QChar Peek() const { return AtEnd() ? QChar() : text_[pos_]; }
+  void Next() { ++pos_; }
+
+  qsizetype SkipBlanks() {
+    const qsizetype start = pos_;
+    while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
+    return pos_ - start;
+  }
+
+  // A run of digits of a length in [minLength, maxLength], as its value; the
+  // run stops at the first character that is not a digit.
+  std::optional<int> Number(qsizetype minLength, qsizetype maxLength, qsizetype* length = nullptr) {
+    int value = 0;
+    qsizetype count = 0;
+    while (!AtEnd() && IsDigit(text_[pos_])) {
+      if (++count > maxLength) return std::nullopt;
+      value = value * 10 + (text_[pos_].unicode() - u'0');
+      ++pos_;
+    }
+    if (count < minLength) return std::nullopt;
+    if (length) *length = count;
+    return value;
+  }
+
+  // A month name, whole or in its first three letters, in any case.
+  std::optional<int> Month() {
+    const qsizetype start = pos_;
+    while (!AtEnd() && LowerAscii(text_[pos_]) != 0) ++pos_;
+    const QStringView word = text_.mid(start, pos_ - start);
+    for (int m = 0; m < 12; ++m) {
+      const std::string_view name = kMonths[m];
+      if (word.size() != 3 && word.size() != qsizetype(name.size())) continue;
+      if (std::equal(word.begin(), word.end(), name.begin(),
+                     [](QChar c, char n) { return LowerAscii(c) == n; })) {
+        return m + 1;
+      }
+    }
+    return std::nullopt;
+  }
+
+ private:
+  QStringView text_;
+  qsizetype pos_ = 0;
+};
+
+// Two or four digits; two-digit years fall in 1930 to 2029.
+std::optional<int> Year(Cursor& in) {
+  qsizetype length = 0;
+  const auto year = in.Number(2, 4, &length);
+  if (!year) return std::nullopt;
+  if (length == 2) return *year < 30 ? 2000 + *year : 1900 + *year;
+  if (length == 4 && *year >= kFirstYear && *year <= kLastYear) return year;
+  return std::nullopt;
+}
+
+std::optional<QDate> MakeDate(int year, int month, int day) {
+  const QDate date(year, month, day);
+  if (!date.isValid()) return std::nullopt;
+  return date;
+}
+
+QString TwoDigits(int n) {
+  return QString::number(n).rightJustified(2, u'0');
+}
+
+}  // namespace
+
+std::optional<QDate> ReadDate(QStringView text) {
+  Cursor in(text);
+  in.SkipBlanks();
+  const auto day = in.Number(1, 2);
+  if (!day) return std::nullopt;
+
+  std::optional<QDate> date;
+  const QChar separator = in.Peek();
+  if (separator == u'/' || separator == u'-' || separator == u'.') {
+    in.Next();
+    const auto month = in.Number(1, 2);
+    if (!month || in.Peek() != separator) return std::nullopt;
+    in.Next();
+    const auto year = Year(in);
+    if (!year) return std::nullopt;
+    // A month part beyond 12 with a possible month in the day part was
+    // written month first.
+    if (*month > 12 && *day <= 12) {
+      date = MakeDate(*year, *day, *month);
+    } else {
+      date = MakeDate(*year, *month, *day);
+    }
+  } else {
+    if (in.SkipBlanks() == 0) return std::nullopt;
+    const auto month = in.Month();
+    if (!month || in.SkipBlanks() == 0) return std::nullopt;
+    const auto year = Year(in);
+    if (!year) return std::nullopt;
+    date = MakeDate(*year, *month, *day);
+  }
+  in.SkipBlanks();
+  if (!in.AtEnd()) return std::nullopt;
+  return date;
+}
+
+QString LongDateText(const QDate& date) {
+  if (!date.isValid()) return {};
+  return QString::number(date.day()) + u' ' + QLatin1StringView(kMonths[date.month() - 1]) + u' ' +
+         QString::number(date.year()).rightJustified(4, u'0');
+}
+
+QString FormatLongDate(QStringView text) {
+  const auto date = ReadDate(text);
+  return date ? LongDateText(*date) : text.toString();
+}
+
+QString BirthDigitsToDate(QStringView typed) {
+  if (typed.isEmpty()) return {};
+  auto part = [&](qsizetype start, qsizetype length) {
+    start = std::min(start, typed.size());
+    return typed.mid(start, std::min(length, typed.size() - start));
+  };
+  QString joined;
+  joined.append(part(0, 2)).append(u'/').append(part(2, 2)).append(u'/').append(part(4, 4));
+  const auto date = ReadDate(joined);
+  if (!date) return joined;
+  return TwoDigits(date->day()) + u'/' + TwoDigits(date->month()) + u'/' +
+         QString::number(date->year()).rightJustified(4, u'0');
+}
+
+}  // namespace velmora

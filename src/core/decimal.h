@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one rounding engine: numbers held as decimal digits, so that rounding
+// follows the digits a person reads and not the binary value of a double.
+namespace velmora {
+
+enum class Rounding {
+  HalfAwayFromZero,  // 2,5 gives 3 and -2,5 gives -3
+  HalfEven,          // 2,5 gives 2 and 3,5 gives 4
+};
+
+// sign x 0.d1d2d3... x 10^point, the digits without leading or trailing zeros;
+// zero has no digits and no sign.
+class Decimal {
+ public:
+  Decimal() = default;
+
+  // The shortest digits that read back as the same double. Infinity and NaN
+  // give nothing.
+  static std::optional<Decimal> Shortest(double value);
+  // The exact value of the double rounded to `count` significant digits.
+  static std::optional<Decimal> Significant(double value, int count, Rounding mode);
+  // Digits as written: integer digits, then the digits after the comma.
+  static Decimal FromDigits(std::string_view integer, std::string_view fraction, bool negative);
+  // 0.digits x 10^point.
+  static Decimal FromMantissa(std::string digits, long point, bool negative);
+
+  bool IsZero() const { return digits_.empty(); }
+  bool IsNegative() const { return negative_; }
+  // The power of ten just above the first digit: 3 for 123,4.
+  long Point() const { return point_; }
+  const std::string& Digits() const { return digits_; }
+
+  // Keeps `places` digits after the point (a negative count rounds to tens,
+  // hundreds and so on).
+  void RoundToPlaces(long places, Rounding mode);
+  // Keeps `count` significant digits.
+  void RoundToSignificant(long count, Rounding mode);
+  // Keeps `count` significant digits, dropping the rest.
+  void Truncate(long count);
+
+  // Exact difference.
+  Decimal operator-(const Decimal& other) const;
+
+  // The digits before the point, empty for a number below one.
+  std::string Integer() const;
+  // The digits after the point, without trailing zeros.
+  std::string Fraction() const;
+
+  // The nearest double; nothing beyond the double range.
+  std::optional<double> ToDouble() const;
+
+ private:
+  void Normalise();
+  void KeepDigits(long keep, Rounding mode);
+
+  bool negative_ = false;
+  std::string digits_;
+  long point_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+// Every window title and every message the program shows, in one place.
+// Texts with %1 and %2 are filled with QString::arg.
+namespace velmora::text {
+
+// ---- titles ----
+// Message boxes that name no title of their own.
+inline const QString kApplicationTitle = QStringLiteral("Velmora 2003 by Dovel");
+inline const QString kMainWindowTitle = QStringLiteral("Velmora2016 by Dovel");
+// Every notice and refusal of the main window.
+inline const QString kMainTitle = QStringLiteral("Velmora by Dovel");
+// The error trap of the value field.
+inline const QString kTrapTitle = QStringLiteral("Velmora By Ostrel Quendari");
+inline const QString kTableWindowTitle =
+    QStringLiteral("Tabella Usufrutto by ostrel Ilvo Quendari");
+inline const QString kPrinterWindowTitle = QStringLiteral("Stampanti");
+// A printer setting that failed: "Property: " and the setting's name.
+inline const QString kPropertyTitle = QStringLiteral("Property: ");
+
+// ---- the value field and the dates ----
+inline const QString kValueFirst =
+    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
+inline const QString kImported = QStringLiteral("Valutazione automatica inserita!");
+// "Errore n. <number>: <description>" comes before it.
+inline const QString kItalianSettings = QStringLiteral(
+    "Le impostazioni internazionali in Pannello di Controllo non sono impostate per l'Italia: "
+    "provvedere all'aggiornamento !");
+inline const QString kDigitsOnly = QStringLiteral(
+    " Devi inserire una data con le sole cifre senza separatori!\r"
+    " Esempio: 16081946 per 16 agosto 1946");
+
+// ---- the valuations ----
+inline const QString kValidDate = QStringLiteral(" Devi inserire una data valida!");
+inline const QString kDurationFirst =
+    QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
+inline const QString kWholeYears =
+    QStringLiteral(" Devi inserire un numero intero di anni da 1 a 30");
+inline const QString kLongestDuration =
+    QStringLiteral("La durata massima per il calcolo è di anni 30");
+// Text1 is disabled once a birth date has been entered; the reset on PP frees it.
+inline const QString kDurationLocked = QStringLiteral(
+    " Per il calcolo a tempo determinato fare doppio click sul valore della piena proprietà: i "
+    "campi si azzerano e la durata torna disponibile");
+
+// ---- documents and tools ----
+inline const QString kWorkbookRefused = QStringLiteral(
+    "Errore n. 51: Impossibile eseguire il file \"%1\".\r\nCodice di errore di ShellExecute: %2.");
+inline const QString kInstructionsRefused =
+    QStringLiteral("Impossibile aprire le istruzioni \"%1\".\rCodice di errore: %2.");
+inline const QString kNoCalculator =
+    QStringLiteral("Impossibile avviare la calcolatrice: nessuna calcolatrice trovata.");
+inline const QString kCalculatorRefused =
+    QStringLiteral("Impossibile avviare la calcolatrice: il programma \"%1\" non si avvia.");
+
+// ---- printing ----
+inline const QString kNoPrinters = QStringLiteral("No printers installed");
+inline const QString kMakeCurrentFirst =
+    QStringLiteral("Devi impostare la stampante come corrente");
+// Conversions of the printer window's field texts.
+inline const QString kTypeMismatch = QStringLiteral("Tipo non corrispondente");
+inline const QString kOverflow = QStringLiteral("Overflow");
+// Failures of the printing service; %1 is the printer's name in quotes.
+inline const QString kInvalidValue = QStringLiteral("Valore della proprietà non valido");
+inline const QString kNoPaperSize = QStringLiteral("La stampante %1 non ha il formato carta %2");
+inline const QString kNoColourMode =
+    QStringLiteral("La stampante %1 non stampa in questo modo colore");
+inline const QString kNoDuplexMode =
+    QStringLiteral("La stampante %1 non stampa fronte-retro in questo modo");
+inline const QString kNoResolution = QStringLiteral("La stampante %1 non ha questa risoluzione");
+inline const QString kCannotPrint = QStringLiteral("Impossibile stampare con la stampante %1");
+inline const QString kPrintFailed = QStringLiteral("La stampa con la stampante %1 non è riuscita");
+inline const QString kNoCurrentPrinter = QStringLiteral("Nessuna stampante corrente");
+inline const QString kUnreadableSettings =
+    QStringLiteral("Impossibile leggere le impostazioni della stampante %1");
+inline const QString kUnreadablePaper =
+    QStringLiteral("Impossibile leggere il formato carta della stampante %1");
+inline const QString kNoCustomPaper =
+    QStringLiteral("La stampante %1 non accetta formati carta personalizzati");
+inline const QString kPaperOutOfRange =
+    QStringLiteral("Formato carta fuori dai limiti della stampante %1");
+inline const QString kPaperRefused =
+    QStringLiteral("La stampante %1 non accetta il formato carta %2");
+inline const QString kNoSuchPrinter = QStringLiteral("Indice non compreso nell'intervallo");
+
+}  // namespace velmora::text

@@ -1,0 +1,211 @@
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "core/decimal.h"
+
+// Everything here works on decimal digit strings: texts may hold megabytes of
+// digits, and rounding must follow the digits the user sees, not the binary
+// value of a double. Decimal converts between digits and doubles without
+// looking at the locale.
+namespace velmora {
+namespace {
+
+constexpr char16_t kEuro = u'\u20AC';
+
+// A cell copied from a spreadsheet ends with a line end, and a no-break space
+// is common in pasted amounts, so they count as blanks too.
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0';
+}
+
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// The scanners walk raw UTF-16 so that a megabyte of digits takes
+// milliseconds even without optimisation.
+const char16_t* SkipBlanks(const char16_t* p, const char16_t* end) {
+  while (p != end && IsBlank(*p)) ++p;
+  return p;
+}
+
+// The pieces of a numeric text, as views into it.
+struct NumberParts {
+  bool negative = false;
+  QStringView integer;  // digits and full stops
+  bool hasComma = false;
+  QStringView decimals;  // digits only
+};
+
+// blanks, then "€" blanks [sign] or sign ["€" blanks], then the digits with
+// their full stops, optionally "," and decimals, then blanks. Both "€ -5" (the
+// money text) and "-€ 5" are read.
+std::optional<NumberParts> Split(QStringView text) {
+  NumberParts parts;
+  const char16_t* const end = text.utf16() + text.size();
+  const char16_t* p = SkipBlanks(text.utf16(), end);
+  auto takeSign = [&] {
+    if (p != end && (*p == u'-' || *p == u'+')) {
+      parts.negative = *p == u'-';
+      ++p;
+      return true;
+    }
+    return false;
+  };
+  if (p != end && *p == kEuro) {
+    p = SkipBlanks(p + 1, end);
+    takeSign();
+  } else if (takeSign() && p != end && *p == kEuro) {
+    p = SkipBlanks(p + 1, end);
+  }
+
+  bool anyDigit = false;
+  const char16_t* const integerStart = p;
+  for (; p != end; ++p) {
+    if (IsDigit(*p)) {
+      anyDigit = true;
+    } else if (*p != u'.') {
+      break;
+    }
+  }
+  parts.integer = QStringView(integerStart, p);
+  if (p != end && *p == u',') {
+    parts.hasComma = true;
+    const char16_t* const decimalsStart = ++p;
+    while (p != end && IsDigit(*p)) ++p;
+    parts.decimals = QStringView(decimalsStart, p);
+    anyDigit = anyDigit || !parts.decimals.isEmpty();
+  }
+  if (!anyDigit || SkipBlanks(p, end) != end) return std::nullopt;
+  return parts;
+}
+
+// The largest double is below 10^309, so an integer part of more digits than
+// that overflows whatever follows it.
+constexpr std::size_t kMaxIntegerDigits = 309;
+
+// The integer digits without full stops and without leading zeros; nothing
+// when they are too many for a double.
+std::optional<std::string> SignificantIntegerDigits(QStringView integer) {
+  std::string digits;
+  const char16_t* p = integer.utf16();
+  const char16_t* const end = p + integer.size();
+  for (; p != end && (*p == u'0' || *p == u'.'); ++p) {
+  }
+  for (; p != end; ++p) {
+    if (*p == u'.') continue;
+    if (digits.size() == kMaxIntegerDigits) return std::nullopt;
+    digits.push_back(char(*p));
+  }
+  return digits;
+}
+
+// A halfway point between two doubles has at most 767 significant digits, so
+// the first 800 digits, and whether any later digit is non-zero, decide the
+// correctly rounded value.
+constexpr std::size_t kDecidingDigits = 800;
+
+std::optional<double> ValueOf(const NumberParts& parts) {
+  auto integer = SignificantIntegerDigits(parts.integer);
+  if (!integer) return std::nullopt;
+  std::string& mantissa = *integer;
+  const bool belowOne = mantissa.empty();
+  // The value is 0.mantissa times 10^point.
+  long point = long(mantissa.size());
+  const char16_t* p = parts.decimals.utf16();
+  const char16_t* const end = p + parts.decimals.size();
+  if (belowOne) {
+    for (; p != end && *p == u'0'; ++p) --point;
+  }
+  for (; p != end && mantissa.size() < kDecidingDigits; ++p) mantissa.push_back(char(*p));
+  for (; p != end; ++p) {
+    if (*p != u'0') {
+      mantissa.push_back('1');
+      break;
+    }
+  }
+  return Decimal::FromMantissa(std::move(mantissa), point, parts.negative).ToDouble();
+}
+
+// "1234567" as "1.234.567".
+QString Grouped(const std::string& integer) {
+  QString out;
+  out.reserve(qsizetype(integer.size() + integer.size() / 3));
+  const std::size_t n = integer.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out.append(u'.');
+    out.append(QChar(char16_t(integer[i])));
+  }
+  return out;
+}
+
+QString Latin(const std::string& text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+std::optional<double> ReadNumber(QStringView text) {
+  const auto parts = Split(text);
+  if (!parts) return std::nullopt;
+  return ValueOf(*parts);
+}
+
+bool IsNumeric(QStringView text) {
+  return ReadNumber(text).has_value();
+}
+
+QString MoneyText(double amount) {
+  std::optional<Decimal> d = Decimal::Shortest(amount);
+  if (!d) return {};
+  d->RoundToPlaces(2, Rounding::HalfAwayFromZero);
+  return MoneyText(*d);
+}
+
+QString MoneyText(const Decimal& amount) {
+  std::string integer = amount.Integer();
+  if (integer.empty()) integer.push_back('0');  // not = "0": GCC 12 warns falsely at -O2
+  std::string cents = amount.Fraction();
+  cents.resize(2, '0');
+  QString out = QStringLiteral("€ ");
+  if (amount.IsNegative()) out.append(u'-');
+  out.append(Grouped(integer));
+  out.append(u',');
+  out.append(Latin(cents));
+  return out;
+}
+
+QString RegroupTyping(QStringView text) {
+  const auto parts = Split(text);
+  if (!parts || !ValueOf(*parts)) return {};
+
+  // Only the digit after the second decimal matters for the rounding.
+  const QStringView used = parts->decimals.first(std::min<qsizetype>(parts->decimals.size(), 3));
+  std::string decimals;
+  for (QChar c : used) decimals.push_back(char(c.unicode()));
+  Decimal d =
+      Decimal::FromDigits(*SignificantIntegerDigits(parts->integer), decimals, parts->negative);
+  d.RoundToPlaces(parts->hasComma ? 2 : 0, Rounding::HalfAwayFromZero);
+
+  QString out;
+  if (d.IsNegative()) out.append(u'-');
+  out.append(Grouped(d.Integer()));
+  if (parts->hasComma) {
+    out.append(u',');
+    out.append(Latin(d.Fraction()));
+  }
+  // Rounding up can carry a number at the very edge of the double range over
+  // it; such a text is not numeric, and the field empties non-numeric texts.
+  if (d.Point() >= long(kMaxIntegerDigits) && !IsNumeric(out)) return {};
+  return out;
+}
+
+qint16 ContaPunti(QStringView text) {
+  const qsizetype count = text.count(u'.');
+  return qint16(std::min<qsizetype>(count, std::numeric_limits<qint16>::max()));
+}
+
+}  // namespace velmora

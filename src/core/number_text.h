@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+#include "core/decimal.h"
+
+// Italian number texts: decimal comma, full stops between groups of three
+// digits, an optional euro sign. Fixed in the code, whatever the locale.
+namespace velmora {
+
+// A numeric text: optional blanks, an optional euro sign, an optional sign,
+// digits with full stops anywhere before the comma, an optional comma with
+// zero or more decimals, optional trailing blanks; at least one digit. A
+// number too large for a double is not numeric.
+// The euro sign and the sign may come in either order ("€ -5", "-€ 5"), with
+// blanks after the euro sign only. Blanks are spaces, tabs, line ends and
+// no-break spaces. Exponents, parentheses and a trailing sign are not read.
+bool IsNumeric(QStringView text);
+
+// The value of a numeric text; nothing when the text is not numeric. A value
+// too small for a double reads as 0; no text reads as -0.
+std::optional<double> ReadNumber(QStringView text);
+
+// "€ 1.234,56": grouping, two decimals, a leading minus for negative amounts
+// right after the blank ("€ -1.234,50"); an amount that rounds to zero has no
+// minus. A half cent is rounded away from zero, on the shortest decimal form
+// of the double (so 1,005 gives € 1,01). Infinity and NaN give the empty text.
+QString MoneyText(double amount);
+
+// The money text of an amount already held to the cent.
+QString MoneyText(const Decimal& cents);
+
+// The regrouping of the value field while typing: the text read as a number
+// and written with "." between groups; with a comma in the text, the comma
+// always follows the integer part and up to two decimals follow without
+// trailing zeros; a zero integer part has no digits ("0,5" gives ",5", "0000"
+// gives ""). The decimals are rounded half away from zero on the digits as
+// typed; a negative number keeps its minus, the euro sign and blanks go. A
+// text that is not numeric gives the empty text.
+QString RegroupTyping(QStringView text);
+
+// How many full stops the text holds (at most 32767).
+qint16 ContaPunti(QStringView text);
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The tables that give the usufruct's share of the full value. A table is a
+// value handed to the valuation; the 2016 tables at the legal rate of 0,2 %
+// are one pair of them.
+namespace velmora {
+
+struct RigaVitalizio {
+  int ageFrom;
+  int ageTo;                    // inclusive; INT_MAX for a band with no upper bound
+  std::optional<double> share;  // none: no usufruct, all goes to the bare ownership
+  QString percUsufrutto;        // as written to PERCUSU
+  QString percNudaProprieta;    // as written to PERCNP
+};
+
+// Age bands looked at in order; an age below 0 falls in none.
+class TabellaVitalizio {
+ public:
+  explicit TabellaVitalizio(std::vector<RigaVitalizio> rows) : rows_(std::move(rows)) {}
+  const std::vector<RigaVitalizio>& Righe() const { return rows_; }
+  // The band whose bounds hold the age; nothing for an age below 0.
+  const RigaVitalizio* RigaPerEta(int age) const;
+
+ private:
+  std::vector<RigaVitalizio> rows_;
+};
+
+struct RigaTempoDeterminato {
+  int years;
+  double factor;  // 1 - (1 + rate)^-years to four decimals
+  QString percUsufrutto;
+  QString percNudaProprieta;
+};
+
+// One row for each whole number of years from 1 to 30.
+class TabellaTempoDeterminato {
+ public:
+  explicit TabellaTempoDeterminato(std::vector<RigaTempoDeterminato> rows)
+      : rows_(std::move(rows)) {}
+  const std::vector<RigaTempoDeterminato>& Righe() const { return rows_; }
+  // The row whose number of years equals the duration; nothing for any other
+  // number (fractions and NaN included).
+  const RigaTempoDeterminato* RigaPerDurata(double years) const;
+
+ private:
+  std::vector<RigaTempoDeterminato> rows_;
+};
+
+// At the legal rate of 0,2 %, for acts from 1 January 2016.
+const TabellaVitalizio& TabellaVitalizio2016();
+const TabellaTempoDeterminato& TabellaTempoDeterminato2016();
+
+}  // namespace velmora

@@ -1,0 +1,113 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include "core/date_text.h"
+#include "core/messages.h"
+#include "gui/event_model.h"
+#include "gui/fonts.h"
+#include "gui/pictures.h"
+
+namespace velmora {
+
+Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services), events_(new EventModel(this)) {
+  setObjectName(QStringLiteral("Frmusufrutto"));
+  setWindowTitle(text::kMainWindowTitle);
+  setWindowIcon(QIcon(Picture(QStringLiteral("icon"), qApp->devicePixelRatio())));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  CreateMenus();
+  CreateControls();
+  WireEvents();
+  // A fixed single border: nothing in the window follows a change of size.
+  setFixedSize(sizeHint());
+}
+
+Frmusufrutto::~Frmusufrutto() = default;
+
+QFont Frmusufrutto::WindowFont() {
+  return FontFor(Face::Default);
+}
+
+void Frmusufrutto::SetFocus(QWidget* control) {
+  events_->SetFocus(control);
+}
+
+void Frmusufrutto::Form_Load() {
+  show();
+  services_.ClearClipboard();
+  option5->setChecked(true);
+  D2->setText(LongDateText(QDate::currentDate()));
+  activateWindow();
+  SetFocus(PP);
+}
+
+void Frmusufrutto::CreateMenus() {
+  auto* bar = menuBar();
+  bar->setObjectName(QStringLiteral("menuBar"));
+  auto command = [bar](const char* name, const QString& caption) {
+    auto* a = bar->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  TabellaVigente = command("TabellaVigente", QStringLiteral("&Tabella Usufrutto vitalizio 2016"));
+  TabellePrecedenti = command("TabellePrecedenti", QStringLiteral("&Tabelle Usufrutto vitalizio"));
+  TabelleUsufruttoDeterminato = command("TabelleUsufruttoDeterminato",
+                                        QStringLiteral("&Tabelle Usufrutto a tempo determinato"));
+  mnuHelp = bar->addMenu(QStringLiteral("&?"));
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  auto item = [this](const char* name, const QString& caption) {
+    auto* a = mnuHelp->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  istruzioni = item("istruzioni", QStringLiteral("&Istruzioni"));
+  normativa = item("normativa", QStringLiteral("&Normativa"));
+  sito = item("sito", QStringLiteral("&Visita Home Page"));
+}
+
+void Frmusufrutto::WireEvents() {
+  EventModel& e = *events_;
+  e.OnMouseMove(client_, [this] { Form_MouseMove(); });
+  e.OnMouseMove(Frame1, [this] { Frame1_MouseMove(); });
+  e.OnMouseMove(Option1, [this] { Option1_MouseMove(); });
+  e.OnMouseMove(Option2, [this] { Option2_MouseMove(); });
+  e.OnMouseMove(Option3, [this] { Option3_MouseMove(); });
+  e.OnMouseMove(Option6, [this] { Option6_MouseMove(); });
+  e.OnDblClick(PP, [this] { PP_DblClick(); });
+  e.OnDblClick(Text1, [this] { Text1_DblClick(); });
+
+  e.OnOptionClick(Option1, [this] { Option1_Click(); });
+  e.OnOptionClick(Option2, [this] { Option2_Click(); });
+  e.OnOptionClick(Option3, [this] { Option3_Click(); });
+  e.OnOptionClick(Option6, [this] { Option6_Click(); });
+
+  e.OnChange(PP, [this] { PP_Change(); });
+  e.OnKeyPress(PP, [this](int& keyAscii) { PP_KeyPress(keyAscii); });
+  e.OnKeyUp(PP, [this](int keyCode) { PP_KeyUp(keyCode); });
+  e.OnGotFocus(PP, [this] { PP_GotFocus(); });
+  e.OnLostFocus(PP, [this] { PP_LostFocus(); });
+
+  e.OnClick(D1, [this] { D1_Click(); });
+  e.OnGotFocus(D1, [this] { D1_GotFocus(); });
+  e.OnLostFocus(D1, [this] { D1_LostFocus(); });
+  e.OnClick(Text1, [this] { Text1_Click(); });
+  e.OnGotFocus(Text1, [this] { Text1_GotFocus(); });
+  e.OnLostFocus(Text1, [this] { Text1_LostFocus(); });
+
+  e.OnClick(Image1, [this] { Image1_Click(); });
+  e.OnMenuClick(TabellaVigente, [this] { TabellaVigente_Click(); });
+  e.OnMenuClick(TabellePrecedenti, [this] { TabellePrecedenti_Click(); });
+  e.OnMenuClick(TabelleUsufruttoDeterminato, [this] { TabelleUsufruttoDeterminato_Click(); });
+  e.OnMenuClick(istruzioni, [this] { istruzioni_Click(); });
+  e.OnMenuClick(normativa, [this] { normativa_Click(); });
+  e.OnMenuClick(sito, [this] { sito_Click(); });
+}
+
+}  // namespace velmora

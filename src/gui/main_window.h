@@ -1,0 +1,171 @@
+#pragma once
+
+// The main window of Velmora and its handlers.
+//
+// Who does what:
+// - Frmusufrutto (src/gui): the controls, the menus, start-up and the wiring
+//   of the handlers below, each defined in a file named for what it does:
+//   value_field.cpp, date_fields.cpp, lifetime_valuation.cpp,
+//   fixed_term_valuation.cpp, spreadsheet_valuation.cpp,
+//   reference_documents.cpp, printing.cpp, resets.cpp, hover_colours.cpp.
+// - EventModel (src/gui): turns Qt's events into the form events the handlers
+//   are written for (Change, KeyPress, KeyUp, GotFocus, LostFocus, Click, ...).
+// - FrmPrinter and Form1 (src/gui): the printer window and the table window.
+// - Services (src/platform): message boxes, clipboard, sound, documents,
+//   programs and printers. Tests hand the window a recording double.
+// - velmora_core (src/core): every figure: number and date texts, the age,
+//   the tables and the valuations; every title and message in messages.h.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "platform/services.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+namespace velmora {
+
+class EventModel;
+class Form1;
+class FrmPrinter;
+
+class Frmusufrutto : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit Frmusufrutto(Services& services, QWidget* parent = nullptr);
+  ~Frmusufrutto() override;
+
+  // The default face of the window and its menu bar; the program makes it
+  // the application's, so that one face serves everything it shows.
+  static QFont WindowFont();
+
+  Services& services() { return services_; }
+  EventModel& events() { return *events_; }
+  // The client area: everything below the menu bar, the part that is printed.
+  QWidget* ClientArea() const { return client_; }
+
+  // Start-up: shows the window and starts the first entry.
+  void Form_Load();
+
+  // Moves the focus as handlers do: the LostFocus of the field that had it
+  // and the GotFocus of the control run before this returns.
+  void SetFocus(QWidget* control);
+
+  // Main window: hover colours and the two resets.
+  void Form_MouseMove();
+  void Frame1_MouseMove();
+  void Option1_MouseMove();
+  void Option2_MouseMove();
+  void Option3_MouseMove();
+  void Option6_MouseMove();
+  void PP_DblClick();
+  void Text1_DblClick();
+
+  // Value field.
+  void PP_KeyPress(int& keyAscii);
+  void PP_Change();
+  void PP_KeyUp(int keyCode);
+  void PP_GotFocus();
+  void PP_LostFocus();
+
+  // Dates and duration.
+  void D1_GotFocus();
+  void D1_Click();
+  void D1_LostFocus();
+  void Text1_GotFocus();
+  void Text1_Click();
+  void Text1_LostFocus();
+  QString ConversionedtNascita();
+
+  // Valuations.
+  void Option1_Click();
+  void Option2_Click();
+  // A refusal of the user's input: the exclamation icon and the window's title.
+  void Warn(const QString& prompt);
+  // The value field holds no value to split: empty, the zero amount, or no
+  // number at all.
+  bool NoValue() const;
+  // Sends the user back to the value field, as both valuations do.
+  void RefuseValue();
+
+  // Spreadsheet valuation, reference documents and the calculator.
+  void Option3_Click();
+  void ExecFile(const QString& path);
+  void istruzioni_Click();
+  void normativa_Click();
+  void sito_Click();
+  void TabellePrecedenti_Click();
+  void TabelleUsufruttoDeterminato_Click();
+  void TabellaVigente_Click();
+  void Image1_Click();
+
+  // Printing.
+  void Option6_Click();
+
+  // The controls, named as in the control table. Like the controls of a
+  // classic form they are reached directly by the handlers and the tests.
+  QGroupBox* Frame3 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QLabel* Image5_1 = nullptr;
+  QLabel* Label12 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLineEdit* D2 = nullptr;
+  QLineEdit* D1 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Image5_0 = nullptr;
+  QLineEdit* R7 = nullptr;
+  QLineEdit* PP = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QLabel* Picture1 = nullptr;
+  QRadioButton* Option1 = nullptr;
+  QRadioButton* Option2 = nullptr;
+  QRadioButton* Option6 = nullptr;
+  QRadioButton* option5 = nullptr;
+  QRadioButton* Option3 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* R6 = nullptr;
+  QLineEdit* R5 = nullptr;
+  QLineEdit* PERCNP = nullptr;
+  QLineEdit* PERCUSU = nullptr;
+  QLineEdit* US = nullptr;
+  QLineEdit* NP = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* coefficiente = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label3 = nullptr;
+
+  QAction* TabellaVigente = nullptr;
+  QAction* TabellePrecedenti = nullptr;
+  QAction* TabelleUsufruttoDeterminato = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* istruzioni = nullptr;
+  QAction* normativa = nullptr;
+  QAction* sito = nullptr;
+
+  // The two single-instance windows, created at their first showing.
+  QPointer<FrmPrinter> printerWindow;
+  QPointer<Form1> tableWindow;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void DescribeForScreenReaders();
+  void WireEvents();
+
+  Services& services_;
+  EventModel* events_ = nullptr;
+  QWidget* client_ = nullptr;
+};
+
+}  // namespace velmora

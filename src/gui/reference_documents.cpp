@@ -1,0 +1,76 @@
+#include <QDir>
+
+#include "core/messages.h"
+#include "gui/main_window.h"
+#include "gui/table_window.h"
+
+namespace velmora {
+namespace {
+
+// The author's home page.
+const QString kHomePage = QStringLiteral("https://www.dovel.it/velmora");
+
+// The calculators of the Linux desktops, in order of preference.
+QStringList Calculators() {
+  return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+          QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"),
+          QStringLiteral("mate-calc"),        QStringLiteral("xcalc")};
+}
+
+}  // namespace
+
+// The instructions open in the desktop's viewer for text files. The
+// platform's own separator, so that the path names the file that ships.
+void Frmusufrutto::istruzioni_Click() {
+  const QString path =
+      services().ProgramFolder() + QDir::separator() + QStringLiteral("leggimi.txt");
+  const int code = services().OpenDocument(path);
+  if (code > 32) return;
+  services().MessageBox(text::kInstructionsRefused.arg(path, QString::number(code)),
+                        Services::Icon::Critical);
+}
+
+// The browser commands pass over every failure: nothing is reported.
+void Frmusufrutto::normativa_Click() {
+  services().OpenInBrowser(services().ProgramFolder() + QStringLiteral("/normativa.htm"));
+}
+
+void Frmusufrutto::sito_Click() {
+  services().OpenInBrowser(kHomePage);
+}
+
+void Frmusufrutto::TabellePrecedenti_Click() {
+  services().OpenInBrowser(services().ProgramFolder() + QStringLiteral("/TabelleUsufrutto.htm"));
+}
+
+void Frmusufrutto::TabelleUsufruttoDeterminato_Click() {
+  services().OpenInBrowser(services().ProgramFolder() +
+                           QStringLiteral("/TabelleUsufruttoTempoDeterminato.htm"));
+}
+
+// One table window at a time, shown beside the main window without blocking
+// it; closing it discards it.
+void Frmusufrutto::TabellaVigente_Click() {
+  if (!tableWindow) {
+    // A window of its own, as the main window is: the program ends only when
+    // both are closed. It goes with the main window when that is destroyed.
+    tableWindow = new Form1();
+    connect(this, &QObject::destroyed, tableWindow.data(), &QObject::deleteLater);
+  }
+  tableWindow->setWindowState(tableWindow->windowState() & ~Qt::WindowMinimized);
+  tableWindow->show();
+  tableWindow->raise();
+  tableWindow->activateWindow();
+}
+
+void Frmusufrutto::Image1_Click() {
+  const QString calculator = services().FindProgram(Calculators());
+  if (calculator.isEmpty()) {
+    services().MessageBox(text::kNoCalculator, Services::Icon::Critical);
+    return;
+  }
+  if (services().StartProgram(calculator, {})) return;
+  services().MessageBox(text::kCalculatorRefused.arg(calculator), Services::Icon::Critical);
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/messages.h"
+#include "core/number_text.h"
+#include "gui/colours.h"
+#include "gui/main_window.h"
+#include "gui/text_box.h"
+
+// The refusals the handlers of the main window share.
+namespace velmora {
+
+void Frmusufrutto::Warn(const QString& prompt) {
+  services_.MessageBox(prompt, Services::Icon::Exclamation, text::kMainTitle);
+}
+
+// A text that cannot be read as a number is no value either: the field's own
+// checks keep such texts out, and a valuation must not read one as 0.
+bool Frmusufrutto::NoValue() const {
+  const QString pp = PP->text();
+  return pp.isEmpty() || pp == QStringLiteral("€ 0,00") || !IsNumeric(pp);
+}
+
+void Frmusufrutto::RefuseValue() {
+  Warn(text::kValueFirst);
+  PP->setText(QStringLiteral("0"));
+  SetFocus(PP);
+  SetSelLength(PP, int(PP->text().size()));
+  SetBackColor(PP, colore::CianoChiaro);
+  option5->setChecked(true);
+}
+
+}  // namespace velmora

@@ -1,0 +1,44 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/messages.h"
+#include "gui/event_model.h"
+#include "gui/main_window.h"
+
+namespace velmora {
+
+// Hands the valuation to the companion workbook; the value comes back through
+// the clipboard the next time PP receives the focus.
+void Frmusufrutto::Option3_Click() {
+  PP->setText(QStringLiteral("0"));
+  services().ClearClipboard();
+  US->setText(QString());
+  NP->setText(QString());
+  PERCUSU->setText(QString());
+  PERCNP->setText(QString());
+  const QString path = services().ProgramFolder() + QStringLiteral("/ValutazioneAutomatica.xls");
+  ExecFile(path);
+}
+
+void Frmusufrutto::ExecFile(const QString& path) {
+  const int code = services().OpenDocument(path);
+  SetFocus(PP);
+  showMinimized();
+  // Coming back to the window enters PP again, which takes the value copied
+  // from the workbook.
+  events().EnterOnActivation(PP);
+  option5->setChecked(true);
+  services().PlayWave(QStringLiteral("/tada.WAV"));
+  if (code > 32) return;
+
+  // A refused launch is reported, and the window comes back so the user can
+  // go on: the program keeps running.
+  // One pass over both arguments: a "%2" in the folder name stays as it is.
+  services().MessageBox(text::kWorkbookRefused.arg(path, QString::number(code)),
+                        Services::Icon::Critical);
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+}  // namespace velmora

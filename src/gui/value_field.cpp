@@ -1,0 +1,107 @@
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <system_error>
+
+#include "core/messages.h"
+#include "core/number_text.h"
+#include "gui/colours.h"
+#include "gui/main_window.h"
+#include "gui/text_box.h"
+
+// The value field: it takes digits and one comma, regroups them as they are
+// typed, starts a new entry (or takes a spreadsheet total from the clipboard)
+// each time it is entered, and is not left without a number.
+namespace velmora {
+namespace {
+
+bool IsNavigationKey(int keyCode) {
+  return keyCode >= 35 && keyCode <= 40;  // End, Home, Left, Up, Right, Down
+}
+
+QString MoneyOf(const QString& numeric) {
+  return MoneyText(ReadNumber(numeric).value_or(0));
+}
+
+QString WithoutTrailingBlanks(QString text) {
+  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+  return text;
+}
+
+// The number of the failing operation, in the classic runtime's numbering.
+int ErrorNumber(const std::exception& e) {
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return 7;  // out of memory
+  if (auto* s = dynamic_cast<const std::system_error*>(&e)) return s->code().value();
+  return 5;  // invalid procedure call or argument
+}
+
+}  // namespace
+
+void Frmusufrutto::PP_KeyPress(int& keyAscii) {
+  const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8;
+  if (!accepted) keyAscii = 0;
+}
+
+void Frmusufrutto::PP_Change() {
+  // Emptying an empty field changes nothing and raises no second Change.
+  if (!PP->text().isEmpty() && !IsNumeric(PP->text())) PP->setText({});
+}
+
+void Frmusufrutto::PP_KeyUp(int keyCode) {
+  const QString text = PP->text();
+  if (text.contains(QStringLiteral(",0"))) return;
+  if (text.size() <= 3) return;
+  const int b = SelStart(PP);
+  QString grouped = RegroupTyping(text);
+  int f = b + ContaPunti(grouped);
+  if (!IsNavigationKey(keyCode)) {
+    if (keyCode == 46) f = f <= 2 ? 0 : f - 2;
+    if (keyCode == 8) f = f <= 1 ? 0 : f - 1;
+    if ((keyCode == 46 || keyCode == 8) && grouped.startsWith(u'.')) grouped.remove(0, 1);
+  }
+  // Writing the same text again would only throw the caret to the end, so an
+  // arrow key over a grouped number still moves the caret.
+  if (grouped != text) PP->setText(grouped);
+  if (!IsNavigationKey(keyCode))
+    PP->setCursorPosition(int(std::min<qsizetype>(f, PP->text().size())));
+}
+
+void Frmusufrutto::PP_GotFocus() {
+  PP->setText(QStringLiteral("0"));
+  SetFocus(PP);
+  PP->setText(MoneyOf(PP->text()));
+  PP->setSelection(0, PP->text().size());
+  SetBackColor(PP, colore::CianoChiaro);
+
+  const QString clipboard = services().ClipboardText();
+  if (!IsNumeric(clipboard)) return;
+  PP->setText(clipboard);
+  PP->setText(WithoutTrailingBlanks(PP->text()));
+  // From the clipboard itself: the field keeps at most 32767 characters.
+  PP->setText(MoneyOf(clipboard));
+  services().MessageBox(text::kImported, Services::Icon::None, text::kMainTitle);
+  SetBackColor(PP, colore::Bianco);
+  SetFocus(D1);
+  SetBackColor(D1, colore::CianoChiaro);
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::PP_LostFocus() {
+  try {
+    if (IsNumeric(PP->text())) return;
+    Warn(text::kValueFirst);
+    SetFocus(PP);
+    SetSelLength(PP, PP->text().size());
+    SetBackColor(PP, colore::CianoChiaro);
+    option5->setChecked(true);
+  } catch (const std::exception& e) {
+    services().MessageBox(QStringLiteral("Errore n. ") + QString::number(ErrorNumber(e)) +
+                              QStringLiteral(": ") + QString::fromLocal8Bit(e.what()) + QChar(13) +
+                              text::kItalianSettings,
+                          Services::Icon::Exclamation, text::kTrapTitle);
+  }
+}
+
+}  // namespace velmora

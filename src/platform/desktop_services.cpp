@@ -1,0 +1,90 @@
+#include "platform/desktop_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/printers.h"
+
+namespace velmora {
+
+DesktopServices::DesktopServices() = default;
+DesktopServices::~DesktopServices() = default;
+
+void DesktopServices::MessageBox(const QString& prompt, Icon icon, const QString& title) {
+  const auto qtIcon = icon == Icon::Exclamation ? QMessageBox::Warning
+                      : icon == Icon::Critical  ? QMessageBox::Critical
+                                                : QMessageBox::NoIcon;
+  // A carriage return alone starts a new line.
+  QString text = prompt;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), '\n');
+  QMessageBox box(qtIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+QString DesktopServices::ProgramFolder() {
+  return QCoreApplication::applicationDirPath();
+}
+
+void DesktopServices::ClearClipboard() {
+  QGuiApplication::clipboard()->clear();
+}
+
+QString DesktopServices::ClipboardText() {
+  return QGuiApplication::clipboard()->text();
+}
+
+void DesktopServices::PlayWave(const QString& name) {
+  // The sound system lives in a module of its own, loaded on the first
+  // sound: the audio libraries cost start-up time the first frame doesn't need.
+  using Play = int (*)(const QString&);
+  static const Play play = [] {
+    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora_sound"));
+    return reinterpret_cast<Play>(module.resolve("velmora_play_wave"));
+  }();
+  if (play)
+    play(ProgramFolder() + name);
+  else
+    QApplication::beep();
+}
+
+int DesktopServices::OpenDocument(const QString& path) {
+  const QFileInfo file(path);
+  if (!file.exists()) return 2;
+  if (!file.isReadable()) return 5;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? 42 : 31;
+}
+
+bool DesktopServices::StartProgram(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
+}
+
+QString DesktopServices::FindProgram(const QStringList& candidates) {
+  for (const QString& name : candidates) {
+    const QString found = QStandardPaths::findExecutable(name);
+    if (!found.isEmpty()) return found;
+  }
+  return {};
+}
+
+bool DesktopServices::OpenInBrowser(const QString& pathOrAddress) {
+  const bool isAddress = pathOrAddress.startsWith(QLatin1String("http://")) ||
+                         pathOrAddress.startsWith(QLatin1String("https://"));
+  const QUrl url = isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
+  return QDesktopServices::openUrl(url);
+}
+
+PrinterSystem& DesktopServices::Printers() {
+  // Created on first use: the printing service is not asked at start-up.
+  if (!printers_) printers_ = MakeQtPrinterSystem();
+  return *printers_;
+}
+
+}  // namespace velmora

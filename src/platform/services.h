@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/messages.h"
+
+namespace velmora {
+
+class PrinterSystem;
+
+// Everything outside the process goes through this interface, so that the
+// windows can be driven by tests with a recording double.
+class Services {
+ public:
+  enum class Icon { None, Exclamation, Critical };
+
+  virtual ~Services() = default;
+
+  // Modal box with one OK button; returns when the user has closed it.
+  virtual void MessageBox(const QString& prompt, Icon icon, const QString& title) = 0;
+  // With the application title.
+  void MessageBox(const QString& prompt, Icon icon) {
+    MessageBox(prompt, icon, text::kApplicationTitle);
+  }
+
+  // The folder of the program file, without a trailing separator.
+  virtual QString ProgramFolder() = 0;
+
+  virtual void ClearClipboard() = 0;
+  // The clipboard as plain text; the empty text when it holds none.
+  virtual QString ClipboardText() = 0;
+
+  // Plays ProgramFolder() + name synchronously; the desktop's beep when the
+  // file cannot be played. Never blocks for longer than the sound lasts.
+  virtual void PlayWave(const QString& name) = 0;
+
+  // Opens a document with the desktop's application for it. Returns a code
+  // that follows the Windows shell: above 32 is success; 2 missing file,
+  // 5 unreadable, 31 no application.
+  virtual int OpenDocument(const QString& path) = 0;
+
+  // Starts a program without waiting and without a shell. False when it
+  // could not be started.
+  virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+
+  // The first of the candidates that is found on PATH, or the empty text.
+  virtual QString FindProgram(const QStringList& candidates) = 0;
+
+  // Opens a local page (a path) or an http address in the browser. False when
+  // nothing could open it.
+  virtual bool OpenInBrowser(const QString& pathOrAddress) = 0;
+
+  // The installed printers and the current printer, held for the whole run.
+  virtual PrinterSystem& Printers() = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,399 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <new>
+#include <stdexcept>
+
+#include "window_fixture.h"
+
+using namespace velmora;
+using namespace velmora::test;
+using velmora::test::Colour;
+
+namespace {
+// The notice as the log writes it.
+const QString kImportedLog = "MessageBox " + test::kImported;
+}  // namespace
+
+// The value field as the user meets it: typing, regrouping, the caret, the
+// clipboard import and the refusal to be left without a number.
+class TestValueField : public QObject {
+  Q_OBJECT
+  test::MainWindowFixture f;
+
+  // One key as the user presses it: a character, or <BS>, <Del>, <Left>,
+  // <Right>, <Home>, <End>, <Space>, <C-V>.
+  static void Press(QWidget* w, const QString& key) {
+    static const QHash<QString, Qt::Key> named = {
+        {"<BS>", Qt::Key_Backspace}, {"<Del>", Qt::Key_Delete}, {"<Left>", Qt::Key_Left},
+        {"<Right>", Qt::Key_Right},  {"<Home>", Qt::Key_Home},  {"<End>", Qt::Key_End},
+        {"<Space>", Qt::Key_Space}};
+    if (key == "<C-V>") {
+      QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    } else if (named.contains(key)) {
+      QTest::keyClick(w, named.value(key));
+    } else {
+      QTest::keyClick(w, key.at(0).toLatin1());
+    }
+  }
+
+  // "text|caret" of the value field.
+  QString State() const {
+    const QLineEdit* pp = f.window->PP;
+    return pp->text() + "|" + QString::number(pp->cursorPosition());
+  }
+
+  static QStringList Keys(const QString& digits) { return digits.split("", Qt::SkipEmptyParts); }
+
+  // A key as the keyboard delivers it: pressed in the field that has the
+  // focus and released in the one that has it then.
+  static void Stroke(Qt::Key key) {
+    QTest::keyPress(QApplication::focusWidget(), key);
+    QTest::keyRelease(QApplication::focusWidget(), key);
+  }
+
+ private slots:
+  void init() {
+    f.services.onMessageBox = nullptr;
+    f.services.Clear();
+    f.Start();
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+  }
+  void cleanup() {
+    f.services.onMessageBox = nullptr;
+    QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
+    f.Stop();
+  }
+
+  void typingShowsTextAndCaretAfterEveryKey_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("states");  // "text|caret" after each key
+    QTest::newRow("digits are grouped in thousands")
+        << Keys("1234567")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "12.345|6", "123.456|7", "1.234.567|9"};
+    QTest::newRow("decimals after the comma, rounded to cents")
+        << Keys("1234,567") << QStringList{"1|1",      "12|2",      "123|3",      "1.234|5",
+                                           "1.234,|6", "1.234,5|7", "1.234,56|8", "1.234,57|8"};
+    QTest::newRow("a zero after the comma freezes the text")
+        << (Keys("1234,0567") << "<Left>"
+                              << "<BS>")
+        << QStringList{"1|1",           "12|2",         "123|3",      "1.234|5",
+                       "1.234,|6",      "1.234,0|7",    "1.234,05|8", "1.234,056|9",
+                       "1.234,0567|10", "1.234,0567|9", "1.234,057|8"};
+    QTest::newRow("four zeros empty the field")
+        << Keys("00005") << QStringList{"0|1", "00|2", "000|3", "|0", "5|1"};
+    QTest::newRow("point, letters, blank and the paste shortcut are dropped")
+        << (Keys("1234") << "."
+                         << "a"
+                         << "Z"
+                         << "<Space>"
+                         << "-"
+                         << "<C-V>"
+                         << "5")
+        << QStringList{"1|1",     "12|2",    "123|3",   "1.234|5", "1.234|5", "1.234|5",
+                       "1.234|5", "1.234|5", "1.234|5", "1.234|5", "12.345|6"};
+    QTest::newRow("a lone comma as first character is removed")
+        << Keys(",5,") << QStringList{"|0", "5|1", "5,|2"};
+    QTest::newRow("backspace at the end")
+        << (Keys("1234") << "<BS>"
+                         << "<BS>")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "123|3", "12|2"};
+    QTest::newRow("backspace inside a grouped number")
+        << (Keys("1234567") << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << "<BS>")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "123.567|4"};
+    QTest::newRow("delete inside a grouped number")
+        << (Keys("1234567") << "<Home>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<Del>")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|0",
+                       "1.234.567|1", "1.234.567|2", "134.567|1"};
+    QTest::newRow("delete and backspace at the start")
+        << (Keys("1234") << "<Home>"
+                         << "<BS>"
+                         << "<Del>")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234|0", "1.234|0", "234|0"};
+    QTest::newRow("a digit typed inside adds every full stop to the caret")
+        << (Keys("1234567") << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << "8")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "12.348.567|8"};
+  }
+  void typingShowsTextAndCaretAfterEveryKey() {
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, states);
+    auto& w = f.w();
+    QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
+    QStringList seen;
+    for (const QString& key : keys) {
+      Press(w.PP, key);
+      seen << State();
+    }
+    QCOMPARE(seen, states);
+    QVERIFY(f.services.messages.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+  }
+
+  // A context-menu paste is no key press: only the change check sees it, and
+  // the next key release regroups it.
+  void pastedTextIsCheckedThenRegroupedAtTheNextKey_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("afterPaste");
+    QTest::addColumn<QString>("afterArrow");
+    QTest::newRow("digits") << "1234567"
+                            << "1234567"
+                            << "1.234.567|9";
+    QTest::newRow("money text") << "€ 1.234,5"
+                                << "€ 1.234,5"
+                                << "1.234,5|7";
+    QTest::newRow("a word empties the field") << "dodici"
+                                              << ""
+                                              << "|0";
+    QTest::newRow("a number with letters empties the field") << "12a"
+                                                             << ""
+                                                             << "|0";
+    QTest::newRow("twenty-three nines") << "99999999999999999999999"
+                                        << "99999999999999999999999"
+                                        << "99.999.999.999.999.999.999.999|30";
+  }
+  void pastedTextIsCheckedThenRegroupedAtTheNextKey() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, afterPaste);
+    QFETCH(QString, afterArrow);
+    auto& w = f.w();
+    QApplication::clipboard()->setText(pasted);
+    w.PP->paste();
+    QCOMPARE(w.PP->text(), afterPaste);
+    w.PP->setCursorPosition(2 < w.PP->text().size() ? 2 : 0);
+    // The arrow key rewrites the text; the caret is not placed by the field's
+    // rule (that would be 1 plus the full stops) but stays where the rewrite
+    // leaves it, at the end.
+    Press(w.PP, "<Left>");
+    QCOMPARE(State(), afterArrow);
+  }
+
+  void arrowKeysMoveTheCaretOverAGroupedNumber() {
+    auto& w = f.w();
+    QTest::keyClicks(w.PP, "1234567");
+    QStringList seen;
+    for (const QString& key : QStringList{"<Left>", "<Left>", "<Home>", "<Right>", "<End>"}) {
+      Press(w.PP, key);
+      seen << State();
+    }
+    QCOMPARE(seen, QStringList({"1.234.567|8", "1.234.567|7", "1.234.567|0", "1.234.567|1",
+                                "1.234.567|9"}));
+  }
+
+  void hugeAmountIsShownAndTheFieldStaysUsable() {
+    auto& w = f.w();
+    QApplication::clipboard()->setText("99999999999999999999999");
+    w.PP->paste();
+    Press(w.PP, "<End>");
+    QCOMPARE(w.PP->text(), QString("99.999.999.999.999.999.999.999"));
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    // As a double the amount holds 17 significant digits.
+    QCOMPARE(w.PP->text(), QString("€ 100.000.000.000.000.000.000.000,00"));
+    QVERIFY(f.services.messages.isEmpty());
+  }
+
+  void pastedMegabyteOfDigitsLeavesAnEmptyUsableField() {
+    auto& w = f.w();
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    QElapsedTimer clock;
+    clock.start();
+    w.PP->paste();
+    Press(w.PP, "<End>");
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(w.PP->text(), QString());
+    QTest::keyClicks(w.PP, "1234");
+    QCOMPARE(State(), QString("1.234|5"));
+  }
+
+  void clipboardNumberBecomesTheValueAndMovesOnToTheBirthDate_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("spreadsheet total") << "123456,789"
+                                       << "€ 123.456,79";
+    QTest::newRow("cell with its line end") << "1.234,5\r\n"
+                                            << "€ 1.234,50";
+    QTest::newRow("trailing blanks") << "100000   "
+                                     << "€ 100.000,00";
+    QTest::newRow("money text") << "€ 2.500,00"
+                                << "€ 2.500,00";
+    QTest::newRow("decimals only") << ",25"
+                                   << "€ 0,25";
+    QTest::newRow("half cent away from zero") << "0,125"
+                                              << "€ 0,13";
+    QTest::newRow("a megabyte of decimals") << "1," + QString(1 << 20, u'4') << "€ 1,44";
+    QTest::newRow("longer than the field holds") << QString(40000, u' ') + "42"
+                                                 << "€ 42,00";
+  }
+  void clipboardNumberBecomesTheValueAndMovesOnToTheBirthDate() {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, shown);
+    auto& w = f.w();
+    QStringList atMessage;
+    f.services.onMessageBox = [&](const QString&) {
+      atMessage << w.PP->text() << Colour(w.PP) << QApplication::focusWidget()->objectName();
+    };
+    QTest::keyClicks(w.PP, "5");
+    Stroke(Qt::Key_Tab);
+    w.R5->setText("80");
+    f.services.Clear();
+    f.services.clipboard = clipboard;
+    QElapsedTimer clock;
+    clock.start();
+    Stroke(Qt::Key_Backtab);
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+
+    QCOMPARE(atMessage, QStringList({shown, kCyan, "PP"}));
+    QCOMPARE(f.services.log, QStringList({"ClipboardText", kImportedLog, "ClearClipboard"}));
+    QCOMPARE(w.PP->text(), shown);
+    QCOMPARE(Colour(w.PP), kWhite);
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    // The field's own focus handling must not undo the handler's selection.
+    QCOMPARE(w.PP->selectedText(), QString());
+    QCOMPARE(Colour(w.D1), kCyan);
+    QCOMPARE(w.R5->text(), QString());
+    QVERIFY(f.services.clipboard.isEmpty());
+    QVERIFY(w.option5->isChecked());
+  }
+
+  void clipboardWithoutANumberLeavesTheZeroSelected_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("a word") << "Velmora";
+    QTest::newRow("nothing") << "";
+    QTest::newRow("a lone comma") << ",";
+    QTest::newRow("digits and letters") << "123abc";
+    QTest::newRow("two commas") << "1,2,3";
+    QTest::newRow("a megabyte of digits") << QString(1 << 20, u'9');
+  }
+  void clipboardWithoutANumberLeavesTheZeroSelected() {
+    QFETCH(QString, clipboard);
+    auto& w = f.w();
+    QTest::keyClicks(w.PP, "5");
+    Stroke(Qt::Key_Tab);
+    f.services.Clear();
+    f.services.clipboard = clipboard;
+    QElapsedTimer clock;
+    clock.start();
+    Stroke(Qt::Key_Backtab);
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(f.services.log, QStringList({"ClipboardText"}));
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+    QCOMPARE(w.PP->text(), QString("€ 0,00"));
+    QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
+    QCOMPARE(Colour(w.PP), kCyan);
+    QCOMPARE(f.services.clipboard, clipboard);  // not cleared here
+    QTest::keyClicks(w.PP, "12");
+    QCOMPARE(State(), QString("12|2"));
+  }
+
+  void enteringTheValueAgainStartsANewEntry() {
+    auto& w = f.w();
+    QTest::keyClicks(w.PP, "1234");
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(w.PP->text(), QString("€ 1.234,00"));
+    Stroke(Qt::Key_Backtab);
+    QCOMPARE(w.PP->text(), QString("€ 0,00"));
+    QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
+    QCOMPARE(Colour(w.PP), kCyan);
+  }
+
+  // Going to the birth date with an empty value: the refusal sends the focus
+  // back before the birth date is entered, so nothing of its entry happens.
+  void leavingTheValueEmptyWarnsAndSendsTheFocusBack() {
+    auto& w = f.w();
+    QStringList atMessage;
+    f.services.onMessageBox = [&](const QString&) { atMessage << w.PP->text(); };
+    {
+      QSignalBlocker quiet(w.Option1);
+      w.Option1->setChecked(true);
+    }
+    w.R5->setText("80");
+    QTest::keyClick(w.PP, Qt::Key_Backspace);
+    QCOMPARE(w.PP->text(), QString());
+    f.services.Clear();
+    Stroke(Qt::Key_Tab);
+
+    QCOMPARE(atMessage, QStringList({""}));
+    // The refusal, then the value field entered again; no clipboard clear
+    // from the birth date.
+    QCOMPARE(f.services.log, QStringList({"MessageBox " + kValueFirst, "ClipboardText"}));
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+    QCOMPARE(w.PP->text(), QString("€ 0,00"));
+    // The field's own focus handling must not undo the handler's selection.
+    QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
+    QCOMPARE(Colour(w.PP), kCyan);
+    QVERIFY(w.option5->isChecked());
+    QCOMPARE(Colour(w.D1), QString("#ffffc0"));  // still its design colour
+    QCOMPARE(w.R5->text(), QString("80"));
+  }
+
+  void aClipboardNumberAnswersTheRefusal() {
+    auto& w = f.w();
+    QTest::keyClick(w.PP, Qt::Key_Backspace);
+    f.services.Clear();
+    f.services.clipboard = "250000";
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(f.services.messages,
+             QStringList({kValueFirst, "Velmora by Dovel |  | Valutazione automatica inserita!"}));
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    QCOMPARE(w.PP->text(), QString("€ 250.000,00"));
+    QVERIFY(f.services.clipboard.isEmpty());
+    // The birth date is entered once, though Qt delivers a second FocusIn to
+    // it when the outer focus change (the Tab) ends.
+    QCOMPARE(f.services.log.filter("ClearClipboard").size(), 1);
+  }
+
+  void failingStepOfTheRefusalIsReportedOnce_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("failed operation") << 0 << "Errore n. 5: Proprietà non impostabile";
+    QTest::newRow("out of memory") << 1 << "Errore n. 7: std::bad_alloc";
+  }
+  void failingStepOfTheRefusalIsReportedOnce() {
+    QFETCH(int, kind);
+    QFETCH(QString, report);
+    auto& w = f.w();
+    int boxes = 0;
+    f.services.onMessageBox = [&](const QString&) {
+      if (++boxes > 1) return;
+      if (kind == 0) throw std::runtime_error("Proprietà non impostabile");
+      throw std::bad_alloc();
+    };
+    QTest::keyClick(w.PP, Qt::Key_Backspace);
+    f.services.Clear();
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(f.services.messages,
+             QStringList(
+                 {kValueFirst, "Velmora By Ostrel Quendari | ! | " + report +
+                                   "\rLe impostazioni internazionali in Pannello di Controllo non "
+                                   "sono impostate per l'Italia: provvedere all'aggiornamento !"}));
+    // The focus was not sent back: the birth date is entered with the value
+    // left as it was.
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    QCOMPARE(w.PP->text(), QString());
+    QCOMPARE(Colour(w.PP), kWhite);
+    QCOMPARE(Colour(w.D1), kCyan);
+    QCOMPARE(f.services.log.last(), QString("ClearClipboard"));
+  }
+};
+
+VELMORA_UI_TEST_MAIN(TestValueField)
+#include "tst_value_field.moc"
