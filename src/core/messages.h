@@ -45,6 +45,30 @@ inline const QString kDurationLocked = QStringLiteral(
     " Per il calcolo a tempo determinato fare doppio click sul valore della piena proprietà: i "
     "campi si azzerano e la durata torna disponibile");
 
+// ---- the rate ----
+// Label2: %1 is the rate with its article, "dello 0,2%".
+inline const QString kRateHeading = QStringLiteral(
+    "Calcolo dell'usufrutto vitalizio ed a tempo determinato  al saggio d'interesse %1");
+inline const QString kRateOfTheDay = QStringLiteral("in vigore alla data di riferimento");
+// Label2's tooltip, one line each.
+inline const QString kLegalRateTip = QStringLiteral("Saggio degli interessi legali %1: %2.");
+inline const QString kRateFloorTip = QStringLiteral(
+    "Per l'usufrutto si applica il saggio minimo del %1 (art. 46, comma 5-ter, D.P.R. 131/1986, "
+    "introdotto dal D.Lgs. 139/2024).");
+inline const QString kCoefficientsTip =
+    QStringLiteral("Coefficienti dell'usufrutto vitalizio: %1.");
+inline const QString kNoCoefficientsTip =
+    QStringLiteral("Coefficienti dell'usufrutto vitalizio non disponibili per il %1.");
+inline const QString kRatesKnownTip =
+    QStringLiteral("Saggio degli interessi legali noto dal %1 al %2.");
+// Refusals at the date of the act.
+inline const QString kNoRateOnDate = QStringLiteral(
+    "Per la data di riferimento non è noto il saggio degli interessi legali: il calcolo al saggio "
+    "in vigore copre le date dal %1 al %2.");
+inline const QString kNoCoefficientsInYear = QStringLiteral(
+    "Per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
+    "vigore li applica agli atti dal %2 al %3.");
+
 // ---- documents and tools ----
 inline const QString kWorkbookRefused = QStringLiteral(
     "Errore n. 51: Impossibile eseguire il file \"%1\".\r\nCodice di errore di ShellExecute: %2.");

@@ -43,9 +43,11 @@ void Frmusufrutto::Option2_Click() {
     return;
   }
 
+  const TabellaTempoDeterminato* table = FixedTermTable();
+  if (!table) return;
+
   const std::optional<double> years = ReadNumber(Text1->text());
-  const auto v = years ? ValutaTempoDeterminato(ValueOf(PP), *years, TabellaTempoDeterminato2016())
-                       : std::nullopt;
+  const auto v = years ? ValutaTempoDeterminato(ValueOf(PP), *years, *table) : std::nullopt;
   if (!v && years && *years > kMaxYears) {
     Warn(text::kLongestDuration);
     Text1->setText({});

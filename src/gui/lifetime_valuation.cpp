@@ -35,6 +35,8 @@ void Frmusufrutto::Option1_Click() {
     option5->setChecked(true);
     return;
   }
+  const TabellaVitalizio* table = LifetimeTableOn(*reference);
+  if (!table) return;
 
   qint16 years = 0, months = 0, days = 0;
   NDIFF(*birth, *reference, years, months, days);
@@ -45,7 +47,7 @@ void Frmusufrutto::Option1_Click() {
 
   services().PlayWave(QStringLiteral("/IR_END.WAV"));
 
-  if (const auto v = ValutaVitalizio(ValueOf(PP), age, TabellaVitalizio2016())) {
+  if (const auto v = ValutaVitalizio(ValueOf(PP), age, *table)) {
     US->setText(v->usufruttoText);
     NP->setText(v->nudaProprietaText);
     PERCUSU->setText(v->percUsufrutto);

@@ -25,6 +25,7 @@ Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
   CreateMenus();
   CreateControls();
   WireEvents();
+  ShowRateHeading();
   // A fixed single border: nothing in the window follows a change of size.
   setFixedSize(sizeHint());
 }
@@ -60,6 +61,7 @@ void Frmusufrutto::CreateMenus() {
   TabellePrecedenti = command("TabellePrecedenti", QStringLiteral("&Tabelle Usufrutto vitalizio"));
   TabelleUsufruttoDeterminato = command("TabelleUsufruttoDeterminato",
                                         QStringLiteral("&Tabelle Usufrutto a tempo determinato"));
+  CreateRateMenu();
   mnuHelp = bar->addMenu(QStringLiteral("&?"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   auto item = [this](const char* name, const QString& caption) {
@@ -108,6 +110,10 @@ void Frmusufrutto::WireEvents() {
   e.OnMenuClick(istruzioni, [this] { istruzioni_Click(); });
   e.OnMenuClick(normativa, [this] { normativa_Click(); });
   e.OnMenuClick(sito, [this] { sito_Click(); });
+  e.OnMenuClick(SaggioTabella2016, [this] { SaggioTabella2016_Click(); });
+  e.OnMenuClick(SaggioAllaData, [this] { SaggioAllaData_Click(); });
+  // The heading follows the reference date as it is typed.
+  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
 }
 
 }  // namespace velmora

@@ -22,6 +22,7 @@
 #include "platform/services.h"
 
 class QAction;
+class QDate;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,8 @@ namespace velmora {
 class EventModel;
 class Form1;
 class FrmPrinter;
+class TabellaTempoDeterminato;
+class TabellaVitalizio;
 
 class Frmusufrutto : public QMainWindow {
   Q_OBJECT
@@ -107,6 +110,18 @@ class Frmusufrutto : public QMainWindow {
   // Printing.
   void Option6_Click();
 
+  // The rate: the 2016 table, or the rate in force on the reference date.
+  void SaggioTabella2016_Click();
+  void SaggioAllaData_Click();
+  bool RateAtDateOfAct() const;
+  // Label2 and its tooltip state the rate that the valuations will use.
+  void ShowRateHeading();
+  // The tables for a valuation with the reference date in D2. At the date of
+  // the act a date without a known rate or coefficients is refused: the
+  // user is told which dates are covered and sent back to D2.
+  const TabellaVitalizio* LifetimeTableOn(const QDate& reference);
+  const TabellaTempoDeterminato* FixedTermTable();
+
   // The controls, named as in the control table. Like the controls of a
   // classic form they are reached directly by the handlers and the tests.
   QGroupBox* Frame3 = nullptr;
@@ -148,6 +163,9 @@ class Frmusufrutto : public QMainWindow {
   QAction* TabellaVigente = nullptr;
   QAction* TabellePrecedenti = nullptr;
   QAction* TabelleUsufruttoDeterminato = nullptr;
+  QMenu* MenuSaggio = nullptr;
+  QAction* SaggioTabella2016 = nullptr;
+  QAction* SaggioAllaData = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* istruzioni = nullptr;
   QAction* normativa = nullptr;
@@ -162,9 +180,13 @@ class Frmusufrutto : public QMainWindow {
   void CreateMenus();
   void DescribeForScreenReaders();
   void WireEvents();
+  void CreateRateMenu();
+  void ChooseRate(bool atDateOfAct);
+  void RefuseReferenceDate(const QString& prompt);
 
   Services& services_;
   EventModel* events_ = nullptr;
+  bool rateAtDateOfAct_ = false;
   QWidget* client_ = nullptr;
 };
 

@@ -151,11 +151,9 @@ void Frmusufrutto::CreateControls() {
   option5->setChecked(true);
   Option3 = option("Option3", {234, 2457, 2772, 612}, QStringLiteral("valutazione automatica"),
                    {colore::CianoChiaro, {}, Face::BoldSans}, 28);
-  Label2 =
-      label(Frame1, "Label2", {0, 0, 3372, 564},
-            QStringLiteral("Calcolo dell'usufrutto vitalizio ed a tempo determinato  al saggio "
-                           "d'interesse dello 0,2%"),
-            {colore::Giallo, {}, Face::Default, Qt::AlignHCenter}, 20);
+  // Its text states the rate in use (ShowRateHeading).
+  Label2 = label(Frame1, "Label2", {0, 0, 3372, 564}, QString(),
+                 {colore::Giallo, {}, Face::Default, Qt::AlignHCenter}, 20);
   R6 = textBox(client_, "R6", {5568, 4920, 560, 300},
                {{}, colore::Blu, Face::BoldSans, Qt::AlignHCenter}, 1);
   R5 = textBox(client_, "R5", {4200, 4920, 560, 300},

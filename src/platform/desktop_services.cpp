@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -79,6 +80,24 @@ bool DesktopServices::OpenInBrowser(const QString& pathOrAddress) {
                          pathOrAddress.startsWith(QLatin1String("https://"));
   const QUrl url = isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
   return QDesktopServices::openUrl(url);
+}
+
+namespace {
+// Under the program's id, where the desktop keeps each user's settings
+// (~/.config/it.dovel.Velmora/Velmora.conf on Linux).
+QSettings UserSettings() {
+  return QSettings(QStringLiteral("it.dovel.Velmora"), QStringLiteral("Velmora"));
+}
+}  // namespace
+
+QString DesktopServices::ReadSetting(const QString& key) {
+  return UserSettings().value(key).toString();
+}
+
+void DesktopServices::WriteSetting(const QString& key, const QString& value) {
+  QSettings settings = UserSettings();
+  settings.setValue(key, value);
+  settings.sync();
 }
 
 PrinterSystem& DesktopServices::Printers() {

@@ -24,6 +24,8 @@ class DesktopServices : public Services {
   QString FindProgram(const QStringList& candidates) override;
   bool OpenInBrowser(const QString& pathOrAddress) override;
   PrinterSystem& Printers() override;
+  QString ReadSetting(const QString& key) override;
+  void WriteSetting(const QString& key, const QString& value) override;
 
  private:
   std::unique_ptr<PrinterSystem> printers_;

@@ -53,6 +53,10 @@ class Services {
 
   // The installed printers and the current printer, held for the whole run.
   virtual PrinterSystem& Printers() = 0;
+
+  // The user's choices kept between runs; the empty text for a key never written.
+  virtual QString ReadSetting(const QString& key) = 0;
+  virtual void WriteSetting(const QString& key, const QString& value) = 0;
 };
 
 }  // namespace velmora

@@ -65,4 +65,13 @@ PrinterSystem& RecordingServices::Printers() {
   return *printers;
 }
 
+QString RecordingServices::ReadSetting(const QString& key) {
+  return settings.value(key);
+}
+
+void RecordingServices::WriteSetting(const QString& key, const QString& value) {
+  log << "WriteSetting " + key + "=" + value;
+  settings.insert(key, value);
+}
+
 }  // namespace velmora::test

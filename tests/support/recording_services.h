@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,6 +29,7 @@ class RecordingServices : public Services {
   QStringList programsOnPath;  // what FindProgram can find
   bool browserResult = true;
   PrinterSystem* printers = nullptr;  // set by tests that print
+  QMap<QString, QString> settings;    // kept between "runs" of a test
   std::function<void(const QString& prompt)> onMessageBox;
   std::function<void(const QString& name)> onPlayWave;
 
@@ -42,6 +44,8 @@ class RecordingServices : public Services {
   QString FindProgram(const QStringList& candidates) override;
   bool OpenInBrowser(const QString& pathOrAddress) override;
   PrinterSystem& Printers() override;
+  QString ReadSetting(const QString& key) override;
+  void WriteSetting(const QString& key, const QString& value) override;
 
   void Clear() {
     log.clear();

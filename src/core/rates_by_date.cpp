@@ -1,0 +1,147 @@
+#include "core/rates_by_date.h"
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "core/legal_rate_data.h"
+
+namespace velmora {
+namespace {
+
+// Art. 46 c. 5-ter DPR 131/1986 (D.Lgs. 139/2024): for acts from 1 January
+// 2025 usufructs and annuities are valued at no less than 2,5 %.
+constexpr int kFloorHundredths = 250;
+const QDate kFloorFrom(2025, 1, 1);
+
+constexpr int kLongestTerm = 30;
+
+QDate DateOf(const CivilDate& d) {
+  return QDate(d.year, d.month, d.day);
+}
+
+// value / 10^scale with a decimal comma, trailing zeros dropped unless
+// `places` asks for a fixed number of decimals.
+QString Scaled(long long value, int scale, int places = -1) {
+  long long unit = 1;
+  for (int i = 0; i < scale; ++i) unit *= 10;
+  QString fraction = QString::number(value % unit).rightJustified(scale, u'0');
+  if (places < 0) {
+    while (fraction.endsWith(u'0')) fraction.chop(1);
+  } else {
+    fraction.truncate(places);
+  }
+  const QString whole = QString::number(value / unit);
+  return fraction.isEmpty() ? whole : whole + u',' + fraction;
+}
+
+QString Percent(long long value, int scale, int places = -1) {
+  return Scaled(value, scale, places) + u'%';
+}
+
+const LifetimeCoefficients* CoefficientsFor(int year) {
+  const LifetimeCoefficients* found = nullptr;
+  for (const LifetimeCoefficients& table : LifetimeCoefficientTables())
+    if (table.year <= year) found = &table;
+  return year <= LastYearWithCoefficients() ? found : nullptr;
+}
+
+TabellaVitalizio MakeLifetimeTable(const LifetimeCoefficients& c) {
+  // Coefficient and rate in hundredths: their product is the percentage in
+  // ten-thousandths, exact.
+  constexpr long long kWhole = 100LL * 10000;
+  std::vector<RigaVitalizio> rows;
+  for (int band = 0; band < kAgeBands; ++band) {
+    const long long usufruct = 1LL * c.coefficientHundredths[std::size_t(band)] * c.rateHundredths;
+    rows.push_back({AgeBands()[std::size_t(band)][0], AgeBands()[std::size_t(band)][1],
+                    double(usufruct) / double(kWhole), Percent(usufruct, 4),
+                    Percent(kWhole - usufruct, 4)});
+  }
+  rows.push_back({AgeBands().back()[1] + 1, std::numeric_limits<int>::max(), std::nullopt,
+                  QStringLiteral("0%"), QStringLiteral("100%")});
+  return TabellaVitalizio(std::move(rows));
+}
+
+TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
+  std::vector<RigaTempoDeterminato> rows;
+  const long double step = 1.0L + rateHundredths / 10000.0L;
+  for (int years = 1; years <= kLongestTerm; ++years) {
+    // Ten-thousandths of the full value, a half going up.
+    const long long share = std::llround((1.0L - std::pow(step, -years)) * 10000.0L);
+    rows.push_back(
+        {years, double(share) / 10000.0, Percent(share, 2, 2), Percent(10000 - share, 2, 2)});
+  }
+  return TabellaTempoDeterminato(std::move(rows));
+}
+
+}  // namespace
+
+std::optional<RateInForce> RateOn(const QDate& day) {
+  for (const LegalRatePeriod& period : LegalRatePeriods()) {
+    if (day < DateOf(period.from) || day > DateOf(period.to)) continue;
+    RateInForce rate{period.rateHundredths, period.rateHundredths, QString::fromUtf8(period.setBy)};
+    if (day >= kFloorFrom && rate.hundredths < kFloorHundredths) rate.hundredths = kFloorHundredths;
+    return rate;
+  }
+  return std::nullopt;
+}
+
+QDate FirstDayWithRate() {
+  return DateOf(LegalRatePeriods().front().from);
+}
+
+QDate LastDayWithRate() {
+  return DateOf(LegalRatePeriods().back().to);
+}
+
+const TabellaVitalizio* LifetimeTableFor(int year) {
+  static const std::map<int, TabellaVitalizio> tables = [] {
+    std::map<int, TabellaVitalizio> built;
+    for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
+      built.emplace(c.year, MakeLifetimeTable(c));
+    return built;
+  }();
+  const LifetimeCoefficients* c = CoefficientsFor(year);
+  return c ? &tables.at(c->year) : nullptr;
+}
+
+QString LifetimeDecreeFor(int year) {
+  const LifetimeCoefficients* c = CoefficientsFor(year);
+  return c ? QString::fromUtf8(c->decree) : QString();
+}
+
+int FirstYearWithCoefficients() {
+  return LifetimeCoefficientTables().front().year;
+}
+
+int LastYearWithCoefficients() {
+  return LifetimeCoefficientTables().back().year;
+}
+
+const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {
+  static std::mutex guard;
+  static std::map<int, TabellaTempoDeterminato> tables;
+  const std::lock_guard lock(guard);
+  auto found = tables.find(rateHundredths);
+  if (found == tables.end())
+    found = tables.emplace(rateHundredths, MakeFixedTermTable(rateHundredths)).first;
+  return found->second;
+}
+
+QString RateText(int hundredths) {
+  return Percent(hundredths, 2);
+}
+
+QString RateWithArticle(int hundredths) {
+  // The article goes with the first word read aloud: "zero", "uno", "otto",
+  // "undici" and "ottanta..." take "dello" or "dell'".
+  const int whole = hundredths / 100;
+  if (whole == 0) return QStringLiteral("dello ") + RateText(hundredths);
+  if (whole == 1 || whole == 8 || whole == 11 || (whole >= 80 && whole <= 89))
+    return QStringLiteral("dell'") + RateText(hundredths);
+  return QStringLiteral("del ") + RateText(hundredths);
+}
+
+}  // namespace velmora

@@ -1,0 +1,138 @@
+#include <QActionGroup>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStringList>
+
+#include "core/date_text.h"
+#include "core/messages.h"
+#include "core/rates_by_date.h"
+#include "core/usufruct_tables.h"
+#include "gui/main_window.h"
+
+// The rate of the valuations: the 2016 table at 0,2 %, or the rate and the
+// coefficients in force on the reference date. The choice is kept between runs.
+namespace velmora {
+namespace {
+
+const QString kRateSetting = QStringLiteral("saggio");
+const QString kAtDate = QStringLiteral("allaData");
+const QString kTable2016 = QStringLiteral("tabella2016");
+const QDate k2016(2016, 1, 1);
+
+// What sets the rate used on the day, and the coefficients of its year.
+QString RateTip(const QDate& day, const RateInForce& rate) {
+  QStringList lines{text::kLegalRateTip.arg(RateWithArticle(rate.legalHundredths), rate.setBy)};
+  if (rate.Floored()) lines << text::kRateFloorTip.arg(RateText(rate.hundredths));
+  const QString decree = LifetimeDecreeFor(day.year());
+  lines << (decree.isEmpty() ? text::kNoCoefficientsTip.arg(day.year())
+                             : text::kCoefficientsTip.arg(decree));
+  return lines.join(u'\n');
+}
+
+}  // namespace
+
+void Frmusufrutto::CreateRateMenu() {
+  MenuSaggio = menuBar()->addMenu(QStringLiteral("&Saggio"));
+  MenuSaggio->setObjectName(QStringLiteral("MenuSaggio"));
+  auto* rates = new QActionGroup(MenuSaggio);
+  auto choice = [this, rates](const char* name, const QString& caption) {
+    QAction* a = MenuSaggio->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    rates->addAction(a);
+    return a;
+  };
+  SaggioTabella2016 =
+      choice("SaggioTabella2016", QStringLiteral("Saggio dello 0,2% (tabella 2016)"));
+  SaggioAllaData =
+      choice("SaggioAllaData", QStringLiteral("Saggio in vigore alla data di riferimento"));
+  // The first run starts with the 2016 table.
+  rateAtDateOfAct_ = services_.ReadSetting(kRateSetting) == kAtDate;
+  (rateAtDateOfAct_ ? SaggioAllaData : SaggioTabella2016)->setChecked(true);
+}
+
+bool Frmusufrutto::RateAtDateOfAct() const {
+  return rateAtDateOfAct_;
+}
+
+void Frmusufrutto::SaggioTabella2016_Click() {
+  ChooseRate(false);
+}
+
+void Frmusufrutto::SaggioAllaData_Click() {
+  ChooseRate(true);
+}
+
+void Frmusufrutto::ChooseRate(bool atDateOfAct) {
+  const bool changed = atDateOfAct != rateAtDateOfAct_;
+  rateAtDateOfAct_ = atDateOfAct;
+  (atDateOfAct ? SaggioAllaData : SaggioTabella2016)->setChecked(true);
+  services_.WriteSetting(kRateSetting, atDateOfAct ? kAtDate : kTable2016);
+  ShowRateHeading();
+  if (!changed) return;
+  // Figures of the other rate would stand under the new heading.
+  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP}) field->setText({});
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::ShowRateHeading() {
+  if (!RateAtDateOfAct()) {
+    Label2->setText(text::kRateHeading.arg(RateWithArticle(RateOn(k2016)->hundredths)));
+    Label2->setToolTip(RateTip(k2016, *RateOn(k2016)));
+    return;
+  }
+  const std::optional<QDate> day = ReadDate(D2->text());
+  const std::optional<RateInForce> rate = day ? RateOn(*day) : std::nullopt;
+  if (!rate) {
+    Label2->setText(text::kRateHeading.arg(text::kRateOfTheDay));
+    Label2->setToolTip(text::kRatesKnownTip.arg(LongDateText(FirstDayWithRate()),
+                                                LongDateText(LastDayWithRate())));
+    return;
+  }
+  Label2->setText(text::kRateHeading.arg(RateWithArticle(rate->hundredths)));
+  Label2->setToolTip(RateTip(*day, *rate));
+}
+
+void Frmusufrutto::RefuseReferenceDate(const QString& prompt) {
+  Warn(prompt);
+  SetFocus(D2);
+  option5->setChecked(true);
+}
+
+const TabellaVitalizio* Frmusufrutto::LifetimeTableOn(const QDate& reference) {
+  if (!RateAtDateOfAct()) return &TabellaVitalizio2016();
+  if (!RateOn(reference)) {
+    RefuseReferenceDate(
+        text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()), LongDateText(LastDayWithRate())));
+    return nullptr;
+  }
+  const TabellaVitalizio* table = LifetimeTableFor(reference.year());
+  if (!table) {
+    RefuseReferenceDate(text::kNoCoefficientsInYear.arg(
+        QString::number(reference.year()), LongDateText(QDate(FirstYearWithCoefficients(), 1, 1)),
+        LongDateText(QDate(LastYearWithCoefficients(), 12, 31))));
+  }
+  return table;
+}
+
+const TabellaTempoDeterminato* Frmusufrutto::FixedTermTable() {
+  if (!RateAtDateOfAct()) return &TabellaTempoDeterminato2016();
+  const std::optional<QDate> reference = ReadDate(D2->text());
+  if (!reference) {
+    RefuseReferenceDate(text::kValidDate);
+    return nullptr;
+  }
+  const std::optional<RateInForce> rate = RateOn(*reference);
+  if (!rate) {
+    RefuseReferenceDate(
+        text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()), LongDateText(LastDayWithRate())));
+    return nullptr;
+  }
+  return &FixedTermTableAt(rate->hundredths);
+}
+
+}  // namespace velmora
