@@ -3,7 +3,8 @@
 
   companion/normativa.htm                         the legal basis (prose kept here)
   companion/TabelleUsufrutto.htm                  lifetime tables of every year, legal rates
-  companion/TabelleUsufruttoTempoDeterminato.htm  fixed-term table, 1 to 30 years at 0,2 %
+  companion/TabelleUsufruttoTempoDeterminato.htm  fixed-term shares, 1 to 30 years, at the
+                                                  rate used in each period
 
 Every figure comes from the data files or is computed here, never typed twice.
 Usage: make-documents.py [output-folder]   (default: resources/companion)
@@ -20,7 +21,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import tabledata as td  # noqa: E402
 
-PROGRAM_YEAR = 2016  # the year whose rate and coefficients the program applies
+PROGRAM_YEAR = 2016  # the year of the program's default table
+FLOOR = Decimal("2.5")  # the least rate for usufructs and annuities ...
+FLOOR_FROM = date(2025, 1, 1)  # ... for acts from this day
 MAX_YEARS = 30  # longest fixed-term usufruct the program values
 EXAMPLE_VALUE = Decimal(100000)
 
@@ -143,7 +146,8 @@ compiuti. La percentuale dell'usufrutto è quindi il prodotto del coefficiente p
 usato; la nuda proprietà vale la differenza a 100. Il prospetto viene aggiornato con decreto
 ministeriale quando varia il saggio degli interessi legali.</p>
 <p>Velmora applica la tabella del {PROGRAM_YEAR} (saggio {pct(program['rate'])}), evidenziata
-nelle tabelle che seguono.</p>
+nelle tabelle che seguono, oppure, scelto nel menu «Saggio» il saggio in vigore alla data di
+riferimento, la tabella dell'anno di quella data.</p>
 <nav><ul>
 <li><a href="#anni">Saggi e decreti per anno</a></li>
 <li><a href="#coefficienti">Coefficienti per fascia di età</a></li>
@@ -244,26 +248,67 @@ def money(value):
     return "€ " + td.it_number(value, 2)
 
 
+def rate_used(period):
+    """The rate used for acts of a period: the legal rate, from FLOOR_FROM at least FLOOR."""
+    if period["start"] >= FLOOR_FROM:
+        return max(period["rate"], FLOOR)
+    return period["rate"]
+
+
+def years_text(periods):
+    """'1999-2000, 2004-2007' for the periods that share a rate."""
+    spans = []
+    for p in periods:
+        a, b = p["start"].year, p["end"].year
+        if p["start"].month == 12:  # the first period starts on 16 December 1990
+            a += 1
+        spans.append(str(a) if a == b else f"{a}-{b}")
+    return ", ".join(spans)
+
+
 def tempo_determinato():
-    rate = td.legal_rate_on(date(PROGRAM_YEAR, 1, 1))["rate"]
-    rate_text = pct(rate)
-    step_text = td.it_number(1 + rate / 100)
-    rows = fixed_term_rows(rate)
-    out = [f"<h1>Usufrutto a tempo determinato al saggio dello {rate_text}</h1>"]
+    periods = td.legal_rates()
+    last = periods[-1]
+    current = rate_used(last)
+    # The rates used, in the order they first came into force, with their periods.
+    by_rate = {}
+    for p in periods:
+        by_rate.setdefault(rate_used(p), []).append(p)
+    rates = list(by_rate)
+    program_rate = td.legal_rate_on(date(PROGRAM_YEAR, 1, 1))["rate"]
+
+    out = ["<h1>Usufrutto a tempo determinato: quote per anno dell'atto</h1>"]
     out.append(f"""<p>L'usufrutto a tempo determinato si valuta come una rendita a tempo
 determinato (art. 48 e art. 46 del D.P.R. 26 aprile 1986, n. 131): l'annualità è il valore
-della piena proprietà moltiplicato per il saggio degli interessi legali
-({rate_text} dal 1° gennaio {PROGRAM_YEAR}) e il valore dell'usufrutto è la somma delle
-annualità, per il numero di anni di durata, attualizzate allo stesso saggio.</p>
-<p class="note">Per <i>n</i> anni la quota dell'usufrutto è
-<b>1 &minus; {step_text}<sup>&minus;<i>n</i></sup></b>, arrotondata a quattro decimali;
+della piena proprietà moltiplicato per il saggio, e il valore dell'usufrutto è la somma delle
+annualità, per il numero di anni di durata, attualizzate allo stesso saggio. Il saggio è quello
+degli interessi legali in vigore alla data dell'atto; per gli atti dal
+{td.long_date(FLOOR_FROM)} non può essere inferiore al {pct(FLOOR)} (D.Lgs. 18 settembre
+2024, n. 139, che ha modificato l'art. 46).</p>
+<p class="note">Per <i>n</i> anni al saggio <i>s</i> la quota dell'usufrutto è
+<b>1 &minus; (1 + <i>s</i>)<sup>&minus;<i>n</i></sup></b>, arrotondata a quattro decimali;
 la percentuale dell'usufrutto è la quota per 100, quella della nuda proprietà la differenza a
 100. Valore dell'usufrutto = valore della piena proprietà &times; quota, arrotondato al
-centesimo; valore della nuda proprietà = piena proprietà &minus; usufrutto.</p>
-<p>La colonna di esempio mostra i valori per una piena proprietà di {money(EXAMPLE_VALUE)}.
-Velmora calcola fino a {MAX_YEARS} anni.</p>""")
+centesimo; valore della nuda proprietà = piena proprietà &minus; usufrutto. Tutte le quote di
+questa pagina sono calcolate con questa regola dal saggio di ciascun periodo: nessuna è
+ripresa da tabelle ministeriali.</p>
+<p>Velmora calcola fino a {MAX_YEARS} anni: con il menu «Saggio» al
+{pct(program_rate)} della tabella {PROGRAM_YEAR}, oppure al saggio in vigore alla data di
+riferimento, con le quote di questa pagina.</p>
+<nav><ul>
+<li><a href="#vigente">Atti del {last['start'].year}: saggio {pct(current)}</a></li>
+<li><a href="#anni">Saggio usato per periodo</a></li>
+<li><a href="#quote">Quote per durata e saggio</a></li>
+</ul></nav>""")
+
+    rows = fixed_term_rows(current)
+    out.append(f'<h2 id="vigente">Atti del {last["start"].year}: saggio {pct(current)}</h2>')
+    if current != last["rate"]:
+        out.append(f"<p>Il saggio degli interessi legali del {last['start'].year} è del "
+                   f"{pct(last['rate'])}; per l'usufrutto si applica il minimo del "
+                   f"{pct(current)}.</p>")
     out.append(f"""<table>
-<caption>Usufrutto a tempo determinato, saggio {rate_text}</caption>
+<caption>Usufrutto a tempo determinato, saggio {pct(current)}</caption>
 <thead><tr><th rowspan="2" class="h">Anni di durata</th><th rowspan="2" class="h">Quota</th>
 <th colspan="2" class="h">Percentuali</th>
 <th colspan="2" class="h">Esempio su {money(EXAMPLE_VALUE)}</th></tr>
@@ -279,17 +324,33 @@ Velmora calcola fino a {MAX_YEARS} anni.</p>""")
                    f"<td class=\"usu\">{money(value)}</td>"
                    f"<td class=\"np\">{money(EXAMPLE_VALUE - value)}</td></tr>")
     out.append("</tbody></table>")
-    example_n, example_factor = rows[11][0], rows[11][1]
-    out.append(f"""<p>Esempio: usufrutto di {example_n} anni su una piena proprietà di
-€ 1.234,56: quota {td.it_number(example_factor, 4)}; usufrutto
-{money((Decimal("1234.56") * example_factor).quantize(Decimal("0.01"), ROUND_HALF_EVEN))},
-nuda proprietà
-{money(Decimal("1234.56") - (Decimal("1234.56") * example_factor).quantize(
-        Decimal("0.01"), ROUND_HALF_EVEN))}.</p>
-<p>Per atti di altri anni si usa il saggio in vigore alla data dell'atto (si veda l'elenco dei
-saggi nelle tabelle dell'usufrutto vitalizio, <a href="TabelleUsufrutto.htm#saggi">
-TabelleUsufrutto.htm</a>).</p>""")
-    return page(f"Usufrutto a tempo determinato al saggio dello {rate_text}", "\n".join(out))
+
+    out.append('<h2 id="anni">Saggio usato per periodo</h2>')
+    out.append("<table><thead><tr><th class=\"h\">Dal</th><th class=\"h\">Al</th>"
+               "<th class=\"h\">Saggio legale</th><th class=\"h\">Saggio usato</th>"
+               "</tr></thead><tbody>")
+    for p in periods:
+        used = rate_used(p)
+        note = " (minimo di legge)" if used != p["rate"] else ""
+        out.append(f"<tr><td class=\"c\">{day_text(p['start'])}</td>"
+                   f"<td class=\"c\">{day_text(p['end'])}</td>"
+                   f"<td class=\"n\">{pct(p['rate'])}</td>"
+                   f"<td class=\"n\">{pct(used)}{note}</td></tr>")
+    out.append("</tbody></table>")
+
+    out.append('<h2 id="quote">Quote per durata e saggio</h2>')
+    out.append("<p>Percentuale dell'usufrutto per anni di durata (righe) e saggio usato "
+               "(colonne, con gli anni degli atti a cui si applica); la nuda proprietà è la "
+               "differenza a 100.</p>")
+    head = "".join(f"<th class=\"h\">{pct(r)}<br>{years_text(by_rate[r])}</th>" for r in rates)
+    out.append(f'<table class="wide"><thead><tr><th class="h">Anni</th>{head}</tr></thead><tbody>')
+    table = {r: fixed_term_rows(r) for r in rates}
+    for n in range(1, MAX_YEARS + 1):
+        cells = "".join(f"<td class=\"usu\">{td.it_number(table[r][n - 1][2], 2)}</td>"
+                        for r in rates)
+        out.append(f"<tr><th scope=\"row\" class=\"hr\">{n}</th>{cells}</tr>")
+    out.append("</tbody></table>")
+    return page("Usufrutto a tempo determinato: quote per anno dell'atto", "\n".join(out))
 
 
 # ---------------------------------------------------------------- legislation
@@ -301,6 +362,8 @@ def normativa():
     legal = td.legal_rate_on(date(PROGRAM_YEAR, 1, 1))
     rate_text = pct(legal["rate"])
     floor = next((y for y in years if y["floor"]), None)
+    floor_day = date(floor["year"], 1, 1) if floor else None
+    rates = td.legal_rates()
     first_band, last_band = bands[0], bands[-1]
     body = f"""<h1>Normativa: valore dell'usufrutto e della nuda proprietà</h1>
 <p>Sintesi delle norme su cui si basa il calcolo di Velmora. Le disposizioni sono riassunte
@@ -367,13 +430,31 @@ fascia {td.band_text(last_band)} anni).</li>
 <a href="TabelleUsufrutto.htm">Tabelle dell'usufrutto vitalizio</a>.</p>
 
 <h2>Come calcola Velmora</h2>
+<p>Il menu <b>Saggio</b> della finestra principale sceglie il saggio dei calcoli; la scelta
+resta valida anche alle aperture successive del programma.</p>
 <ul>
-<li><b>Usufrutto vitalizio</b>: valore della piena proprietà &times; {rate_text} &times;
+<li><b>Saggio dello {rate_text} (tabella {PROGRAM_YEAR})</b>, la scelta iniziale: i calcoli
+usano il saggio e i coefficienti in vigore dal {td.long_date(legal['start'])}, qualunque sia
+la data di riferimento.</li>
+<li><b>Saggio in vigore alla data di riferimento</b>: i calcoli usano il saggio degli
+interessi legali in vigore alla data scritta nella casella «data odierna o inserire altra
+data» (la data dell'atto)""" + (f""", e dal {td.long_date(floor_day)} almeno il
+{pct(floor['rate'])}""" if floor else "") + f""". L'usufrutto vitalizio usa i coefficienti
+del prospetto dell'anno di quella data (dal {years[0]['year']} al {years[-1]['year']}).
+Il programma rifiuta una data per cui non conosce il saggio (prima del
+{td.long_date(rates[0]['start'])} o dopo il {td.long_date(rates[-1]['end'])}) e, per
+l'usufrutto vitalizio, un anno senza coefficienti. Il riquadro giallo in alto indica il saggio
+usato; passandovi sopra con il mouse si leggono il decreto che lo fissa e quello dei
+coefficienti.</li>
+</ul>
+<ul>
+<li><b>Usufrutto vitalizio</b>: valore della piena proprietà &times; saggio &times;
 coefficiente della fascia di età dell'usufruttuario, in anni compiuti alla data di
 riferimento; da 100 anni in su il programma attribuisce all'usufrutto valore zero.</li>
 <li><b>Usufrutto a tempo determinato</b> (da 1 a {MAX_YEARS} anni): valore della piena
-proprietà &times; (1 &minus; {td.it_number(1 + legal['rate'] / 100)}<sup>&minus;<i>n</i></sup>),
-con la quota arrotondata a quattro decimali.</li>
+proprietà &times; (1 &minus; (1 + saggio)<sup>&minus;<i>n</i></sup>), con la quota
+arrotondata a quattro decimali (al {rate_text}:
+1 &minus; {td.it_number(1 + legal['rate'] / 100)}<sup>&minus;<i>n</i></sup>).</li>
 <li>Il valore dell'usufrutto è arrotondato al centesimo; la nuda proprietà è la differenza
 tra la piena proprietà e l'usufrutto.</li>
 </ul>"""

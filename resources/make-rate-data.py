@@ -79,13 +79,16 @@ def main():
         "}  // namespace velmora",
         "",
     ]
-    with open(out, "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(lines))
-    # The same layout as the hand-written sources.
+    source = "\n".join(lines)
+    # The same layout as the hand-written sources, wherever the file is written.
     try:
-        subprocess.run(["clang-format", "-i", out], check=True)
+        source = subprocess.run(["clang-format", f"--assume-filename={DEFAULT_OUT}"],
+                                input=source, capture_output=True, text=True,
+                                check=True).stdout
     except FileNotFoundError:
         print("clang-format not found: the file is left unformatted", file=sys.stderr)
+    with open(out, "w", encoding="utf-8", newline="\n") as f:
+        f.write(source)
 
 
 if __name__ == "__main__":

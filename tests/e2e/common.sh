@@ -6,6 +6,9 @@ set -euo pipefail
 VELMORA=$1
 WORK=$2
 mkdir -p "$WORK"
+# The program's settings go to the scratch folder, never to the user's own.
+export XDG_CONFIG_HOME="$WORK/config"
+rm -rf "$XDG_CONFIG_HOME"
 
 need() {
   for tool in "$@"; do

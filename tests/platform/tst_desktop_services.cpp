@@ -23,6 +23,21 @@ class TestDesktopServices : public QObject {
   QString soundsDir() const { return qEnvironmentVariable("VELMORA_PROGRAM_DIR"); }
 
  private slots:
+  // Kept where the desktop keeps the user's settings, under the program's id.
+  void aSettingIsReadBackByTheNextRun() {
+    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (home.isEmpty()) QSKIP("XDG_CONFIG_HOME names no scratch folder");
+    QFile::remove(home + "/it.dovel.Velmora/Velmora.conf");
+    {
+      DesktopServices first;
+      QCOMPARE(first.ReadSetting("saggio"), QString());
+      first.WriteSetting("saggio", "allaData");
+    }
+    DesktopServices next;
+    QCOMPARE(next.ReadSetting("saggio"), QString("allaData"));
+    QVERIFY(QFile::exists(home + "/it.dovel.Velmora/Velmora.conf"));
+  }
+
   void aMissingWaveGivesTheFallbackSoundWithinASecond() {
     int beeps = 0;
     QElapsedTimer clock;
