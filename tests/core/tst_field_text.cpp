@@ -4,6 +4,7 @@
 
 #include "core/field_text.h"
 #include "core/printer_failure.h"
+#include "printer_failure_of.h"
 
 using namespace velmora;
 
@@ -11,15 +12,6 @@ using namespace velmora;
 // the row conditions, whole numbers with halves to even, the 16-bit range.
 class TestFieldText : public QObject {
   Q_OBJECT
-
-  static QString Failure(const std::function<void()>& statement) {
-    try {
-      statement();
-    } catch (const PrinterFailure& failure) {
-      return failure.description();
-    }
-    return QString();
-  }
 
  private slots:
   void leadingNumber_data() {
@@ -82,7 +74,7 @@ class TestFieldText : public QObject {
   void sixteenBitRangeIsChecked() {
     QFETCH(QString, text);
     QFETCH(QString, failure);
-    QCOMPARE(Failure([&] { fieldtext::Integer(QStringView(text)); }), failure);
+    QCOMPARE(test::FailureOf([&] { fieldtext::Integer(QStringView(text)); }), failure);
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "fake_printers.h"
 #include "gui/printer_window.h"
+#include "printer_failure_of.h"
 #include "window_fixture.h"
 
 using namespace velmora;
@@ -57,15 +58,6 @@ class TestFrmPrinter : public QObject {
     for (int i = 0; i < list->count(); ++i)
       entries << list->itemData(i).toString() + " " + list->itemText(i);
     return entries;
-  }
-
-  static QString Failure(const std::function<void()>& statement) {
-    try {
-      statement();
-    } catch (const PrinterFailure& failure) {
-      return failure.description();
-    }
-    return QString();
   }
 
  private slots:
@@ -433,7 +425,7 @@ class TestFrmPrinter : public QObject {
     FrmPrinter& window = Open();
     window.cboDuplex->setCurrentIndex(-1);
     window.cboDuplex->setEditText(text);
-    QCOMPARE(Failure([&] { window.GetItem(window.cboDuplex); }), description);
+    QCOMPARE(test::FailureOf([&] { window.GetItem(window.cboDuplex); }), description);
   }
 
   void stampaOpensOneWindowAndStaysSelected() {

@@ -6,6 +6,7 @@
 #include "offscreen_test.h"
 #include "platform/printer_codes.h"
 #include "platform/printers.h"
+#include "printer_failure_of.h"
 
 using namespace velmora;
 namespace codes = velmora::printercodes;
@@ -15,15 +16,6 @@ namespace codes = velmora::printercodes;
 // has some.
 class TestPrinterCodes : public QObject {
   Q_OBJECT
-
-  static QString Failure(const std::function<void()>& statement) {
-    try {
-      statement();
-    } catch (const PrinterFailure& failure) {
-      return failure.description();
-    }
-    return QString();
-  }
 
  private slots:
   void paperSizeCodes_data() {
@@ -190,11 +182,11 @@ class TestPrinterCodes : public QObject {
     }
     const int before = printer.PaperSize();
     if (lacking) {
-      QVERIFY(!Failure([&] { printer.SetPaperSize(*lacking); }).isEmpty());
+      QVERIFY(!test::FailureOf([&] { printer.SetPaperSize(*lacking); }).isEmpty());
       QCOMPARE(printer.PaperSize(), before);
     }
-    QVERIFY(!Failure([&] { printer.SetCopies(0); }).isEmpty());
-    QVERIFY(!Failure([&] { printer.SetOrientation(3); }).isEmpty());
+    QVERIFY(!test::FailureOf([&] { printer.SetCopies(0); }).isEmpty());
+    QVERIFY(!test::FailureOf([&] { printer.SetOrientation(3); }).isEmpty());
     printer.SetOrientation(2);
     QCOMPARE(printer.Orientation(), 2);
     QVERIFY(printer.Width() > printer.Height());
@@ -202,7 +194,7 @@ class TestPrinterCodes : public QObject {
     QCOMPARE(printer.Copies(), 2);
     // The installed printer keeps its own settings.
     QCOMPARE(system->Installed(0).Copies(), 1);
-    QVERIFY(!Failure([&] { system->Installed(system->Count()); }).isEmpty());
+    QVERIFY(!test::FailureOf([&] { system->Installed(system->Count()); }).isEmpty());
   }
 };
 
