@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "platform/companion_folder.h"
 #include "platform/printers.h"
 
 namespace velmora {
@@ -30,7 +31,7 @@ void DesktopServices::MessageBox(const QString& prompt, Icon icon, const QString
 }
 
 QString DesktopServices::ProgramFolder() {
-  return QCoreApplication::applicationDirPath();
+  return CompanionFolder(QCoreApplication::applicationDirPath());
 }
 
 void DesktopServices::ClearClipboard() {
