@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/style.h"
 #include "platform/desktop_services.h"
 #include "platform/program_start.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setDesktopFileName(QStringLiteral("it.dovel.Velmora"));
   QApplication::setStyle(new velmora::VelmoraStyle);
+  velmora::LoadQtItalianTranslations();
 
   QApplication::setFont(velmora::Frmusufrutto::WindowFont());
 
