@@ -1,15 +1,24 @@
 #include <QApplication>
 
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/style.h"
 #include "platform/desktop_services.h"
+#include "platform/program_start.h"
 #include "platform/startup_probe.h"
 
 int main(int argc, char** argv) {
+  if (const auto answered = velmora::AnswerCommandLine(argc, argv)) return *answered;
+
+  velmora::DisplayStartGuard display;
   QApplication app(argc, argv);
+  display.Opened();
+  if (const auto refused = velmora::RefuseUnknownArguments()) return *refused;
+
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setDesktopFileName(QStringLiteral("it.dovel.Velmora"));
   QApplication::setStyle(new velmora::VelmoraStyle);
+  velmora::LoadQtItalianTranslations();
 
   QApplication::setFont(velmora::Frmusufrutto::WindowFont());
 

@@ -20,6 +20,34 @@ inline const QString kPrinterWindowTitle = QStringLiteral("Stampanti");
 // A printer setting that failed: "Property: " and the setting's name.
 inline const QString kPropertyTitle = QStringLiteral("Property: ");
 
+// ---- the command line, answered before the window opens ----
+// %1 is the version.
+inline const QString kHelp = QStringLiteral(
+    "Uso: velmora [OPZIONE]\n"
+    "Calcola il valore dell'usufrutto vitalizio o a tempo determinato e della nuda\n"
+    "proprietà al saggio legale. Senza opzioni apre la finestra del programma.\n"
+    "\n"
+    "Opzioni:\n"
+    "  -h, --help       mostra questo aiuto ed esce\n"
+    "  -v, --version    mostra la versione ed esce\n"
+    "\n"
+    "Stato di uscita: 0 se tutto va bene, 1 se lo schermo grafico non si apre,\n"
+    "2 se un argomento non è riconosciuto.\n"
+    "Le istruzioni d'uso sono nel menu \"?\" del programma; vedere anche man velmora.\n");
+inline const QString kVersion = QStringLiteral(
+    "velmora %1\n"
+    "Copyright (C) 2026 Dovel\n"
+    "Licenza GPL-3.0 o successiva: <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "Questo è software libero: lo si può modificare e ridistribuire.\n"
+    "Non c'è ALCUNA GARANZIA, nei limiti consentiti dalla legge.\n");
+inline const QString kNoDisplay = QStringLiteral(
+    "velmora: impossibile aprire la finestra: nessuno schermo grafico raggiungibile.\n"
+    "Avviare il programma da una sessione grafica (controllare DISPLAY o WAYLAND_DISPLAY).\n");
+// %1 is the first argument not recognised.
+inline const QString kUnknownArgument = QStringLiteral(
+    "velmora: argomento non riconosciuto: %1\n"
+    "Per l'elenco delle opzioni: velmora --help\n");
+
 // ---- the value field and the dates ----
 inline const QString kValueFirst =
     QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "platform/companion_folder.h"
 #include "platform/printers.h"
 
 namespace velmora {
@@ -31,7 +32,7 @@ void DesktopServices::MessageBox(const QString& prompt, Icon icon, const QString
 }
 
 QString DesktopServices::ProgramFolder() {
-  return QCoreApplication::applicationDirPath();
+  return CompanionFolder(QCoreApplication::applicationDirPath());
 }
 
 void DesktopServices::ClearClipboard() {

@@ -24,7 +24,8 @@ class Services {
     MessageBox(prompt, icon, text::kApplicationTitle);
   }
 
-  // The folder of the program file, without a trailing separator.
+  // The folder of the companion files, without a trailing separator: beside
+  // the program in the build tree, the data folder in an installed tree.
   virtual QString ProgramFolder() = 0;
 
   virtual void ClearClipboard() = 0;

@@ -103,3 +103,42 @@ click_at() {
   xdotool mousemove $((WIN_X + $1)) $((top + $2)) click 1
   sleep 0.3
 }
+
+# A stand-in for xdg-open, first on PATH, that records each address it is
+# asked to open, one a line, in $WORK/opened. Qt hands documents and pages to
+# xdg-open on a desktop it does not know, so no desktop is named.
+record_opened() {
+  mkdir -p "$WORK/opener"
+  cat >"$WORK/opener/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$*" >>"$WORK/opened"
+OPENER
+  chmod +x "$WORK/opener/xdg-open"
+  : >"$WORK/opened"
+  export PATH="$WORK/opener:$PATH"
+  unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
+}
+
+# Chooses an entry of the "?" menu from the keyboard: Alt+? opens the menu,
+# then the entry's underlined letter. Then waits for the stand-in opener to be
+# called and checks that it was asked to open the file URL given.
+open_from_help_menu() {
+  local letter=$1 want=$2 before
+  before=$(wc -l <"$WORK/opened")
+  xdotool windowfocus --sync "$WID"
+  xdotool key --clearmodifiers alt+question
+  sleep 0.5
+  xdotool key "$letter"
+  for _ in $(seq 50); do
+    [ "$(wc -l <"$WORK/opened")" -gt "$before" ] && break
+    sleep 0.1
+  done
+  local got
+  got=$(tail -n +$((before + 1)) "$WORK/opened")
+  if [ "$got" = "$want" ]; then
+    echo "ok: the opener was asked for $want"
+  else
+    echo "FAIL: the opener was asked for '${got}', expected $want"
+    FAILED=1
+  fi
+}

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "gui/colours.h"
+#include "gui/qt_translations.h"
 #include "gui/style.h"
 
 namespace velmora::test {
@@ -17,6 +18,7 @@ void MainWindowFixture::Start() {
 void PrepareApplication() {
   QApplication::setStyle(new VelmoraStyle);
   QApplication::setFont(Frmusufrutto::WindowFont());
+  LoadQtItalianTranslations();
 }
 
 QString Colour(QRgb colour) {

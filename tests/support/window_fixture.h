@@ -55,7 +55,8 @@ struct MainWindowFixture {
   Frmusufrutto& w() { return *window; }
 };
 
-// Forces the offscreen platform and the Fusion style, then runs the tests.
+// Forces the offscreen platform, the program's style, font and Qt's Italian
+// texts, then runs the tests.
 #define VELMORA_UI_TEST_MAIN(TestClass)      \
   int main(int argc, char** argv) {          \
     qputenv("QT_QPA_PLATFORM", "offscreen"); \
