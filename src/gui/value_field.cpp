@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/number_text.h"
 #include "gui/colours.h"
+#include "gui/event_model.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
 
@@ -40,6 +41,9 @@ int ErrorNumber(const std::exception& e) {
 }  // namespace
 
 void Frmusufrutto::PP_KeyPress(int& keyAscii) {
+  // The keypad's decimal key types the decimal comma, as in spreadsheets,
+  // whatever the keyboard layout gives it; the main keyboard's full stop stays out.
+  if (keyAscii == '.' && events().FromKeypad()) keyAscii = ',';
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8;
   if (!accepted) keyAscii = 0;
 }
