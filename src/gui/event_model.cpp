@@ -269,10 +269,8 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       return true;  // the field's own double click would change the selection
     }
     case QEvent::MouseMove: {
-      auto* e = static_cast<QMouseEvent*>(event);
-      // Dragging after the entering press would select from the caret.
-      if (keepSelection_ == control && e->buttons() != Qt::NoButton) return true;
       if (!b.mouseMove) break;
+      auto* e = static_cast<QMouseEvent*>(event);
       const bool isOption = qobject_cast<QAbstractButton*>(control) != nullptr;
       if (!isOption && control->childAt(e->position().toPoint()) != nullptr) break;
       b.mouseMove();
