@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <optional>
 #include <system_error>
 
 #include "core/messages.h"
@@ -79,8 +80,10 @@ void Frmusufrutto::PP_GotFocus() {
   PP->setSelection(0, PP->text().size());
   SetBackColor(PP, colore::CianoChiaro);
 
+  // Only a full-ownership value is taken: a total of zero or below waits for typing.
   const QString clipboard = services().ClipboardText();
-  if (!IsNumeric(clipboard)) return;
+  const std::optional<double> total = ReadNumber(clipboard);
+  if (!total || !(*total > 0)) return;
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
   // From the clipboard itself: the field keeps at most 32767 characters.

@@ -289,6 +289,11 @@ class TestValueField : public QObject {
     QTest::newRow("digits and letters") << "123abc";
     QTest::newRow("two commas") << "1,2,3";
     QTest::newRow("a megabyte of digits") << QString(1 << 20, u'9');
+    // Numbers, but no value to split.
+    QTest::newRow("zero") << "0";
+    QTest::newRow("zero as a money text") << "€ 0,00";
+    QTest::newRow("a negative amount") << "-250000";
+    QTest::newRow("a negative money text") << "€ -1.000,00";
   }
   void clipboardWithoutANumberLeavesTheZeroSelected() {
     QFETCH(QString, clipboard);
