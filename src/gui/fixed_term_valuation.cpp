@@ -43,7 +43,7 @@ void Frmusufrutto::Option2_Click() {
     return;
   }
 
-  const std::optional<double> years = ReadNumber(Text1->text());
+  const std::optional<double> years = ReadYears(Text1->text());
   const auto v = years ? ValutaTempoDeterminato(ValueOf(PP), *years, TabellaTempoDeterminato2016())
                        : std::nullopt;
   if (!v && years && *years > kMaxYears) {

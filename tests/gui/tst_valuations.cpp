@@ -401,7 +401,6 @@ class TestValuations : public QObject {
     QTest::newRow("31") << "31";
     QTest::newRow("30,5") << "30,5";
     QTest::newRow("100") << "100";
-    QTest::newRow("1.000 with a group stop") << "1.000";
   }
   void fixedTermStopsAtThirtyYears() {
     QFETCH(QString, years);
@@ -425,6 +424,12 @@ class TestValuations : public QObject {
     QTest::newRow("a fraction") << "2,5";
     QTest::newRow("letters") << "dieci";
     QTest::newRow("blanks only") << "   ";
+    // A full stop is a decimal point typed by habit, not a group separator.
+    QTest::newRow("1.5") << "1.5";
+    QTest::newRow("2.5") << "2.5";
+    QTest::newRow("3.0") << "3.0";
+    QTest::newRow("1.0") << "1.0";
+    QTest::newRow("1.000") << "1.000";
   }
   void fixedTermRefusesADurationThatIsNoWholeNumberOfYears() {
     QFETCH(QString, years);
