@@ -34,6 +34,8 @@ inline const QString kDigitsOnly = QStringLiteral(
 
 // ---- the valuations ----
 inline const QString kValidDate = QStringLiteral(" Devi inserire una data valida!");
+inline const QString kBirthAfterReference =
+    QStringLiteral("La data di nascita è successiva alla data di riferimento!");
 inline const QString kDurationFirst =
     QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
 inline const QString kWholeYears =

@@ -156,39 +156,6 @@ class TestValuations : public QObject {
     QCOMPARE(QStringList({w.US->text(), w.NP->text()}), expected);
   }
 
-  // Negative years match no band: the percentages stay and the values are re-shown.
-  // Before: US, NP, PERCUSU; after: US, NP.
-  void lifetimeBirthAfterTheReferenceDateWritesNoResult_data() {
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("no earlier result")
-        << QStringList{"", "", "%"} << QStringList{"€ 0,00", "€ 0,00"};
-    QTest::newRow("earlier money texts")
-        << QStringList{"€ 400,00", "€ 600,00", "40%"} << QStringList{"€ 400,00", "€ 600,00"};
-    QTest::newRow("earlier plain texts")
-        << QStringList{"1060,375", "2,5", "1,98%"} << QStringList{"€ 1.060,38", "€ 2,50"};
-  }
-  void lifetimeBirthAfterTheReferenceDateWritesNoResult() {
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, after);
-    auto& w = f.w();
-    Prepare("1234,5", "8 dicembre 2026", "7 dicembre 2026");
-    w.US->setText(before[0]);
-    w.NP->setText(before[1]);
-    w.PERCUSU->setText(before[2]);
-    w.Text1->setEnabled(false);
-    Click(w.Option1);
-    QCOMPARE(w.R5->text(), QString("-1"));
-    QCOMPARE(w.R6->text(), QString("11"));
-    QCOMPARE(w.R7->text(), QString("29"));
-    QCOMPARE(w.PERCUSU->text(), before[2]);
-    QCOMPARE(w.PERCNP->text(), QString("%"));
-    QCOMPARE(QStringList({w.US->text(), w.NP->text()}), after);
-    QCOMPARE(w.PP->text(), QString("€ 1.234,50"));
-    QCOMPARE(f.services.log, QStringList({kSound}));
-    QVERIFY(w.Text1->isEnabled());
-  }
-
   void lifetimeAgainOnTheSameInputsGivesTheSameTexts() {
     auto& w = f.w();
     Prepare("1234,57", "29 febbraio 1948", "31 gennaio 2016");
@@ -223,6 +190,41 @@ class TestValuations : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.D1);
     QVERIFY(w.option5->isChecked());
     QVERIFY(!f.services.log.contains(kSound));
+  }
+
+  // No age to value: nothing is written, no sound plays, and the user is
+  // sent back to the birth date.
+  void lifetimeRefusesABirthDateAfterTheReferenceDate_data() {
+    QTest::addColumn<QString>("d1");
+    QTest::newRow("one day after") << "8 dicembre 2026";
+    QTest::newRow("years after") << "1 gennaio 2030";
+  }
+  void lifetimeRefusesABirthDateAfterTheReferenceDate() {
+    QFETCH(QString, d1);
+    auto& w = f.w();
+    Prepare("1234,5", d1, "7 dicembre 2026");
+    EarlierResults();
+    w.Text1->setEnabled(false);
+    QStringList atMessage;
+    f.services.onMessageBox = [&](const QString&) { atMessage = Fields(); };
+    const QStringList before = Fields();
+    Click(w.Option1);
+    QCOMPARE(f.services.messages, QStringList({kBirthAfterReference}));
+    QCOMPARE(atMessage, before);
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    QCOMPARE(Colour(w.D1), kCyan);
+    QVERIFY(w.option5->isChecked());
+    QVERIFY(!f.services.log.contains(kSound));
+    for (QLineEdit* age : {w.R5, w.R6, w.R7}) QCOMPARE(age->text(), QString());
+  }
+
+  void lifetimeTakesABirthDateOnTheReferenceDate() {
+    auto& w = f.w();
+    Prepare("1000", "7 dicembre 2026", "7 dicembre 2026");
+    Click(w.Option1);
+    QCOMPARE(f.services.messages, QStringList());
+    QCOMPARE(w.R5->text(), QString("0"));
+    QCOMPARE(w.US->text(), QString("€ 950,00"));
   }
 
   void lifetimeRefusesAnUnreadableReferenceDate_data() {
