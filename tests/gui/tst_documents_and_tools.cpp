@@ -451,6 +451,17 @@ class TestTools : public QObject {
     QCOMPARE(TableWindows().size(), 1);
   }
 
+  void escapeClosesTheTableWindow() {
+    QVERIFY(Choose("TabellaVigente"));
+    QPointer<Form1> table = f.w().tableWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(table));
+    QTest::keyClick(table, Qt::Key_Escape);
+    QVERIFY(TableWindows().isEmpty());
+    DiscardClosedWindows();
+    QVERIFY(table.isNull());
+    QVERIFY(f.w().isVisible());
+  }
+
   void tableWindowGoesWithTheMainWindow() {
     QVERIFY(Choose("TabellaVigente"));
     QPointer<Form1> table = f.w().tableWindow;

@@ -457,6 +457,27 @@ class TestFrmPrinter : public QObject {
     QCOMPARE(again.cboPrinters->count(), 2);
   }
 
+  // Wherever the focus is, Esc closes the window and parks the group.
+  void escapeClosesTheWindow_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("the window") << "frmPrinter";
+    QTest::newRow("a text box") << "txtZoom";
+    QTest::newRow("a list with a text part") << "cboPaperSize";
+    QTest::newRow("the printers") << "cboPrinters";
+    QTest::newRow("a button") << "cmdSet";
+  }
+  void escapeClosesTheWindow() {
+    QFETCH(QString, focus);
+    FrmPrinter& window = Open();
+    QWidget* control = focus == window.objectName() ? &window : window.findChild<QWidget*>(focus);
+    QVERIFY(control);
+    QTest::keyClick(control, Qt::Key_Escape);
+    QTRY_VERIFY(!f.w().printerWindow);
+    QVERIFY(f.w().option5->isChecked());
+    QVERIFY(f.w().isVisible());
+    QCOMPARE(printers.log, QStringList());  // nothing applied, nothing printed
+  }
+
   void printersAreNotAskedForBeforeTheWindowIsShown() {
     QVERIFY2(!f.services.log.contains("Printers"), qPrintable(f.services.log.join('\n')));
     Open();
