@@ -1,6 +1,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -16,6 +18,17 @@
 
 using namespace velmora;
 using namespace std::chrono_literals;
+
+// Stands in for the browser: QDesktopServices hands it the file addresses.
+class Browser : public QObject {
+  Q_OBJECT
+ public:
+  Browser() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+  ~Browser() override { QDesktopServices::unsetUrlHandler("file"); }
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
 
 // The real desktop services, on the offscreen platform.
 class TestDesktopServices : public QObject {
@@ -104,6 +117,40 @@ class TestDesktopServices : public QObject {
   void openingAMissingDocumentGivesTheShellsCode2() {
     DesktopServices services;
     QCOMPARE(services.OpenDocument("/nonexistent/ValutazioneAutomatica.xls"), 2);
+  }
+
+  // Checked before any browser is asked, which would accept the address and
+  // only then show its own error page.
+  void aMissingOrUnreadablePageIsNotOpened_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << "normativa.htm";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("unreadable") << "locked.htm";
+  }
+  void aMissingOrUnreadablePageIsNotOpened() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QFile locked(dir.filePath("locked.htm"));
+    QVERIFY(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
+    if (name == "locked.htm" && QFileInfo(locked).isReadable()) QSKIP("root reads any file");
+    Browser browser;
+    DesktopServices services;
+    QVERIFY(!services.OpenInBrowser(dir.filePath(name)));
+    QVERIFY(browser.opened.isEmpty());
+  }
+
+  void aPageThatIsThereGoesToTheBrowser() {
+    QTemporaryDir dir;
+    QFile page(dir.filePath("normativa.htm"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    Browser browser;
+    DesktopServices services;
+    QVERIFY(services.OpenInBrowser(page.fileName()));
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl::fromLocalFile(page.fileName())});
   }
 
   void theFirstCandidateOnThePathIsFound() {
