@@ -300,9 +300,11 @@ bool FrmPrinter::InitControls() {
   fill(cboDuplex, kDuplexModes);
   fill(cboPrintQuality, kPrintQualities);
 
+  // The printers as they are now: queues come and go while the program runs.
   PrinterSystem& printers = services_.Printers();
   int count = 0;
   try {
+    printers.Refresh();
     count = printers.Count();
   } catch (const PrinterFailure&) {
   }

@@ -81,6 +81,7 @@ class TestFrmPrinter : public QObject {
     printers.current.reset();
     printers.log.clear();
     printers.printed.clear();
+    printers.refreshes = 0;
   }
 
   void controlsArePlacedAsDesigned_data() {
@@ -476,6 +477,25 @@ class TestFrmPrinter : public QObject {
     QVERIFY(f.w().option5->isChecked());
     QVERIFY(f.w().isVisible());
     QCOMPARE(printers.log, QStringList());  // nothing applied, nothing printed
+  }
+
+  // Queues come and go while the program runs: each opening reads them
+  // before listing them, and the current printer stays what it was.
+  void eachOpeningListsThePrintersAsTheyAreNow() {
+    FrmPrinter& window = Open();
+    QCOMPARE(printers.refreshes, 1);
+    window.close();
+    QTRY_VERIFY(!f.w().printerWindow);
+    printers.installed.erase(printers.installed.begin());
+    printers.Add("Nuova");
+    f.w().option5->setChecked(true);
+    FrmPrinter& again = Show();
+    QCOMPARE(printers.refreshes, 2);
+    QCOMPARE(again.cboPrinters->count(), 2);
+    QCOMPARE(again.cboPrinters->itemText(0), "Segreteria");
+    QCOMPARE(again.cboPrinters->itemText(1), "Nuova");
+    QCOMPARE(again.cboPrinters->currentIndex(), 0);
+    QCOMPARE(printers.current->DeviceName(), "Segreteria");
   }
 
   void printersAreNotAskedForBeforeTheWindowIsShown() {
