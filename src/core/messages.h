@@ -62,6 +62,8 @@ inline const QString kDigitsOnly = QStringLiteral(
 
 // ---- the valuations ----
 inline const QString kValidDate = QStringLiteral(" Devi inserire una data valida!");
+inline const QString kBirthAfterReference =
+    QStringLiteral("La data di nascita è successiva alla data di riferimento!");
 inline const QString kDurationFirst =
     QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
 inline const QString kWholeYears =
@@ -102,6 +104,8 @@ inline const QString kWorkbookRefused = QStringLiteral(
     "Errore n. 51: Impossibile eseguire il file \"%1\".\r\nCodice di errore di ShellExecute: %2.");
 inline const QString kInstructionsRefused =
     QStringLiteral("Impossibile aprire le istruzioni \"%1\".\rCodice di errore: %2.");
+// A page of the help menu or of the tables, or the home page.
+inline const QString kPageRefused = QStringLiteral("Impossibile aprire la pagina \"%1\".");
 inline const QString kNoCalculator =
     QStringLiteral("Impossibile avviare la calcolatrice: nessuna calcolatrice trovata.");
 inline const QString kCalculatorRefused =

@@ -154,6 +154,13 @@ std::optional<double> ReadNumber(QStringView text) {
   return ValueOf(*parts);
 }
 
+std::optional<double> ReadYears(QStringView text) {
+  // Nobody groups a handful of years: a full stop here is a decimal point
+  // typed by habit, never a group separator.
+  if (text.contains(u'.')) return std::nullopt;
+  return ReadNumber(text);
+}
+
 bool IsNumeric(QStringView text) {
   return ReadNumber(text).has_value();
 }

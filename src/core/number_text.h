@@ -23,6 +23,10 @@ bool IsNumeric(QStringView text);
 // too small for a double reads as 0; no text reads as -0.
 std::optional<double> ReadNumber(QStringView text);
 
+// A number of years as typed: a numeric text without full stops, so that
+// "2.5" is not read as 25. Nothing when the text is not one.
+std::optional<double> ReadYears(QStringView text);
+
 // "€ 1.234,56": grouping, two decimals, a leading minus for negative amounts
 // right after the blank ("€ -1.234,50"); an amount that rounds to zero has no
 // minus. A half cent is rounded away from zero, on the shortest decimal form

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -71,6 +72,10 @@ void EventModel::OnOptionClick(QRadioButton* option, Handler handler) {
   Bind(option).optionClick = std::move(handler);
   connect(option, &QAbstractButton::toggled, this, &EventModel::OptionToggled,
           Qt::UniqueConnection);
+  connect(option, &QAbstractButton::pressed, this, &EventModel::OptionPressed,
+          Qt::UniqueConnection);
+  connect(option, &QAbstractButton::clicked, this, &EventModel::OptionClicked,
+          Qt::UniqueConnection);
 }
 
 void EventModel::OnMouseMove(QWidget* control, Handler handler) {
@@ -92,6 +97,20 @@ void EventModel::TextChanged() {
 
 void EventModel::OptionToggled(bool checked) {
   if (!checked) return;
+  if (const Handler h = bindings_.value(sender()).optionClick) h();
+}
+
+// Every click, by the mouse, by Space or by code, starts with a press.
+void EventModel::OptionPressed() {
+  const auto* option = static_cast<QAbstractButton*>(sender());
+  pressedWhileSelected_ = option->isChecked() ? sender() : nullptr;
+}
+
+// A click on the selected button selects nothing new, so Qt toggles nothing:
+// the action is run here.
+void EventModel::OptionClicked() {
+  if (pressedWhileSelected_ != sender()) return;
+  pressedWhileSelected_ = nullptr;
   if (const Handler h = bindings_.value(sender()).optionClick) h();
 }
 
@@ -156,6 +175,28 @@ int EventModel::VirtualKey(int qtKey) {
   return 0;
 }
 
+// Returns true when the event is eaten.
+bool EventModel::KeyPress(QWidget* control, const Bindings& b, QKeyEvent* e) {
+  if (retyping_) return false;
+  const int typed = KeyAscii(e);
+  if (typed < 0 || !b.keyPress) return false;
+  int ascii = typed;
+  keypad_ = e->modifiers() & Qt::KeypadModifier;
+  b.keyPress(ascii);
+  keypad_ = false;
+  if (ascii == 0) return true;  // the handler dropped the character
+  if (ascii == typed) return false;
+  // The handler chose another character: that one is typed.
+  const QChar typedInstead{char16_t(ascii)};
+  // Qt's key codes of printable characters are their upper-case codes.
+  QKeyEvent replaced(QEvent::KeyPress, int(typedInstead.toUpper().unicode()),
+                     e->modifiers() & ~Qt::KeypadModifier, QString(typedInstead));
+  retyping_ = true;
+  QCoreApplication::sendEvent(control, &replaced);
+  retyping_ = false;
+  return true;
+}
+
 bool EventModel::eventFilter(QObject* watched, QEvent* event) {
   auto found = bindings_.find(watched);
   if (found == bindings_.end()) return QObject::eventFilter(watched, event);
@@ -164,14 +205,9 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
   const Bindings b = found.value();
 
   switch (event->type()) {
-    case QEvent::KeyPress: {
-      auto* e = static_cast<QKeyEvent*>(event);
-      int ascii = KeyAscii(e);
-      if (ascii < 0 || !b.keyPress) break;
-      b.keyPress(ascii);
-      if (ascii == 0) return true;  // the handler dropped the character
+    case QEvent::KeyPress:
+      if (KeyPress(control, b, static_cast<QKeyEvent*>(event))) return true;
       break;
-    }
     case QEvent::KeyRelease: {
       auto* e = static_cast<QKeyEvent*>(event);
       if (e->isAutoRepeat() || !b.keyUp) break;
@@ -190,6 +226,16 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       // A handler that moved the focus on: the field's own focus-in (which
       // would select its text) must not run after it has been left.
       if (!control->hasFocus()) return true;
+      // The press that follows would put the caret where it landed.
+      const auto* field = qobject_cast<QLineEdit*>(control);
+      const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+      if (byMouse && field && field->hasSelectedText()) keepSelection_ = control;
+      break;
+    }
+    case QEvent::MouseButtonPress: {
+      if (keepSelection_ != control) break;
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
+      keepSelection_ = nullptr;
       break;
     }
     case QEvent::FocusOut: {
@@ -210,6 +256,10 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
         break;
       }
       if (b.click && control->rect().contains(e->position().toPoint())) b.click();
+      if (keepSelection_ == control) {
+        keepSelection_ = nullptr;
+        return true;  // its press never reached the field
+      }
       break;
     }
     case QEvent::MouseButtonDblClick: {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
@@ -22,7 +23,13 @@ namespace velmora {
 //   away and gives it back starts no second round of a handler.
 // - Click on a text box is a left-button release inside it; DblClick replaces
 //   the field's own double-click behaviour.
-// - An option button's Click runs when it becomes selected.
+// - An option button's Click runs when it becomes selected, and again when it
+//   is clicked (or Space is pressed on it) while already selected: the action
+//   is asked for again.
+// - The keypad's keys tell the KeyPress handler where they come from, and a
+//   character the handler replaces is typed in its stead.
+// - A mouse press that enters a text box leaves the selection its GotFocus
+//   made, so that the first key typed replaces it.
 // - MouseMove on a container runs only over its bare surface.
 class EventModel : public QObject {
   Q_OBJECT
@@ -58,6 +65,9 @@ class EventModel : public QObject {
   // Translates a Qt key to the virtual-key code of the form toolkit.
   static int VirtualKey(int qtKey);
 
+  // While a KeyPress handler runs: the key is one of the numeric keypad's.
+  bool FromKeypad() const { return keypad_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,11 +81,20 @@ class EventModel : public QObject {
   Bindings& Bind(QWidget* control);
   void TextChanged();
   void OptionToggled(bool checked);
+  void OptionPressed();
+  void OptionClicked();
+  bool KeyPress(QWidget* control, const Bindings& b, QKeyEvent* e);
 
   QHash<QObject*, Bindings> bindings_;
   QHash<QAction*, Handler> menus_;
   QPointer<QWidget> entered_;
   QPointer<QWidget> enterOnActivation_;
+  // The option button pressed while it was already selected.
+  QPointer<QObject> pressedWhileSelected_;
+  // The text box entered by a mouse press, until the button is released.
+  QPointer<QWidget> keepSelection_;
+  bool keypad_ = false;
+  bool retyping_ = false;
 };
 
 }  // namespace velmora

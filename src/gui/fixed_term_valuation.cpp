@@ -46,7 +46,7 @@ void Frmusufrutto::Option2_Click() {
   const TabellaTempoDeterminato* table = FixedTermTable();
   if (!table) return;
 
-  const std::optional<double> years = ReadNumber(Text1->text());
+  const std::optional<double> years = ReadYears(Text1->text());
   const auto v = years ? ValutaTempoDeterminato(ValueOf(PP), *years, *table) : std::nullopt;
   if (!v && years && *years > kMaxYears) {
     Warn(text::kLongestDuration);

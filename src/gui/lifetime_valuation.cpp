@@ -35,6 +35,13 @@ void Frmusufrutto::Option1_Click() {
     option5->setChecked(true);
     return;
   }
+  // Before birth there is no age to value.
+  if (*birth > *reference) {
+    Warn(text::kBirthAfterReference);
+    SetFocus(D1);
+    option5->setChecked(true);
+    return;
+  }
   const TabellaVitalizio* table = LifetimeTableOn(*reference);
   if (!table) return;
 

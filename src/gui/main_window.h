@@ -100,6 +100,8 @@ class Frmusufrutto : public QMainWindow {
   void Option3_Click();
   void ExecFile(const QString& path);
   void istruzioni_Click();
+  // Opens a page in the browser, or says that it could not.
+  void OpenPage(const QString& pathOrAddress);
   void normativa_Click();
   void sito_Click();
   void TabellePrecedenti_Click();

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "gui/action_button.h"
 #include "gui/colours.h"
 #include "gui/fonts.h"
 #include "gui/frame_box.h"
@@ -96,7 +97,7 @@ void Frmusufrutto::CreateControls() {
   };
   auto option = [&](const char* name, std::array<int, 4> r, const QString& caption, const Style& s,
                     int tab) {
-    auto* o = new QRadioButton(caption, Frame1);
+    auto* o = new ActionButton(caption, Frame1);
     Place(o, r[0], r[1], r[2], r[3]);
     setUp(o, name, s, tab);
     return o;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -299,9 +300,11 @@ bool FrmPrinter::InitControls() {
   fill(cboDuplex, kDuplexModes);
   fill(cboPrintQuality, kPrintQualities);
 
+  // The printers as they are now: queues come and go while the program runs.
   PrinterSystem& printers = services_.Printers();
   int count = 0;
   try {
+    printers.Refresh();
     count = printers.Count();
   } catch (const PrinterFailure&) {
   }
@@ -417,6 +420,15 @@ void FrmPrinter::cmdMakeCurrent_Click() {
   } catch (const PrinterFailure& failure) {
     Report(failure.description());
   }
+}
+
+// Esc closes the window, as it closes a tool window; an open list takes it first.
+void FrmPrinter::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void FrmPrinter::Report(const QString& description) {

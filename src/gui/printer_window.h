@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -74,6 +75,9 @@ class FrmPrinter : public QWidget {
   QLineEdit* txtScaleWidth = nullptr;
   QLineEdit* txtZoom = nullptr;
   std::array<QLabel*, 17> Label1{};
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // One row per printer setting, in the order "Stampa" applies them: the

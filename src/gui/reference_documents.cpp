@@ -30,22 +30,26 @@ void Frmusufrutto::istruzioni_Click() {
                         Services::Icon::Critical);
 }
 
-// The browser commands pass over every failure: nothing is reported.
+// A page that does not open is named in a message; one that opens says nothing.
+void Frmusufrutto::OpenPage(const QString& pathOrAddress) {
+  if (services().OpenInBrowser(pathOrAddress)) return;
+  services().MessageBox(text::kPageRefused.arg(pathOrAddress), Services::Icon::Critical);
+}
+
 void Frmusufrutto::normativa_Click() {
-  services().OpenInBrowser(services().ProgramFolder() + QStringLiteral("/normativa.htm"));
+  OpenPage(services().ProgramFolder() + QStringLiteral("/normativa.htm"));
 }
 
 void Frmusufrutto::sito_Click() {
-  services().OpenInBrowser(kHomePage);
+  OpenPage(kHomePage);
 }
 
 void Frmusufrutto::TabellePrecedenti_Click() {
-  services().OpenInBrowser(services().ProgramFolder() + QStringLiteral("/TabelleUsufrutto.htm"));
+  OpenPage(services().ProgramFolder() + QStringLiteral("/TabelleUsufrutto.htm"));
 }
 
 void Frmusufrutto::TabelleUsufruttoDeterminato_Click() {
-  services().OpenInBrowser(services().ProgramFolder() +
-                           QStringLiteral("/TabelleUsufruttoTempoDeterminato.htm"));
+  OpenPage(services().ProgramFolder() + QStringLiteral("/TabelleUsufruttoTempoDeterminato.htm"));
 }
 
 // One table window at a time, shown beside the main window without blocking

@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
+#include <optional>
 
 #include "core/messages.h"
 #include "core/number_text.h"
@@ -15,10 +16,12 @@ void Frmusufrutto::Warn(const QString& prompt) {
 }
 
 // A text that cannot be read as a number is no value either: the field's own
-// checks keep such texts out, and a valuation must not read one as 0.
+// checks keep such texts out, and a valuation must not read one as 0. Nor is
+// an amount of zero or below, which a paste can leave: it splits into no
+// usufruct and no bare ownership worth the name.
 bool Frmusufrutto::NoValue() const {
-  const QString pp = PP->text();
-  return pp.isEmpty() || pp == QStringLiteral("€ 0,00") || !IsNumeric(pp);
+  const std::optional<double> value = ReadNumber(PP->text());
+  return !value || !(*value > 0);
 }
 
 void Frmusufrutto::RefuseValue() {

@@ -1,6 +1,7 @@
 #include "gui/table_window.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "core/messages.h"
@@ -39,6 +40,15 @@ void Form1::paintEvent(QPaintEvent*) {
   if (picture_.devicePixelRatio() != wanted) picture_ = LoadPicture(wanted);
   QPainter painter(this);
   painter.drawPixmap(0, 0, picture_);
+}
+
+// Esc closes it, as it closes a tool window.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace velmora

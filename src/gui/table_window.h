@@ -18,6 +18,7 @@ class Form1 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPixmap picture_;

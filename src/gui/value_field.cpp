@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <optional>
 #include <system_error>
 
 #include "core/messages.h"
 #include "core/number_text.h"
 #include "gui/colours.h"
+#include "gui/event_model.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
 
@@ -40,6 +42,9 @@ int ErrorNumber(const std::exception& e) {
 }  // namespace
 
 void Frmusufrutto::PP_KeyPress(int& keyAscii) {
+  // The keypad's decimal key types the decimal comma, as in spreadsheets,
+  // whatever the keyboard layout gives it; the main keyboard's full stop stays out.
+  if (keyAscii == '.' && events().FromKeypad()) keyAscii = ',';
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8;
   if (!accepted) keyAscii = 0;
 }
@@ -75,8 +80,10 @@ void Frmusufrutto::PP_GotFocus() {
   PP->setSelection(0, PP->text().size());
   SetBackColor(PP, colore::CianoChiaro);
 
+  // Only a full-ownership value is taken: a total of zero or below waits for typing.
   const QString clipboard = services().ClipboardText();
-  if (!IsNumeric(clipboard)) return;
+  const std::optional<double> total = ReadNumber(clipboard);
+  if (!total || !(*total > 0)) return;
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
   // From the clipboard itself: the field keeps at most 32767 characters.

@@ -79,8 +79,11 @@ QString DesktopServices::FindProgram(const QStringList& candidates) {
 bool DesktopServices::OpenInBrowser(const QString& pathOrAddress) {
   const bool isAddress = pathOrAddress.startsWith(QLatin1String("http://")) ||
                          pathOrAddress.startsWith(QLatin1String("https://"));
-  const QUrl url = isAddress ? QUrl(pathOrAddress) : QUrl::fromLocalFile(pathOrAddress);
-  return QDesktopServices::openUrl(url);
+  if (isAddress) return QDesktopServices::openUrl(QUrl(pathOrAddress));
+  // The browser would only show its own error page, after the call succeeded.
+  const QFileInfo page(pathOrAddress);
+  if (!page.isFile() || !page.isReadable()) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrAddress));
 }
 
 namespace {

@@ -68,16 +68,20 @@ class CurrentPrinter : public Printer {
   virtual void SetTrackDefault(bool track) = 0;
 
   // Prints the image as one page, placed by the scale and the zoom, and ends
-  // the job at once.
+  // the job at once. Throws PrinterFailure when the printer is gone or takes
+  // no jobs, and when the printing service did not take the job.
   virtual void PrintImage(const QImage& image) = 0;
 };
 
-// The installed printers, fixed when the system is created, and the current
-// printer, held for the whole run.
+// The installed printers, as last read, and the current printer, held for
+// the whole run.
 class PrinterSystem {
  public:
   virtual ~PrinterSystem() = default;
 
+  // Reads the installed printers again, as the printing service has them now.
+  // The current printer stays, even when it is no longer installed.
+  virtual void Refresh() = 0;
   virtual int Count() = 0;
   // The installed printer at index 0 .. Count() - 1; throws PrinterFailure
   // for any other index.

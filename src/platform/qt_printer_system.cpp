@@ -10,6 +10,7 @@
 
 #include "core/messages.h"
 #include "core/twips.h"
+#include "platform/print_queue.h"
 #include "platform/printer_codes.h"
 #include "platform/printers.h"
 
@@ -141,6 +142,9 @@ class QtPrinter : public CurrentPrinter {
 
   void PrintImage(const QImage& image) override {
     QPrinter& printer = Device();
+    // Qt hands the job to the printing service and ignores its answer: the
+    // queue is asked before, and the answer read after.
+    if (!QueueTakesJobs(info_.printerName())) Fail(text::kCannotPrint.arg(Name()));
     const QSizeF imageTwips = image.deviceIndependentSize() * kTwipsPerPixel;
     const Placement place = PlaceImage(imageTwips, Area(), ScaleLeft(), ScaleTop(), ScaleWidth(),
                                        ScaleHeight(), Zoom());
@@ -151,7 +155,8 @@ class QtPrinter : public CurrentPrinter {
     const QRectF target(place.rect.topLeft() * dotsPerTwip, place.rect.size() * dotsPerTwip);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image.mirrored(place.mirroredHorizontally, place.mirroredVertically));
-    if (!painter.end()) Fail(text::kPrintFailed.arg(Name()));
+    if (!painter.end() || !QueueTookTheJob(info_.printerName()))
+      Fail(text::kPrintFailed.arg(Name()));
   }
 
  private:
@@ -224,10 +229,15 @@ class QtPrinter : public CurrentPrinter {
 class QtPrinterSystem : public PrinterSystem {
  public:
   QtPrinterSystem() {
-    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
-      installed_.push_back({info, nullptr});
+    Refresh();
     default_ = QPrinterInfo::defaultPrinterName();
     current_ = std::make_unique<QtPrinter>(QPrinterInfo::printerInfo(default_));
+  }
+
+  void Refresh() override {
+    installed_.clear();
+    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
+      installed_.push_back({info, nullptr});
   }
 
   int Count() override { return int(installed_.size()); }

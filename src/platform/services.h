@@ -49,7 +49,7 @@ class Services {
   virtual QString FindProgram(const QStringList& candidates) = 0;
 
   // Opens a local page (a path) or an http address in the browser. False when
-  // nothing could open it.
+  // the page is missing or unreadable, or nothing could open it.
   virtual bool OpenInBrowser(const QString& pathOrAddress) = 0;
 
   // The installed printers and the current printer, held for the whole run.

@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+#include <algorithm>
+
+#include "platform/sound_server.h"
 
 namespace velmora {
 
@@ -37,11 +40,21 @@ std::optional<std::chrono::milliseconds> WaveDuration(const QString& path) {
 
 Playback PlayWaveFile(const QString& path, const std::function<void()>& beep,
                       std::chrono::milliseconds margin) {
-  const auto duration = WaveDuration(path);
-  if (!duration || QMediaDevices::audioOutputs().isEmpty()) {
+  using namespace std::chrono;
+  using Clock = steady_clock;
+  const Clock::time_point start = Clock::now();
+  auto fallback = [&beep] {
     beep();
     return Playback::Fallback;
-  }
+  };
+  const auto duration = WaveDuration(path);
+  if (!duration) return fallback();
+  // Half the margin at most for the server's answer; the rest for loading.
+  if (!SoundServerAnswers(margin / 2) || QMediaDevices::audioOutputs().isEmpty()) return fallback();
+  const Clock::time_point end = start + *duration + margin;
+  auto untilEnd = [end] {
+    return std::max(milliseconds(0), duration_cast<milliseconds>(end - Clock::now()));
+  };
 
   QSoundEffect effect;
   QEventLoop loop;
@@ -50,21 +63,20 @@ Playback PlayWaveFile(const QString& path, const std::function<void()>& beep,
   QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
   QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
   effect.setSource(QUrl::fromLocalFile(path));
-  if (effect.status() != QSoundEffect::Ready && effect.status() != QSoundEffect::Error) {
-    bound.start(margin);
+  const milliseconds forLoading = untilEnd() - *duration;
+  if (effect.status() != QSoundEffect::Ready && effect.status() != QSoundEffect::Error &&
+      forLoading > milliseconds(0)) {
+    bound.start(forLoading);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
-  if (effect.status() != QSoundEffect::Ready) {
-    beep();
-    return Playback::Fallback;
-  }
+  if (effect.status() != QSoundEffect::Ready) return fallback();
 
   QObject::disconnect(&effect, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
   QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
     if (!effect.isPlaying()) loop.quit();
   });
   effect.play();
-  bound.start(*duration + margin);
+  bound.start(untilEnd());
   loop.exec(QEventLoop::ExcludeUserInputEvents);
   effect.stop();
   return Playback::Played;

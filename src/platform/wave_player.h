@@ -11,9 +11,10 @@ namespace velmora {
 enum class Playback { Played, Fallback };
 
 // Plays the file and waits until it ends, at most its duration plus the
-// margin: with no audio device Qt's sound effect may never report the end.
-// Calls beep instead when there is no audio output or the file cannot be
-// played.
+// margin, the set-up of the sound system included: with no audio device Qt's
+// sound effect may never report the end, and a sound server may never answer.
+// Calls beep instead when there is no audio output, the sound server does not
+// answer within half the margin, or the file cannot be played.
 Playback PlayWaveFile(const QString& path, const std::function<void()>& beep,
                       std::chrono::milliseconds margin = std::chrono::milliseconds(400));
 

@@ -49,6 +49,10 @@ class NumberTextTest : public QObject {
   void refusedTextsAreNotNumeric_data();
   void refusedTextsAreNotNumeric();
   void readingNeverGivesNegativeZero();
+  void yearsReadAsTyped_data();
+  void yearsReadAsTyped();
+  void yearsWithAFullStopAreNoNumber_data();
+  void yearsWithAFullStopAreNoNumber();
 
   void moneyTextWritesTheAmountInEuroAndCents_data();
   void moneyTextWritesTheAmountInEuroAndCents();
@@ -369,6 +373,37 @@ void NumberTextTest::regroupingKeepsTheValueOfATypedAmount() {
       QFAIL(qPrintable(typed + " gave " + regrouped));
     }
   }
+}
+
+void NumberTextTest::yearsReadAsTyped_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<double>("years");
+  QTest::newRow("whole") << "12" << 12.0;
+  QTest::newRow("leading zero") << "05" << 5.0;
+  QTest::newRow("blanks around") << " 5 " << 5.0;
+  QTest::newRow("decimal comma") << "2,5" << 2.5;
+  QTest::newRow("zero decimals") << "5,0" << 5.0;
+}
+
+void NumberTextTest::yearsReadAsTyped() {
+  QFETCH(QString, text);
+  QFETCH(double, years);
+  QCOMPARE(ReadYears(text), std::optional<double>(years));
+}
+
+void NumberTextTest::yearsWithAFullStopAreNoNumber_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("1.5") << "1.5";
+  QTest::newRow("3.0") << "3.0";
+  QTest::newRow("a group of thousands") << "1.000";
+  QTest::newRow("a trailing full stop") << "20.";
+  QTest::newRow("a word") << "dieci";
+  QTest::newRow("empty") << "";
+}
+
+void NumberTextTest::yearsWithAFullStopAreNoNumber() {
+  QFETCH(QString, text);
+  QCOMPARE(ReadYears(text), std::optional<double>());
 }
 
 void NumberTextTest::contaPuntiCountsFullStops_data() {

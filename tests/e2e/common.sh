@@ -142,3 +142,35 @@ open_from_help_menu() {
     FAILED=1
   fi
 }
+
+# Cuts a rectangle of the client area (logical pixels) out of a screenshot.
+crop_client() {
+  local shot=$1 x=$2 y=$3 w=$4 h=$5 out=$6
+  local top=$((WIN_Y + WIN_H - 433))
+  convert "$shot" -crop "${w}x${h}+$((WIN_X + x))+$((top + y))" +repage "$out"
+}
+
+# True when two pictures are the same pixel for pixel.
+same_picture() {
+  [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]
+}
+
+# Waits for a visible window whose title matches; prints its id.
+wait_for_window() {
+  local title=$1 id=""
+  for _ in $(seq 50); do
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+# Closes a window as its title bar's button does, then gives the main window
+# the keyboard back, as a desktop would: no window manager runs here.
+close_window() {
+  python3 "$(dirname "${BASH_SOURCE[0]}")/close-window.py" "$1"
+  sleep 0.5
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  sleep 0.3
+}

@@ -93,6 +93,12 @@ if [ -n "$TABLE" ]; then
   xdotool search --onlyvisible --name '^Velmora2016 by Dovel$' >/dev/null ||
     fail "the main window went away"
   kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
+  # Esc closes it, as it closes a tool window; the program goes on.
+  xdotool windowfocus --sync "$TABLE" 2>/dev/null || true
+  xdotool key Escape
+  sleep 0.5
+  [ -z "$(table_windows)" ] && echo "ok: Esc closes the table window" || fail "Esc left the table window open"
+  kill -0 "$APP_PID" 2>/dev/null || fail "the program ended with the table window"
 fi
 kill "$APP_PID" 2>/dev/null || true
 wait "$APP_PID" 2>/dev/null || true

@@ -36,6 +36,9 @@ void CheckNumber(const QString& text) {
   const auto value = ReadNumber(text);
   CHECK(IsNumeric(text) == value.has_value(), text);
   (void)ContaPunti(text);
+  // Years are a number text without full stops, read the same way.
+  const auto years = ReadYears(text);
+  CHECK(years == (text.contains(u'.') ? std::nullopt : value), text);
   if (!value) {
     CHECK(RegroupTyping(text).isEmpty(), text);
     return;

@@ -397,22 +397,31 @@ class TestTools : public QObject {
     QCOMPARE(State(), before);
   }
 
-  void browserFailurePassesSilently_data() {
+  // A missing page, or nothing to open it with: the message names what was
+  // to be opened, and the window goes on as it was.
+  void unopenedPageIsReportedByName_data() {
     QTest::addColumn<QString>("command");
-    QTest::newRow("legislation") << "normativa";
-    QTest::newRow("home page") << "sito";
-    QTest::newRow("earlier lifetime tables") << "TabellePrecedenti";
-    QTest::newRow("fixed-term tables") << "TabelleUsufruttoDeterminato";
+    QTest::addColumn<QString>("page");
+    QTest::newRow("legislation") << "normativa"
+                                 << "/opt/velmora/normativa.htm";
+    QTest::newRow("home page") << "sito"
+                               << "https://www.dovel.it/velmora";
+    QTest::newRow("earlier lifetime tables") << "TabellePrecedenti"
+                                             << "/opt/velmora/TabelleUsufrutto.htm";
+    QTest::newRow("fixed-term tables") << "TabelleUsufruttoDeterminato"
+                                       << "/opt/velmora/TabelleUsufruttoTempoDeterminato.htm";
   }
-  void browserFailurePassesSilently() {
+  void unopenedPageIsReportedByName() {
     QFETCH(QString, command);
+    QFETCH(QString, page);
     f.services.browserResult = false;
     FillFields();
     const QString before = State();
     QVERIFY(Choose(command));
-    QCOMPARE(f.services.log.size(), 1);
-    QVERIFY(f.services.log.first().startsWith("OpenInBrowser "));
-    QVERIFY(f.services.messages.isEmpty());
+    QCOMPARE(f.services.log.first(), "OpenInBrowser " + page);
+    QCOMPARE(
+        f.services.messages,
+        QStringList{"Velmora 2003 by Dovel | X | Impossibile aprire la pagina \"" + page + "\"."});
     QCOMPARE(State(), before);
     QCOMPARE(f.w().US->text(), "€ 25.000,00");
   }
@@ -449,6 +458,17 @@ class TestTools : public QObject {
     QVERIFY(Choose("TabellaVigente"));
     QVERIFY(f.w().tableWindow);
     QCOMPARE(TableWindows().size(), 1);
+  }
+
+  void escapeClosesTheTableWindow() {
+    QVERIFY(Choose("TabellaVigente"));
+    QPointer<Form1> table = f.w().tableWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(table));
+    QTest::keyClick(table, Qt::Key_Escape);
+    QVERIFY(TableWindows().isEmpty());
+    DiscardClosedWindows();
+    QVERIFY(table.isNull());
+    QVERIFY(f.w().isVisible());
   }
 
   void tableWindowGoesWithTheMainWindow() {

@@ -157,10 +157,39 @@ class TestEventModel : public QObject {
     QCOMPARE(form->log, QStringList({"parked.Click"}));
   }
 
-  void aSelectedOptionClickedAgainStartsNothing() {
+  // The action is asked for again: its inputs may have changed meanwhile.
+  void aSelectedOptionClickedAgainRunsItsClickAgain() {
     ClickOption();
     ClickOption();
+    QCOMPARE(form->log.filter("Click"), QStringList({"one.Click", "one.Click"}));
+    QVERIFY(form->one->isChecked());
+  }
+
+  void spaceOnTheSelectedOptionRunsItsClickAgain() {
+    ClickOption();
+    QTest::keyClick(form->one, Qt::Key_Space);
+    QCOMPARE(form->log.filter("Click"), QStringList({"one.Click", "one.Click"}));
+  }
+
+  // A press released off the button is no click, selected or not.
+  void aPressReleasedOffTheSelectedOptionRunsNothing() {
+    ClickOption();
+    const QPoint inside(5, form->one->height() / 2);
+    QTest::mousePress(form->one, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(form->one, Qt::LeftButton, {}, inside + QPoint(0, 200));
     QCOMPARE(form->log.filter("Click"), QStringList({"one.Click"}));
+  }
+
+  // A handler that parks the group at once leaves the button unselected, and
+  // the next click selects it and runs once.
+  void aClickThatParksTheGroupRunsOncePerClick() {
+    form->events.OnOptionClick(form->one, [this] {
+      form->log << "one.Click";
+      form->parked->setChecked(true);
+    });
+    ClickOption();
+    ClickOption();
+    QCOMPARE(form->log.filter("one.Click"), QStringList({"one.Click", "one.Click"}));
   }
 
   void keyPressDropsWhatTheHandlerDiscards() {
@@ -174,6 +203,36 @@ class TestEventModel : public QObject {
     QTest::keyClick(form->a, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(form->a->text(), QString());
     QVERIFY(form->log.contains("a.KeyPress 22"));
+  }
+
+  void keypadKeysTellTheHandlerWhereTheyComeFrom_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("fromKeypad");
+    QTest::newRow("main keyboard") << int(Qt::NoModifier) << false;
+    QTest::newRow("keypad") << int(Qt::KeypadModifier) << true;
+  }
+  void keypadKeysTellTheHandlerWhereTheyComeFrom() {
+    QFETCH(int, modifiers);
+    QFETCH(bool, fromKeypad);
+    bool seen = !fromKeypad;
+    form->events.OnKeyPress(form->c, [&](int&) { seen = form->events.FromKeypad(); });
+    QTest::keyClick(form->c, Qt::Key_5, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(seen, fromKeypad);
+    QVERIFY(!form->events.FromKeypad());  // only while the handler runs
+  }
+
+  void aCharacterTheHandlerReplacesIsTypedInsteadOnce() {
+    int calls = 0;
+    form->events.OnKeyPress(form->c, [&](int& ascii) {
+      ++calls;
+      if (ascii == '.') ascii = ',';
+    });
+    form->c->setText("12");
+    form->c->selectAll();
+    QTest::keyClick(form->c, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(form->c, "5");
+    QCOMPARE(form->c->text(), QString(",5"));
+    QCOMPARE(calls, 2);
   }
 
   void keysThatTypeNoCharacterRaiseNoKeyPress() {
@@ -209,6 +268,44 @@ class TestEventModel : public QObject {
     QTest::mouseClick(form->c, Qt::LeftButton);
     QTest::mouseClick(form->c, Qt::RightButton);
     QCOMPARE(form->log.filter("Click"), QStringList({"c.Click"}));
+  }
+
+  // GotFocus selects the field's text; the press that entered the field, a
+  // drag after it and its release leave that selection as it is.
+  void aMousePressThatEntersAFieldKeepsTheSelectionOfGotFocus_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("dragTo");
+    QTest::newRow("left edge") << 2 << 0;
+    QTest::newRow("middle") << 40 << 0;
+    QTest::newRow("right edge") << -3 << 0;
+    QTest::newRow("dragged") << 2 << 30;
+  }
+  void aMousePressThatEntersAFieldKeepsTheSelectionOfGotFocus() {
+    QFETCH(int, x);
+    QFETCH(int, dragTo);
+    QLineEdit* b = form->b;
+    form->events.OnGotFocus(b, [b] {
+      b->setText("€ 0,00");
+      b->selectAll();
+    });
+    const QPoint at(x < 0 ? b->width() + x : x, b->height() / 2);
+    QTest::mousePress(b, Qt::LeftButton, {}, at);
+    if (dragTo) QTest::mouseMove(b, at + QPoint(dragTo, 0));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, at + QPoint(dragTo, 0));
+    QCOMPARE(QApplication::focusWidget(), b);
+    QCOMPARE(b->selectedText(), QString("€ 0,00"));
+    QVERIFY(form->log.contains("b.Click"));
+    QTest::keyClicks(b, "2");
+    QCOMPARE(b->text(), QString("2"));
+  }
+
+  // Once the field has been entered, a press places the caret as usual.
+  void aPressInsideAFieldAlreadyEnteredPlacesTheCaret() {
+    form->a->setText("12345");
+    form->a->selectAll();
+    QTest::mouseClick(form->a, Qt::LeftButton, {}, QPoint(2, form->a->height() / 2));
+    QVERIFY(!form->a->hasSelectedText());
+    QCOMPARE(form->a->cursorPosition(), 0);
   }
 
   void doubleClickReplacesTheFieldsOwnSelection() {

@@ -6,7 +6,9 @@
 #include <QtTest>
 
 #include "core/date_text.h"
+#include "fake_printers.h"
 #include "gui/colours.h"
+#include "gui/printer_window.h"
 #include "window_fixture.h"
 
 using namespace velmora;
@@ -300,6 +302,35 @@ class TestMainWindow : public QObject {
     QVERIFY(w.option5->isChecked());
   }
 
+  // The bars are wide and their captions short: the bottom edge of a bar
+  // lies below its caption, where Qt's own radio button takes no click.
+  void theWholeBarOfAnActionButtonTakesTheClick_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("firstCall");
+    QTest::newRow("usufrutto vitalizio") << "Option1"
+                                         << "MessageBox " + test::kValueFirst;
+    QTest::newRow("usufrutto a tempo determinato") << "Option2"
+                                                   << "MessageBox " + test::kValueFirst;
+    QTest::newRow("valutazione automatica") << "Option3"
+                                            << "ClearClipboard";
+    QTest::newRow("stampa") << "Option6"
+                            << "Printers";
+  }
+  void theWholeBarOfAnActionButtonTakesTheClick() {
+    QFETCH(QString, name);
+    QFETCH(QString, firstCall);
+    test::FakePrinterSystem printers;
+    printers.Add("Laser");
+    printers.SetCurrent("Laser");
+    f.services.printers = &printers;
+    auto* bar = Control<QRadioButton>(name);
+    f.services.Clear();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 2));
+    QVERIFY(!f.services.log.isEmpty());
+    QCOMPARE(f.services.log.first(), firstCall);
+    delete f.w().printerWindow;
+  }
+
   void hoverTurnsAButtonWhiteAndTheFrameSurfaceRestoresAllFour() {
     auto& w = f.w();
     MoveMouse(w.Option3, QPoint(20, 10));
@@ -317,7 +348,7 @@ class TestMainWindow : public QObject {
 
   void theWindowSurfaceRestoresTheColoursToo() {
     auto& w = f.w();
-    MoveMouse(w.Option6, QPoint(20, 10));
+    MoveMouse(w.Option6, QPoint(w.Option6->width() - 3, w.Option6->height() - 3));
     QCOMPARE(Colour(w.Option6), QString("#ffffff"));
     MoveMouse(w.ClientArea(), QPoint(w.ClientArea()->width() - 3, 200));
     QCOMPARE(Colour(w.Option6), QString("#e0e0e0"));

@@ -73,6 +73,7 @@ class TestFrmPrinter : public QObject {
     printers.current.reset();
     printers.log.clear();
     printers.printed.clear();
+    printers.refreshes = 0;
   }
 
   void controlsArePlacedAsDesigned_data() {
@@ -447,6 +448,46 @@ class TestFrmPrinter : public QObject {
     FrmPrinter& again = Show();
     QCOMPARE(again.txtWidth->text(), "11906");
     QCOMPARE(again.cboPrinters->count(), 2);
+  }
+
+  // Wherever the focus is, Esc closes the window and parks the group.
+  void escapeClosesTheWindow_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("the window") << "frmPrinter";
+    QTest::newRow("a text box") << "txtZoom";
+    QTest::newRow("a list with a text part") << "cboPaperSize";
+    QTest::newRow("the printers") << "cboPrinters";
+    QTest::newRow("a button") << "cmdSet";
+  }
+  void escapeClosesTheWindow() {
+    QFETCH(QString, focus);
+    FrmPrinter& window = Open();
+    QWidget* control = focus == window.objectName() ? &window : window.findChild<QWidget*>(focus);
+    QVERIFY(control);
+    QTest::keyClick(control, Qt::Key_Escape);
+    QTRY_VERIFY(!f.w().printerWindow);
+    QVERIFY(f.w().option5->isChecked());
+    QVERIFY(f.w().isVisible());
+    QCOMPARE(printers.log, QStringList());  // nothing applied, nothing printed
+  }
+
+  // Queues come and go while the program runs: each opening reads them
+  // before listing them, and the current printer stays what it was.
+  void eachOpeningListsThePrintersAsTheyAreNow() {
+    FrmPrinter& window = Open();
+    QCOMPARE(printers.refreshes, 1);
+    window.close();
+    QTRY_VERIFY(!f.w().printerWindow);
+    printers.installed.erase(printers.installed.begin());
+    printers.Add("Nuova");
+    f.w().option5->setChecked(true);
+    FrmPrinter& again = Show();
+    QCOMPARE(printers.refreshes, 2);
+    QCOMPARE(again.cboPrinters->count(), 2);
+    QCOMPARE(again.cboPrinters->itemText(0), "Segreteria");
+    QCOMPARE(again.cboPrinters->itemText(1), "Nuova");
+    QCOMPARE(again.cboPrinters->currentIndex(), 0);
+    QCOMPARE(printers.current->DeviceName(), "Segreteria");
   }
 
   void printersAreNotAskedForBeforeTheWindowIsShown() {

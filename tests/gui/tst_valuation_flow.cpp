@@ -125,6 +125,49 @@ class TestValuationFlow : public QObject {
     QCOMPARE(w.NP->text(), QString("€ 99.010,00"));
   }
 
+  // The button stays selected after a valuation; clicking it again values
+  // the inputs as they are now.
+  void lifetimeAskedAgainAfterANewReferenceDateShowsTheNewAge() {
+    auto& w = f.w();
+    TypeAmountAndBirthDate("100000", "16081946");
+    RetypeReferenceDate(w.D2, "7 dicembre 2026");
+    Click(w.Option1);
+    QCOMPARE(w.R5->text(), QString("80"));
+    RetypeReferenceDate(w.D2, "7 dicembre 2036");
+    QVERIFY(w.Option1->isChecked());
+    Click(w.Option1);
+    QCOMPARE(f.services.messages, QStringList());
+    QCOMPARE(w.R5->text(), QString("90"));
+    QCOMPARE(w.PERCUSU->text(), QString("15%"));
+    QCOMPARE(w.US->text(), QString("€ 15.000,00"));
+    QCOMPARE(w.NP->text(), QString("€ 85.000,00"));
+    QCOMPARE(f.services.log.filter(kSound).size(), 2);
+  }
+
+  // Back to the years with Shift+Tab, a new number, Tab to the button and
+  // Space on it, as a user does from the keyboard.
+  void fixedTermAskedAgainFromTheKeyboardShowsTheNewYears() {
+    auto& w = f.w();
+    QTest::keyClicks(w.PP, "100000");
+    QTest::mouseClick(w.Text1, Qt::LeftButton);
+    QTest::keyClicks(w.Text1, "10");
+    Click(w.Option2);
+    QCOMPARE(w.PERCUSU->text(), QString("1,98%"));
+    QCOMPARE(QApplication::focusWidget(), w.Option2);
+    QTest::keyClick(w.Option2, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
+    w.Text1->selectAll();
+    QTest::keyClicks(w.Text1, "20");
+    QTest::keyClick(w.Text1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Option2);
+    QTest::keyClick(w.Option2, Qt::Key_Space);
+    QCOMPARE(f.services.messages, QStringList());
+    QCOMPARE(w.PERCUSU->text(), QString("3,92%"));
+    QCOMPARE(w.US->text(), QString("€ 3.920,00"));
+    QCOMPARE(w.NP->text(), QString("€ 96.080,00"));
+    QCOMPARE(f.services.log.filter(kSound).size(), 2);
+  }
+
   // The fixed-term valuation overwrites the values and keeps the age shown.
   void lifetimeThenFixedTerm() {
     auto& w = f.w();

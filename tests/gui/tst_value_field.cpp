@@ -25,7 +25,7 @@ class TestValueField : public QObject {
   test::MainWindowFixture f;
 
   // One key as the user presses it: a character, or <BS>, <Del>, <Left>,
-  // <Right>, <Home>, <End>, <Space>, <C-V>.
+  // <Right>, <Home>, <End>, <Space>, <C-V>, or <KP.> the keypad's decimal key.
   static void Press(QWidget* w, const QString& key) {
     static const QHash<QString, Qt::Key> named = {
         {"<BS>", Qt::Key_Backspace}, {"<Del>", Qt::Key_Delete}, {"<Left>", Qt::Key_Left},
@@ -33,6 +33,8 @@ class TestValueField : public QObject {
         {"<Space>", Qt::Key_Space}};
     if (key == "<C-V>") {
       QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    } else if (key == "<KP.>") {
+      QTest::keyClick(w, Qt::Key_Period, Qt::KeypadModifier);
     } else if (named.contains(key)) {
       QTest::keyClick(w, named.value(key));
     } else {
@@ -95,6 +97,11 @@ class TestValueField : public QObject {
                          << "5")
         << QStringList{"1|1",     "12|2",    "123|3",   "1.234|5", "1.234|5", "1.234|5",
                        "1.234|5", "1.234|5", "1.234|5", "1.234|5", "12.345|6"};
+    QTest::newRow("the keypad's decimal key types the comma")
+        << (Keys("1234") << "<KP.>"
+                         << "5"
+                         << "6")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234,|6", "1.234,5|7", "1.234,56|8"};
     QTest::newRow("a lone comma as first character is removed")
         << Keys(",5,") << QStringList{"|0", "5|1", "5,|2"};
     QTest::newRow("backspace at the end")
@@ -282,6 +289,11 @@ class TestValueField : public QObject {
     QTest::newRow("digits and letters") << "123abc";
     QTest::newRow("two commas") << "1,2,3";
     QTest::newRow("a megabyte of digits") << QString(1 << 20, u'9');
+    // Numbers, but no value to split.
+    QTest::newRow("zero") << "0";
+    QTest::newRow("zero as a money text") << "€ 0,00";
+    QTest::newRow("a negative amount") << "-250000";
+    QTest::newRow("a negative money text") << "€ -1.000,00";
   }
   void clipboardWithoutANumberLeavesTheZeroSelected() {
     QFETCH(QString, clipboard);
@@ -302,6 +314,28 @@ class TestValueField : public QObject {
     QCOMPARE(f.services.clipboard, clipboard);  // not cleared here
     QTest::keyClicks(w.PP, "12");
     QCOMPARE(State(), QString("12|2"));
+  }
+
+  // Entered with the mouse, wherever the click lands, the zero amount stays
+  // selected and the first digit replaces it.
+  void enteredByAClickTheFirstDigitTypedIsKept_data() {
+    QTest::addColumn<double>("across");  // where the click lands, 0 left .. 1 right
+    QTest::newRow("near the left edge") << 0.02;
+    QTest::newRow("in the middle") << 0.5;
+    QTest::newRow("on the amount") << 0.9;
+  }
+  void enteredByAClickTheFirstDigitTypedIsKept() {
+    QFETCH(double, across);
+    auto& w = f.w();
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.D1);
+    QTest::mouseClick(w.PP, Qt::LeftButton, {},
+                      QPoint(int(w.PP->width() * across), w.PP->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+    QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
+    QTest::keyClicks(w.PP, "250000");
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(w.PP->text(), QString("€ 250.000,00"));
   }
 
   void enteringTheValueAgainStartsANewEntry() {

@@ -1,6 +1,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -9,6 +11,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "offscreen_test.h"
 #include "platform/desktop_services.h"
@@ -16,6 +26,66 @@
 
 using namespace velmora;
 using namespace std::chrono_literals;
+
+// Stands in for the browser: QDesktopServices hands it the file addresses.
+class Browser : public QObject {
+  Q_OBJECT
+ public:
+  Browser() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+  ~Browser() override { QDesktopServices::unsetUrlHandler("file"); }
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
+
+// A sound server that takes every connection and never says a word, on a
+// socket of its own; PULSE_SERVER points the sound system at it while the
+// object lives.
+class SilentSoundServer {
+ public:
+  SilentSoundServer() : path_(dir_.filePath("native")), before_(qgetenv("PULSE_SERVER")) {
+    listener_ = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(path_);
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(listener_, 16) != 0)
+      qFatal("the silent sound server cannot listen on %s", path.constData());
+    accepting_ = std::thread([this] {
+      while (!stop_) {
+        pollfd waiting{listener_, POLLIN, 0};
+        if (poll(&waiting, 1, 20) <= 0) continue;
+        const int connection = accept(listener_, nullptr, nullptr);
+        if (connection < 0) continue;
+        held_.push_back(connection);  // held open, never read, never answered
+        ++connections_;
+      }
+    });
+    qputenv("PULSE_SERVER", "unix:" + path);
+  }
+  ~SilentSoundServer() {
+    stop_ = true;
+    accepting_.join();
+    for (int connection : held_) close(connection);
+    close(listener_);
+    if (before_.isNull())
+      qunsetenv("PULSE_SERVER");
+    else
+      qputenv("PULSE_SERVER", before_);
+  }
+  int connections() const { return connections_; }
+
+ private:
+  QTemporaryDir dir_;
+  QString path_;
+  QByteArray before_;
+  int listener_ = -1;
+  std::vector<int> held_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> connections_{0};
+  std::thread accepting_;
+};
 
 // The real desktop services, on the offscreen platform.
 class TestDesktopServices : public QObject {
@@ -82,9 +152,65 @@ class TestDesktopServices : public QObject {
     clock.start();
     const auto how = PlayWaveFile(
         path, [&] { ++beeps; }, 300ms);
-    QVERIFY2(clock.elapsed() < length->count() + 1000,
-             qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < length->count() + 500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(beeps, how == Playback::Fallback ? 1 : 0);
+  }
+
+  // Qt's audio set-up alone would wait about 30 s for this server; the
+  // sound is given up for the beep within its length and half a second.
+  void aSoundServerThatNeverAnswersGivesTheBeepWithinTheBound() {
+    const QString path = soundsDir() + "/IR_END.WAV";
+    const auto length = WaveDuration(path);
+    QVERIFY(length);
+    const qint64 bound = length->count() + 500;
+    SilentSoundServer server;
+    for (int sound = 1; sound <= 2; ++sound) {
+      int beeps = 0;
+      QElapsedTimer clock;
+      clock.start();
+      const auto how = PlayWaveFile(path, [&] { ++beeps; });
+      const qint64 took = clock.elapsed();
+      qInfo("sound %d with a silent server: the beep after %lld ms, the bound is %lld ms", sound,
+            took, bound);
+      QVERIFY2(took < bound, qPrintable(QString::number(took)));
+      QCOMPARE(how, Playback::Fallback);
+      QCOMPARE(beeps, 1);
+    }
+    QVERIFY(server.connections() >= 2);  // each sound asked the server
+  }
+
+  void noSoundServerGivesTheBeepAtOnce() {
+    const QByteArray before = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    int beeps = 0;
+    QElapsedTimer clock;
+    clock.start();
+    const auto how = PlayWaveFile(soundsDir() + "/IR_END.WAV", [&] { ++beeps; });
+    const qint64 took = clock.elapsed();
+    if (before.isNull())
+      qunsetenv("PULSE_SERVER");
+    else
+      qputenv("PULSE_SERVER", before);
+    QVERIFY2(took < 500, qPrintable(QString::number(took)));
+    QCOMPARE(how, Playback::Fallback);
+    QCOMPARE(beeps, 1);
+  }
+
+  // The module the program loads on its first sound keeps the same bound.
+  void theSoundModuleGivesUpOnASilentServerInTime() {
+    QLibrary module(soundsDir() + "/velmora_sound");
+    using Play = int (*)(const QString&);
+    const auto play = reinterpret_cast<Play>(module.resolve("velmora_play_wave"));
+    QVERIFY2(play, qPrintable(module.errorString()));
+    const QString path = soundsDir() + "/tada.WAV";
+    const auto length = WaveDuration(path);
+    QVERIFY(length);
+    SilentSoundServer server;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(play(path), int(Playback::Fallback));
+    QVERIFY2(clock.elapsed() < length->count() + 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(server.connections() >= 1);
   }
 
   void theSoundModuleBesideTheProgramPlaysWaves() {
@@ -119,6 +245,40 @@ class TestDesktopServices : public QObject {
   void openingAMissingDocumentGivesTheShellsCode2() {
     DesktopServices services;
     QCOMPARE(services.OpenDocument("/nonexistent/ValutazioneAutomatica.xls"), 2);
+  }
+
+  // Checked before any browser is asked, which would accept the address and
+  // only then show its own error page.
+  void aMissingOrUnreadablePageIsNotOpened_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << "normativa.htm";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("unreadable") << "locked.htm";
+  }
+  void aMissingOrUnreadablePageIsNotOpened() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QFile locked(dir.filePath("locked.htm"));
+    QVERIFY(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
+    if (name == "locked.htm" && QFileInfo(locked).isReadable()) QSKIP("root reads any file");
+    Browser browser;
+    DesktopServices services;
+    QVERIFY(!services.OpenInBrowser(dir.filePath(name)));
+    QVERIFY(browser.opened.isEmpty());
+  }
+
+  void aPageThatIsThereGoesToTheBrowser() {
+    QTemporaryDir dir;
+    QFile page(dir.filePath("normativa.htm"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    Browser browser;
+    DesktopServices services;
+    QVERIFY(services.OpenInBrowser(page.fileName()));
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl::fromLocalFile(page.fileName())});
   }
 
   void theFirstCandidateOnThePathIsFound() {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "offscreen_test.h"
+#include "platform/print_queue.h"
 #include "platform/printer_codes.h"
 #include "platform/printers.h"
 #include "printer_failure_of.h"
@@ -160,6 +161,14 @@ class TestPrinterCodes : public QObject {
     QCOMPARE(p.rect, placed);
     QCOMPARE(p.mirroredHorizontally, mirrored);
     QVERIFY(!p.mirroredVertically);
+  }
+
+  // Asked of the printing service, whether it runs here or not.
+  void aQueueThatIsNotInstalledTakesNoJob() {
+    const QString name = "VelmoraNoSuchQueue";
+    QVERIFY(!QPrinterInfo::availablePrinterNames().contains(name));
+    QVERIFY(!QueueTakesJobs(name));
+    QVERIFY(!QueueTookTheJob(name));
   }
 
   // Only where the machine has printers (a CUPS with a queue).

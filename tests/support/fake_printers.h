@@ -117,6 +117,9 @@ class FakePrinterSystem : public PrinterSystem {
   // a printer of that name that is not installed.
   FakePrinter& SetCurrent(const QString& name);
 
+  // The fake's lists are always as they are now; the readings are counted.
+  int refreshes = 0;
+  void Refresh() override { ++refreshes; }
   int Count() override { return int(installed.size()); }
   Printer& Installed(int index) override;
   CurrentPrinter& Current() override;

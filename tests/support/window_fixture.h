@@ -25,6 +25,8 @@ inline const QString kDigitsOnly =
                    " Devi inserire una data con le sole cifre senza separatori!\r "
                    "Esempio: 16081946 per 16 agosto 1946");
 inline const QString kValidDate = kRefusal + QStringLiteral(" Devi inserire una data valida!");
+inline const QString kBirthAfterReference =
+    kRefusal + QStringLiteral("La data di nascita è successiva alla data di riferimento!");
 inline const QString kDurationFirst =
     kRefusal + QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
 inline const QString kWholeYears =
