@@ -124,6 +124,8 @@ void EventModel::SetFocus(QWidget* control) {
   }
   entered_ = control;
   if (const Handler h = bindings_.value(control).gotFocus) h();
+  // Still the window's focus unless the handler moved it on.
+  if (control->window()->focusWidget() == control) untouched_ = control;
 }
 
 int EventModel::VirtualKey(int qtKey) {
@@ -206,6 +208,7 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
 
   switch (event->type()) {
     case QEvent::KeyPress:
+      if (untouched_ == control) untouched_ = nullptr;
       if (KeyPress(control, b, static_cast<QKeyEvent*>(event))) return true;
       break;
     case QEvent::KeyRelease: {
@@ -226,22 +229,23 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       // A handler that moved the focus on: the field's own focus-in (which
       // would select its text) must not run after it has been left.
       if (!control->hasFocus()) return true;
-      // The press that follows would put the caret where it landed.
-      const auto* field = qobject_cast<QLineEdit*>(control);
-      const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-      if (byMouse && field && field->hasSelectedText()) keepSelection_ = control;
+      untouched_ = control;
       break;
     }
     case QEvent::MouseButtonPress: {
-      if (keepSelection_ != control) break;
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
-      keepSelection_ = nullptr;
-      break;
+      // Until something is typed, a press would only put the caret where it
+      // landed and lose the selection the entry made.
+      const auto* field = qobject_cast<QLineEdit*>(control);
+      const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+      if (untouched_ != control || !left || !field || !field->hasSelectedText()) break;
+      pressKept_ = control;
+      return true;
     }
     case QEvent::FocusOut: {
       if (!CountsAsFocusChange(static_cast<QFocusEvent*>(event))) break;
       if (entered_ != control) break;  // never entered: nothing to leave
       entered_ = nullptr;
+      if (untouched_ == control) untouched_ = nullptr;
       if (b.lostFocus) b.lostFocus();
       // A handler that sent the focus back: the field's own focus-out (which
       // would drop the selection and the caret) must not run.
@@ -256,8 +260,8 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
         break;
       }
       if (b.click && control->rect().contains(e->position().toPoint())) b.click();
-      if (keepSelection_ == control) {
-        keepSelection_ = nullptr;
+      if (pressKept_ == control) {
+        pressKept_ = nullptr;
         return true;  // its press never reached the field
       }
       break;
@@ -269,6 +273,8 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       return true;  // the field's own double click would change the selection
     }
     case QEvent::MouseMove: {
+      // A drag after a kept press would select from where the caret was.
+      if (pressKept_ == control) return true;
       if (!b.mouseMove) break;
       auto* e = static_cast<QMouseEvent*>(event);
       const bool isOption = qobject_cast<QAbstractButton*>(control) != nullptr;

@@ -28,8 +28,9 @@ namespace velmora {
 //   is asked for again.
 // - The keypad's keys tell the KeyPress handler where they come from, and a
 //   character the handler replaces is typed in its stead.
-// - A mouse press that enters a text box leaves the selection its GotFocus
-//   made, so that the first key typed replaces it.
+// - Until a key is typed into a text box it has entered, a mouse press leaves
+//   the selection its GotFocus made, so that the first key typed replaces it,
+//   whether the box was entered by Tab, by code or by that very press.
 // - MouseMove on a container runs only over its bare surface.
 class EventModel : public QObject {
   Q_OBJECT
@@ -91,8 +92,10 @@ class EventModel : public QObject {
   QPointer<QWidget> enterOnActivation_;
   // The option button pressed while it was already selected.
   QPointer<QObject> pressedWhileSelected_;
-  // The text box entered by a mouse press, until the button is released.
-  QPointer<QWidget> keepSelection_;
+  // The text box entered and not typed into since: a press keeps its selection.
+  QPointer<QWidget> untouched_;
+  // The text box whose press was kept from it, until the button is released.
+  QPointer<QWidget> pressKept_;
   bool keypad_ = false;
   bool retyping_ = false;
 };

@@ -38,9 +38,18 @@ expect_same() {
 xdotool windowfocus --sync "$WID" 2>/dev/null || true
 sleep 0.5
 
-# The amount typed at start, where the field has the focus with "€ 0,00" selected.
+# At start the field has the focus with "€ 0,00" selected; a click on it
+# before typing keeps that selection.
+click_at 572 36
+xdotool type --delay 60 250000
+settle start-click
+
+# Back into the field by the keyboard, the amount typed as such.
+xdotool key shift+Tab
+sleep 0.3
 xdotool type --delay 60 250000
 settle typed
+expect_same typed start-click "at start, a click near the left edge, then 250000: € 250.000,00"
 
 # Entered by a click: near the left edge, on the amount, and with a press
 # dragged along the field.

@@ -299,8 +299,19 @@ class TestEventModel : public QObject {
     QCOMPARE(b->text(), QString("2"));
   }
 
-  // Once the field has been entered, a press places the caret as usual.
-  void aPressInsideAFieldAlreadyEnteredPlacesTheCaret() {
+  // Entered earlier (by code, at start) and not typed into: a press keeps the
+  // selection, as one that enters the field does.
+  void aPressBeforeAnyKeyKeepsTheSelection() {
+    QVERIFY(form->a->hasFocus());
+    form->a->setText("€ 0,00");
+    form->a->selectAll();
+    QTest::mouseClick(form->a, Qt::LeftButton, {}, QPoint(2, form->a->height() / 2));
+    QCOMPARE(form->a->selectedText(), QString("€ 0,00"));
+  }
+
+  // Once a key has been typed, a press places the caret as usual.
+  void aPressAfterTypingPlacesTheCaret() {
+    QTest::keyClick(form->a, Qt::Key_1);
     form->a->setText("12345");
     form->a->selectAll();
     QTest::mouseClick(form->a, Qt::LeftButton, {}, QPoint(2, form->a->height() / 2));
