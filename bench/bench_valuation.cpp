@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "core/rates_by_date.h"
 #include "core/valuation.h"
 
 using namespace velmora;

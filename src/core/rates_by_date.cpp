@@ -130,6 +130,14 @@ const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {
   return found->second;
 }
 
+const TabellaVitalizio& TabellaVitalizio2016() {
+  return *LifetimeTableFor(2016);
+}
+
+const TabellaTempoDeterminato& TabellaTempoDeterminato2016() {
+  return FixedTermTableAt(CoefficientsFor(2016)->rateHundredths);
+}
+
 QString RateText(int hundredths) {
   return Percent(hundredths, 2);
 }

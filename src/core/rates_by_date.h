@@ -36,6 +36,11 @@ int LastYearWithCoefficients();
 // decimals with a half going up.
 const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths);
 
+// The tables of the default mode: the 2016 coefficients and the fixed-term
+// shares at their rate of 0,2 %, for acts from 1 January 2016.
+const TabellaVitalizio& TabellaVitalizio2016();
+const TabellaTempoDeterminato& TabellaTempoDeterminato2016();
+
 // "0,2%", "2,5%", "10%", "1,25%".
 QString RateText(int hundredths);
 // The rate with its Italian article: "dello 0,2%", "del 2,5%", "dell'1,6%".

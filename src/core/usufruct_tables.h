@@ -5,8 +5,7 @@
 #include <vector>
 
 // The tables that give the usufruct's share of the full value. A table is a
-// value handed to the valuation; the 2016 tables at the legal rate of 0,2 %
-// are one pair of them.
+// value handed to the valuation; rates_by_date.h builds them from the data.
 namespace velmora {
 
 struct RigaVitalizio {
@@ -49,9 +48,5 @@ class TabellaTempoDeterminato {
  private:
   std::vector<RigaTempoDeterminato> rows_;
 };
-
-// At the legal rate of 0,2 %, for acts from 1 January 2016.
-const TabellaVitalizio& TabellaVitalizio2016();
-const TabellaTempoDeterminato& TabellaTempoDeterminato2016();
 
 }  // namespace velmora

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/usufruct_tables.h"
+#include "core/rates_by_date.h"
 #include "core/valuation.h"
 
 using namespace velmora;

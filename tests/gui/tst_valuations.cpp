@@ -6,6 +6,7 @@
 
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "core/rates_by_date.h"
 #include "core/valuation.h"
 #include "gui/colours.h"
 #include "window_fixture.h"
