@@ -28,10 +28,6 @@ Decimal FromScientific(const char* begin, const char* end) {
 }
 
 // Digit strings of equal length, most significant first.
-int CompareAligned(const std::string& a, const std::string& b) {
-  return a.compare(b);
-}
-
 std::string AddAligned(const std::string& a, const std::string& b) {
   std::string sum(a.size() + 1, '0');
   int carry = 0;
@@ -143,15 +139,6 @@ void Decimal::RoundToPlaces(long places, Rounding mode) {
   KeepDigits(point_ + places, mode);
 }
 
-void Decimal::RoundToSignificant(long count, Rounding mode) {
-  KeepDigits(count, mode);
-}
-
-void Decimal::Truncate(long count) {
-  if (count < long(digits_.size())) digits_.resize(std::size_t(std::max(count, 0L)));
-  Normalise();
-}
-
 Decimal Decimal::operator-(const Decimal& other) const {
   if (other.IsZero()) return *this;
   Decimal negated = other;
@@ -178,7 +165,7 @@ Decimal Decimal::operator-(const Decimal& other) const {
     result.point_ = top + 1;
     result.negative_ = negative_;
   } else {
-    const bool aLarger = CompareAligned(a, b) >= 0;
+    const bool aLarger = a >= b;  // equal lengths: the text order is the numeric one
     result.digits_ = aLarger ? SubtractAligned(a, b) : SubtractAligned(b, a);
     result.point_ = top;
     result.negative_ = aLarger ? negative_ : negated.negative_;

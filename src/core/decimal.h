@@ -38,10 +38,6 @@ class Decimal {
   // Keeps `places` digits after the point (a negative count rounds to tens,
   // hundreds and so on).
   void RoundToPlaces(long places, Rounding mode);
-  // Keeps `count` significant digits.
-  void RoundToSignificant(long count, Rounding mode);
-  // Keeps `count` significant digits, dropping the rest.
-  void Truncate(long count);
 
   // Exact difference.
   Decimal operator-(const Decimal& other) const;

@@ -50,13 +50,9 @@ void Frmusufrutto::D1_LostFocus() {
 void Frmusufrutto::Text1_GotFocus() {
   SetBackColor(Text1, colore::CianoChiaro);
   if (PP->text().isEmpty()) PP->setText(QStringLiteral("0"));
-  const auto value = ReadNumber(PP->text());
-  if (!value || !(*value > 0)) {
+  if (NoValue()) {
     Warn(text::kValueFirst);
-    SetFocus(PP);
-    SetSelLength(PP, PP->text().size());
-    SetBackColor(PP, colore::CianoChiaro);
-    option5->setChecked(true);
+    BackToValue();
   }
 }
 

@@ -1,6 +1,5 @@
 #include <QDate>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <optional>
 
 #include "core/age.h"
@@ -22,24 +21,18 @@ void Frmusufrutto::Option1_Click() {
   }
   const std::optional<QDate> birth = ReadDate(D1->text());
   if (!birth) {
-    Warn(text::kValidDate);
-    SetFocus(D1);
-    option5->setChecked(true);
+    RefuseDate(D1, text::kValidDate);
     return;
   }
   // The reference date is typed freely; an unreadable one is refused like the birth date.
   const std::optional<QDate> reference = ReadDate(D2->text());
   if (!reference) {
-    Warn(text::kValidDate);
-    SetFocus(D2);
-    option5->setChecked(true);
+    RefuseDate(D2, text::kValidDate);
     return;
   }
   // Before birth there is no age to value.
   if (*birth > *reference) {
-    Warn(text::kBirthAfterReference);
-    SetFocus(D1);
-    option5->setChecked(true);
+    RefuseDate(D1, text::kBirthAfterReference);
     return;
   }
   const TabellaVitalizio* table = LifetimeTableOn(*reference);

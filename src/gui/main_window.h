@@ -18,7 +18,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
+#include "core/rates_by_date.h"
 #include "platform/services.h"
 
 class QAction;
@@ -34,8 +36,6 @@ namespace velmora {
 class EventModel;
 class Form1;
 class FrmPrinter;
-class TabellaTempoDeterminato;
-class TabellaVitalizio;
 
 class Frmusufrutto : public QMainWindow {
   Q_OBJECT
@@ -95,6 +95,10 @@ class Frmusufrutto : public QMainWindow {
   bool NoValue() const;
   // Sends the user back to the value field, as both valuations do.
   void RefuseValue();
+  // The value field again, its text selected, the option group parked.
+  void BackToValue();
+  // A date that cannot be valued: the user is told and sent back to it.
+  void RefuseDate(QLineEdit* field, const QString& prompt);
 
   // Spreadsheet valuation, reference documents and the calculator.
   void Option3_Click();
@@ -184,7 +188,7 @@ class Frmusufrutto : public QMainWindow {
   void WireEvents();
   void CreateRateMenu();
   void ChooseRate(bool atDateOfAct);
-  void RefuseReferenceDate(const QString& prompt);
+  std::optional<RateInForce> RateOnOrRefuse(const QDate& reference);
 
   Services& services_;
   EventModel* events_ = nullptr;

@@ -309,7 +309,7 @@ bool FrmPrinter::InitControls() {
   } catch (const PrinterFailure&) {
   }
   if (count == 0) {
-    services_.MessageBox(QStringLiteral("No printers installed"), Services::Icon::Critical);
+    services_.MessageBox(text::kNoPrinters, Services::Icon::Critical);
     return false;
   }
 

@@ -10,7 +10,6 @@
 #include "core/date_text.h"
 #include "core/messages.h"
 #include "core/rates_by_date.h"
-#include "core/usufruct_tables.h"
 #include "gui/main_window.h"
 
 // The rate of the valuations: the 2016 table at 0,2 %, or the rate and the
@@ -80,12 +79,7 @@ void Frmusufrutto::ChooseRate(bool atDateOfAct) {
 }
 
 void Frmusufrutto::ShowRateHeading() {
-  if (!RateAtDateOfAct()) {
-    Label2->setText(text::kRateHeading.arg(RateWithArticle(RateOn(k2016)->hundredths)));
-    Label2->setToolTip(RateTip(k2016, *RateOn(k2016)));
-    return;
-  }
-  const std::optional<QDate> day = ReadDate(D2->text());
+  const std::optional<QDate> day = RateAtDateOfAct() ? ReadDate(D2->text()) : k2016;
   const std::optional<RateInForce> rate = day ? RateOn(*day) : std::nullopt;
   if (!rate) {
     Label2->setText(text::kRateHeading.arg(text::kRateOfTheDay));
@@ -97,24 +91,24 @@ void Frmusufrutto::ShowRateHeading() {
   Label2->setToolTip(RateTip(*day, *rate));
 }
 
-void Frmusufrutto::RefuseReferenceDate(const QString& prompt) {
-  Warn(prompt);
-  SetFocus(D2);
-  option5->setChecked(true);
+std::optional<RateInForce> Frmusufrutto::RateOnOrRefuse(const QDate& reference) {
+  const std::optional<RateInForce> rate = RateOn(reference);
+  if (!rate) {
+    RefuseDate(D2, text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()),
+                                           LongDateText(LastDayWithRate())));
+  }
+  return rate;
 }
 
 const TabellaVitalizio* Frmusufrutto::LifetimeTableOn(const QDate& reference) {
   if (!RateAtDateOfAct()) return &TabellaVitalizio2016();
-  if (!RateOn(reference)) {
-    RefuseReferenceDate(
-        text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()), LongDateText(LastDayWithRate())));
-    return nullptr;
-  }
+  if (!RateOnOrRefuse(reference)) return nullptr;
   const TabellaVitalizio* table = LifetimeTableFor(reference.year());
   if (!table) {
-    RefuseReferenceDate(text::kNoCoefficientsInYear.arg(
-        QString::number(reference.year()), LongDateText(QDate(FirstYearWithCoefficients(), 1, 1)),
-        LongDateText(QDate(LastYearWithCoefficients(), 12, 31))));
+    RefuseDate(D2, text::kNoCoefficientsInYear.arg(
+                       QString::number(reference.year()),
+                       LongDateText(QDate(FirstYearWithCoefficients(), 1, 1)),
+                       LongDateText(QDate(LastYearWithCoefficients(), 12, 31))));
   }
   return table;
 }
@@ -123,16 +117,11 @@ const TabellaTempoDeterminato* Frmusufrutto::FixedTermTable() {
   if (!RateAtDateOfAct()) return &TabellaTempoDeterminato2016();
   const std::optional<QDate> reference = ReadDate(D2->text());
   if (!reference) {
-    RefuseReferenceDate(text::kValidDate);
+    RefuseDate(D2, text::kValidDate);
     return nullptr;
   }
-  const std::optional<RateInForce> rate = RateOn(*reference);
-  if (!rate) {
-    RefuseReferenceDate(
-        text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()), LongDateText(LastDayWithRate())));
-    return nullptr;
-  }
-  return &FixedTermTableAt(rate->hundredths);
+  const std::optional<RateInForce> rate = RateOnOrRefuse(*reference);
+  return rate ? &FixedTermTableAt(rate->hundredths) : nullptr;
 }
 
 }  // namespace velmora

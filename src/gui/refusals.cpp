@@ -27,9 +27,19 @@ bool Frmusufrutto::NoValue() const {
 void Frmusufrutto::RefuseValue() {
   Warn(text::kValueFirst);
   PP->setText(QStringLiteral("0"));
+  BackToValue();
+}
+
+void Frmusufrutto::BackToValue() {
   SetFocus(PP);
   SetSelLength(PP, int(PP->text().size()));
   SetBackColor(PP, colore::CianoChiaro);
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::RefuseDate(QLineEdit* field, const QString& prompt) {
+  Warn(prompt);
+  SetFocus(field);
   option5->setChecked(true);
 }
 

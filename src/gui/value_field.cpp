@@ -99,10 +99,7 @@ void Frmusufrutto::PP_LostFocus() {
   try {
     if (IsNumeric(PP->text())) return;
     Warn(text::kValueFirst);
-    SetFocus(PP);
-    SetSelLength(PP, PP->text().size());
-    SetBackColor(PP, colore::CianoChiaro);
-    option5->setChecked(true);
+    BackToValue();
   } catch (const std::exception& e) {
     services().MessageBox(QStringLiteral("Errore n. ") + QString::number(ErrorNumber(e)) +
                               QStringLiteral(": ") + QString::fromLocal8Bit(e.what()) + QChar(13) +
