@@ -48,9 +48,9 @@ struct RecordValutazione {
   int etaAnni = 0;
   int etaMesi = 0;
   int etaGiorni = 0;
-  QString fascia;                           // "da 79 a 82 anni", "da 100 anni"
+  QString fascia;                            // "da 79 a 82 anni", "da 100 anni"
   std::optional<int> coefficienteCentesimi;  // none from 100 years: no usufruct
-  int saggioCoefficienteCentesimi = 0;      // the rate the coefficients were made for
+  int saggioCoefficienteCentesimi = 0;       // the rate the coefficients were made for
   QString decretoCoefficienti;
 
   // Fixed term: the years and the share 1 - (1 + r)^-n to four decimals.
