@@ -178,6 +178,18 @@ inline const QString kReportMade =
 inline const QString kValuesForAct = QStringLiteral(
     "Valore della piena proprietà %1; valore dell'usufrutto %2; valore della nuda proprietà %3.");
 
+// The report's menu.
+inline const QString kSaveReportTitle = QStringLiteral("Salva prospetto PDF");
+inline const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");
+// %1 the date of the calculation, yyyy-mm-dd.
+inline const QString kReportFileName = QStringLiteral("prospetto-usufrutto-%1.pdf");
+// %1 the path chosen.
+inline const QString kPdfFolderNotWritable = QStringLiteral(
+    "Impossibile salvare il prospetto in \"%1\": nella cartella non si può scrivere.");
+inline const QString kPdfWriteFailed = QStringLiteral(
+    "Impossibile salvare il prospetto in \"%1\": la scrittura non è riuscita (il disco potrebbe "
+    "essere pieno). Nessun file è stato scritto o modificato.");
+
 // ---- documents and tools ----
 inline const QString kWorkbookRefused = QStringLiteral(
     "Errore n. 51: Impossibile eseguire il file \"%1\".\r\nCodice di errore di ShellExecute: %2.");

@@ -46,6 +46,10 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 
 }  // namespace
 
+QString ProgramVersion() {
+  return QStringLiteral(VELMORA_VERSION);
+}
+
 std::optional<int> AnswerCommandLine(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -54,7 +58,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
       Write(stdout, text::kHelp);
       return 0;
     case CommandLineRequest::Version:
-      Write(stdout, text::kVersion.arg(QStringLiteral(VELMORA_VERSION)));
+      Write(stdout, text::kVersion.arg(ProgramVersion()));
       return 0;
     case CommandLineRequest::Window:
       break;

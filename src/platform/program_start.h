@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 namespace velmora {
@@ -8,6 +9,9 @@ namespace velmora {
 // so that they need no display. Returns the exit status when it answered,
 // nothing when the program goes on to its window.
 std::optional<int> AnswerCommandLine(int argc, char** argv);
+
+// "1.0.0".
+QString ProgramVersion();
 
 // Watches the toolkit's start. When no display can be opened, Qt would end
 // the process with an abort and a long hint about reinstalling; instead the
