@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -254,6 +255,24 @@ class TestReportCommands : public QObject {
              QStringList{kRefusal + "Impossibile salvare il prospetto in \"" + file +
                          "/prospetto.pdf\": nella cartella non si può scrivere."});
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"non-cartella"});
+  }
+
+  void aFullDiskIsNamedAndLeavesNothing() {
+    if (geteuid() != 0) QSKIP("only root mounts a small file system");
+    QTemporaryDir dir;
+    const QStringList mount{"-t", "tmpfs", "-o", "size=8k", "tmpfs", dir.path()};
+    if (QProcess::execute("mount", mount) != 0) QSKIP("no file system can be mounted here");
+    ValueLifetime();
+    const QString path = dir.filePath("prospetto.pdf");
+    f.services.saveFileName = path;
+    f.w().SalvaProspettoPdf->trigger();
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QProcess::execute("umount", {dir.path()});
+    QCOMPARE(f.services.messages,
+             QStringList{kRefusal + "Impossibile salvare il prospetto in \"" + path +
+                         "\": la scrittura non è riuscita (il disco potrebbe essere pieno). "
+                         "Nessun file è stato scritto o modificato."});
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
   }
 
   void printGoesToTheCurrentPrinter() {
