@@ -20,6 +20,7 @@ constexpr double kMaxYears = 30;
 // Sends the user back to the duration; a disabled field cannot take the focus,
 // so then the message tells how to free it.
 void AskForDuration(Frmusufrutto& w, const QString& prompt) {
+  w.ClearResults(false);
   if (!w.Text1->isEnabled()) {
     w.Warn(text::kDurationLocked);
   } else {
@@ -49,6 +50,7 @@ void Frmusufrutto::Option2_Click() {
   const std::optional<double> years = ReadYears(Text1->text());
   const auto v = years ? ValutaTempoDeterminato(ValueOf(PP), *years, *table) : std::nullopt;
   if (!v && years && *years > kMaxYears) {
+    ClearResults(false);
     Warn(text::kLongestDuration);
     Text1->setText({});
     return;
@@ -63,6 +65,8 @@ void Frmusufrutto::Option2_Click() {
   NP->setText(v->nudaProprietaText);
   PERCUSU->setText(v->percUsufrutto);
   PERCNP->setText(v->percNudaProprieta);
+  // The age of an earlier lifetime valuation stays: its dates are unchanged.
+  RememberInputsOfFigures(!R5->text().isEmpty());
 
   ShowAsMoney(PP);
   ShowAsMoney(US);

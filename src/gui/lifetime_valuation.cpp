@@ -25,9 +25,9 @@ void Frmusufrutto::Option1_Click() {
     return;
   }
   // The reference date is typed freely; an unreadable one is refused like the birth date.
-  const std::optional<QDate> reference = ReadDate(D2->text());
+  const std::optional<QDate> reference = ReferenceDate();
   if (!reference) {
-    RefuseDate(D2, text::kValidDate);
+    RefuseDate(D2, text::kValidReferenceDate);
     return;
   }
   // Before birth there is no age to value.
@@ -53,6 +53,7 @@ void Frmusufrutto::Option1_Click() {
     PERCUSU->setText(v->percUsufrutto);
     PERCNP->setText(v->percNudaProprieta);
   }
+  RememberInputsOfFigures(true);
 
   ShowAsMoney(PP);
   if (US->text().isEmpty()) US->setText(QStringLiteral("0"));

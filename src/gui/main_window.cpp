@@ -26,6 +26,7 @@ Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
   CreateControls();
   WireEvents();
   ShowRateHeading();
+  ShowTableYear();
   // A fixed single border: nothing in the window follows a change of size.
   setFixedSize(sizeHint());
 }
@@ -99,6 +100,7 @@ void Frmusufrutto::WireEvents() {
   e.OnClick(D1, [this] { D1_Click(); });
   e.OnGotFocus(D1, [this] { D1_GotFocus(); });
   e.OnLostFocus(D1, [this] { D1_LostFocus(); });
+  e.OnLostFocus(D2, [this] { D2_LostFocus(); });
   e.OnClick(Text1, [this] { Text1_Click(); });
   e.OnGotFocus(Text1, [this] { Text1_GotFocus(); });
   e.OnLostFocus(Text1, [this] { Text1_LostFocus(); });
@@ -114,6 +116,9 @@ void Frmusufrutto::WireEvents() {
   e.OnMenuClick(SaggioAllaData, [this] { SaggioAllaData_Click(); });
   // The heading follows the reference date as it is typed.
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
+  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
+  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowTableYear);
+  connect(Text1, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
 }
 
 }  // namespace velmora

@@ -21,11 +21,17 @@ void Frmusufrutto::Warn(const QString& prompt) {
 // usufruct and no bare ownership worth the name.
 bool Frmusufrutto::NoValue() const {
   const std::optional<double> value = ReadNumber(PP->text());
-  return !value || !(*value > 0);
+  return !value || !(*value > 0) || AboveLargestAmount(PP->text());
+}
+
+QString Frmusufrutto::ValueRefusal() const {
+  return AboveLargestAmount(PP->text()) ? text::kLargestAmount.arg(LargestAmountText())
+                                        : text::kValueFirst;
 }
 
 void Frmusufrutto::RefuseValue() {
-  Warn(text::kValueFirst);
+  ClearResults(false);
+  Warn(ValueRefusal());
   PP->setText(QStringLiteral("0"));
   BackToValue();
 }
@@ -38,6 +44,7 @@ void Frmusufrutto::BackToValue() {
 }
 
 void Frmusufrutto::RefuseDate(QLineEdit* field, const QString& prompt) {
+  ClearResults(true);
   Warn(prompt);
   SetFocus(field);
   option5->setChecked(true);
