@@ -17,7 +17,6 @@ MONTHS = ("gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno", "luglio"
 
 # The data files carry a few notes in English; the documents are Italian.
 NOTES_IT = (
-    ("coefficients unchanged in 2013", "coefficienti invariati nel 2013"),
     ("last four bands derived from the rule above", "ultime quattro fasce ricavate dalla regola"),
     ("derived from the rule above; the 57-60 band value 1200 seen on",
      "ricavati dalla regola; il coefficiente 1200 della fascia 57-60 è riscontrato su"),

@@ -164,4 +164,13 @@ QString BirthDigitsToDate(QStringView typed) {
          QString::number(date->year()).rightJustified(4, u'0');
 }
 
+std::optional<QDate> ReadDateOrDigits(QStringView text) {
+  if (auto date = ReadDate(text)) return date;
+  const QStringView digits = text.trimmed();
+  if (digits.size() != 8) return std::nullopt;
+  for (QChar c : digits)
+    if (c < u'0' || c > u'9') return std::nullopt;
+  return ReadDate(BirthDigitsToDate(digits));
+}
+
 }  // namespace velmora

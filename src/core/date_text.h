@@ -35,4 +35,8 @@ QString FormatLongDate(QStringView text);
 // text gives the empty text.
 QString BirthDigitsToDate(QStringView typed);
 
+// A reference date: any text ReadDate takes, or the eight digits ddmmyyyy of
+// a typed birth date ("01012025"), blanks around them allowed.
+std::optional<QDate> ReadDateOrDigits(QStringView text);
+
 }  // namespace velmora

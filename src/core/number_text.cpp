@@ -210,6 +210,72 @@ QString RegroupTyping(QStringView text) {
   return out;
 }
 
+namespace {
+
+// "1.234.567" but not "1.5", "12.34.5", ".123" or "1.": the first group has
+// one to three digits and every group after a full stop exactly three.
+bool GroupedInThrees(QStringView integer) {
+  if (!integer.contains(u'.')) return true;
+  qsizetype group = 0;
+  bool first = true;
+  for (QChar c : integer) {
+    if (c != u'.') {
+      ++group;
+      continue;
+    }
+    if (group == 0 || group > 3 || (!first && group != 3)) return false;
+    first = false;
+    group = 0;
+  }
+  return group == 3;
+}
+
+// The amount of the parts to the cent, a half going away from zero as the
+// money text rounds it: only the third decimal decides. Nothing for an
+// integer part too long for a double.
+std::optional<Decimal> ToCents(const NumberParts& parts) {
+  const std::optional<std::string> integer = SignificantIntegerDigits(parts.integer);
+  if (!integer) return std::nullopt;
+  const QStringView used = parts.decimals.first(std::min<qsizetype>(parts.decimals.size(), 3));
+  std::string decimals;
+  for (QChar c : used) decimals.push_back(char(c.unicode()));
+  Decimal d = Decimal::FromDigits(*integer, decimals, parts.negative);
+  d.RoundToPlaces(2, Rounding::HalfAwayFromZero);
+  return d;
+}
+
+bool AboveLargest(const std::optional<Decimal>& cents) {
+  if (!cents) return true;
+  if (cents->IsNegative()) return false;
+  const std::string largest = std::to_string(kImportoMassimoCentesimi / 100);
+  const std::string integer = cents->Integer();
+  if (integer.size() != largest.size()) return integer.size() > largest.size();
+  return integer > largest;
+}
+
+}  // namespace
+
+QString LargestAmountText() {
+  const std::string digits = std::to_string(kImportoMassimoCentesimi);
+  return MoneyText(Decimal::FromDigits(digits.substr(0, digits.size() - 2),
+                                       digits.substr(digits.size() - 2), false));
+}
+
+bool AboveLargestAmount(QStringView text) {
+  const auto parts = Split(text);
+  return parts && AboveLargest(ToCents(*parts));
+}
+
+ImportoIncollato ReadPastedAmount(QStringView text) {
+  const auto parts = Split(text);
+  if (!parts || !ValueOf(*parts)) return {};
+  if (!GroupedInThrees(parts->integer)) return {Incollato::PuntiFuoriPosto};
+  const std::optional<Decimal> cents = ToCents(*parts);
+  if (cents && (cents->IsZero() || cents->IsNegative())) return {Incollato::Zero};
+  if (AboveLargest(cents)) return {Incollato::TroppoGrande};
+  return {Incollato::Importo, *ValueOf(*parts)};
+}
+
 qint16 ContaPunti(QStringView text) {
   const qsizetype count = text.count(u'.');
   return qint16(std::min<qsizetype>(count, std::numeric_limits<qint16>::max()));

@@ -45,6 +45,30 @@ QString MoneyText(const Decimal& cents);
 // text that is not numeric gives the empty text.
 QString RegroupTyping(QStringView text);
 
+// The largest amount taken, in cents: every step, the double of the field
+// included, holds it exactly to the cent (15 significant digits).
+inline constexpr qint64 kImportoMassimoCentesimi = 999'999'999'999'999;
+// Its money text, "€ 9.999.999.999.999,99".
+QString LargestAmountText();
+// A numeric text whose amount, rounded to the cent, is above the largest.
+bool AboveLargestAmount(QStringView text);
+
+// A total pasted from elsewhere, read strictly: a full stop only between
+// groups of three digits (1.234.567,89), so that "250000.00" or "1.5", written
+// with a decimal point, are not read as 25.000.000 or 15.
+enum class Incollato {
+  Importo,          // a positive amount within the largest
+  NessunNumero,     // no number at all: nothing is said
+  PuntiFuoriPosto,  // full stops that group no three digits
+  Zero,             // zero or below once rounded to the cent
+  TroppoGrande,     // above the largest amount
+};
+struct ImportoIncollato {
+  Incollato esito = Incollato::NessunNumero;
+  double valore = 0;  // for Importo only
+};
+ImportoIncollato ReadPastedAmount(QStringView text);
+
 // How many full stops the text holds (at most 32767).
 qint16 ContaPunti(QStringView text);
 

@@ -58,8 +58,8 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const DatiValutazione& dati, d
   const std::optional<QDate> birth = ReadDate(dati.nascita);
   if (!birth) return Refuse(Campo::Nascita, text::kValidDate);
   // The reference date is typed freely; an unreadable one is refused like the birth date.
-  const std::optional<QDate> reference = ReadDate(dati.riferimento);
-  if (!reference) return Refuse(Campo::Riferimento, text::kValidDate);
+  const std::optional<QDate> reference = ReadDateOrDigits(dati.riferimento);
+  if (!reference) return Refuse(Campo::Riferimento, text::kValidReferenceDate);
   // Before birth there is no age to value.
   if (*birth > *reference) return Refuse(Campo::Nascita, text::kBirthAfterReference);
 
@@ -111,10 +111,10 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, 
   r.tipo = Usufrutto::TempoDeterminato;
   r.saggio = dati.saggio;
   // The 2016 table needs no date, so an unreadable one is no reason to refuse it.
-  const std::optional<QDate> reference = ReadDate(dati.riferimento);
+  const std::optional<QDate> reference = ReadDateOrDigits(dati.riferimento);
   r.riferimento = reference.value_or(QDate());
   if (dati.saggio == Saggio::AllaData && !reference)
-    return Refuse(Campo::Riferimento, text::kValidDate);
+    return Refuse(Campo::Riferimento, text::kValidReferenceDate);
   const std::optional<RateInForce> rate =
       RateOn(dati.saggio == Saggio::Tabella2016 ? k2016 : *reference);
   if (!rate) {
@@ -146,6 +146,8 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, 
 std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
   const std::optional<double> value = ReadValue(dati.valore);
   if (!value) return Refuse(Campo::Valore, text::kValueFirst);
+  if (AboveLargestAmount(dati.valore))
+    return Refuse(Campo::Valore, text::kLargestAmount.arg(LargestAmountText()));
   return dati.tipo == Usufrutto::Vitalizio ? Lifetime(dati, *value) : FixedTerm(dati, *value);
 }
 

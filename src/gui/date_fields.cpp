@@ -17,18 +17,16 @@ void Frmusufrutto::D1_GotFocus() {
   if (const auto value = ReadNumber(PP->text())) PP->setText(MoneyText(*value));
   SetBackColor(PP, colore::Bianco);
   SetBackColor(D1, colore::CianoChiaro);
-  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, R5, R6, R7}) field->setText({});
-  ForgetShownValuation();
+  ClearResults(true);
+  D1->setText({});
   services().ClearClipboard();
-  option5->setChecked(true);
 }
 
 void Frmusufrutto::D1_Click() {
   Text1->setText({});
-  // The empty text and any text that is no number count as no value.
-  const auto value = ReadNumber(PP->text());
-  if (!value || *value == 0) {
-    Warn(text::kValueFirst);
+  // Zero and below count as no value, as they do for the valuations.
+  if (NoValue()) {
+    Warn(ValueRefusal());
     PP->setText(QStringLiteral("0"));
     SetFocus(PP);
     SetSelLength(PP, PP->text().size());
@@ -63,6 +61,17 @@ void Frmusufrutto::Text1_Click() {
 
 void Frmusufrutto::Text1_LostFocus() {
   SetBackColor(Text1, colore::Bianco);
+}
+
+// The eight digits that D1 asks for are taken here too, and written out.
+void Frmusufrutto::D2_LostFocus() {
+  const QString typed = D2->text().trimmed();
+  if (typed.size() != 8 || IsDate(typed)) return;
+  if (const auto date = ReadDateOrDigits(typed)) D2->setText(LongDateText(*date));
+}
+
+std::optional<QDate> Frmusufrutto::ReferenceDate() const {
+  return ReadDateOrDigits(D2->text());
 }
 
 QString Frmusufrutto::ConversionedtNascita() {

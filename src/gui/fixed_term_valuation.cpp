@@ -22,6 +22,8 @@ void Frmusufrutto::Option2_Click() {
   PERCUSU->setText(r.percUsufrutto);
   PERCNP->setText(r.percNudaProprieta);
   PP->setText(r.valoreTesto);
+  // The age of an earlier lifetime valuation stays: its dates are unchanged.
+  RememberInputsOfFigures(!R5->text().isEmpty());
   services().PlayWave(QStringLiteral("/IR_END.WAV"));
   ShowValuation(std::move(r));
 }

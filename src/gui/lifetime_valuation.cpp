@@ -28,6 +28,7 @@ void Frmusufrutto::Option1_Click() {
   PERCUSU->setText(r.percUsufrutto);
   PERCNP->setText(r.percNudaProprieta);
   PP->setText(r.valoreTesto);
+  RememberInputsOfFigures(true);
   Text1->setEnabled(true);
   ShowValuation(std::move(r));
 }

@@ -26,6 +26,7 @@ Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
   CreateControls();
   WireEvents();
   ShowRateHeading();
+  ShowTableYear();
   // A fixed single border: nothing in the window follows a change of size.
   setFixedSize(sizeHint());
 }
@@ -100,6 +101,7 @@ void Frmusufrutto::WireEvents() {
   e.OnClick(D1, [this] { D1_Click(); });
   e.OnGotFocus(D1, [this] { D1_GotFocus(); });
   e.OnLostFocus(D1, [this] { D1_LostFocus(); });
+  e.OnLostFocus(D2, [this] { D2_LostFocus(); });
   e.OnClick(Text1, [this] { Text1_Click(); });
   e.OnGotFocus(Text1, [this] { Text1_GotFocus(); });
   e.OnLostFocus(Text1, [this] { Text1_LostFocus(); });
@@ -121,6 +123,9 @@ void Frmusufrutto::WireEvents() {
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
   for (QLineEdit* input : {PP, D1, D2, Text1})
     connect(input, &QLineEdit::textChanged, this, &Frmusufrutto::InputChanged);
+  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
+  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowTableYear);
+  connect(Text1, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
 }
 
 }  // namespace velmora

@@ -16,6 +16,7 @@
 // - velmora_core (src/core): every figure: number and date texts, the age,
 //   the tables and the valuations; every title and message in messages.h.
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 #include <optional>
@@ -26,7 +27,6 @@
 #include "platform/services.h"
 
 class QAction;
-class QDate;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -70,6 +70,12 @@ class Frmusufrutto : public QMainWindow {
   void Option6_MouseMove();
   void PP_DblClick();
   void Text1_DblClick();
+  // Empties the four results, and the age with them when asked, and parks
+  // the option group; the user asks for the valuation again.
+  void ClearResults(bool withAge);
+  // Clears the figures whose value, years or reference date are no longer
+  // those on screen; called on every change of those fields.
+  void DropStaleFigures();
 
   // Value field.
   void PP_KeyPress(int& keyAscii);
@@ -85,7 +91,10 @@ class Frmusufrutto : public QMainWindow {
   void Text1_GotFocus();
   void Text1_Click();
   void Text1_LostFocus();
+  void D2_LostFocus();
   QString ConversionedtNascita();
+  // D2 read as a date, in any of the forms it takes.
+  std::optional<QDate> ReferenceDate() const;
 
   // Valuations.
   void Option1_Click();
@@ -95,6 +104,8 @@ class Frmusufrutto : public QMainWindow {
   // The value field holds no value to split: empty, the zero amount, or no
   // number at all.
   bool NoValue() const;
+  // What the user is told of a value that cannot be valued.
+  QString ValueRefusal() const;
   // Sends the user back to the value field, as both valuations do.
   void RefuseValue();
   // The value field again, its text selected, the option group parked.
@@ -116,6 +127,11 @@ class Frmusufrutto : public QMainWindow {
   // Spreadsheet valuation, reference documents and the calculator.
   void Option3_Click();
   void ExecFile(const QString& path);
+  void WorkbookRefused(const QString& path, int code);
+  // The code of an opener that started and then failed: no application.
+  static constexpr int kNoApplication = 31;
+  // A report of an opener's late failure that runs only while the window lives.
+  Services::OpenerFailed AfterThisWindow(std::function<void()> report);
   void istruzioni_Click();
   // Opens a page in the browser, or says that it could not.
   void OpenPage(const QString& pathOrAddress);
@@ -141,6 +157,10 @@ class Frmusufrutto : public QMainWindow {
   bool RateAtDateOfAct() const;
   // Label2 and its tooltip state the rate that the valuations will use.
   void ShowRateHeading();
+  // The year of the coefficient table the menu offers: nothing in the 2016
+  // mode, else the year of the reference date.
+  std::optional<int> TableYear() const;
+  void ShowTableYear();
 
   // The controls, named as in the control table. Like the controls of a
   // classic form they are reached directly by the handlers and the tests.
@@ -201,6 +221,16 @@ class Frmusufrutto : public QMainWindow {
   QPointer<Form1> tableWindow;
 
  private:
+  // What the figures on screen were computed from.
+  struct ShownBasis {
+    QDate reference;  // invalid when D2 could not be read
+    QString value;    // the money text of PP
+    QString years;    // Text1 as typed
+    bool figures = true;
+    bool age = false;
+  };
+  void RememberInputsOfFigures(bool withAge);
+
   void CreateControls();
   void CreateMenus();
   void DescribeForScreenReaders();
@@ -217,6 +247,10 @@ class Frmusufrutto : public QMainWindow {
   bool rateAtDateOfAct_ = false;
   std::optional<RecordValutazione> shown_;
   Calcolo shownCalculation_;  // when it was made, by which version
+  bool settingNotKeptSaid_ = false;
+  std::optional<ShownBasis> basis_;  // the inputs of the figures on screen
+  // A clipboard text already refused as an amount: it is not refused again.
+  QString refusedPaste_;
   QWidget* client_ = nullptr;
 };
 

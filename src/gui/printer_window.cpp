@@ -329,7 +329,27 @@ bool FrmPrinter::InitControls() {
     } catch (const PrinterFailure&) {
     }
   }
+  if (cboPrinters->currentIndex() < 0) OpenOnDefaultPrinter(printers);
   return true;
+}
+
+// The current printer's queue was removed: the window opens on the default
+// printer, made current, rather than on no printer at all.
+void FrmPrinter::OpenOnDefaultPrinter(PrinterSystem& printers) {
+  try {
+    const QString fallback = printers.DefaultName();
+    const int listed = cboPrinters->findText(fallback, Qt::MatchExactly);
+    for (int i = 0; !fallback.isEmpty() && listed >= 0 && i < printers.Count(); ++i) {
+      if (printers.Installed(i).DeviceName() != fallback) continue;
+      printers.MakeCurrent(i);
+      cboPrinters->setCurrentIndex(listed);
+      return;
+    }
+  } catch (const PrinterFailure&) {
+  }
+  // No printer picked: the lists show nothing rather than their own names.
+  for (QComboBox* list : findChildren<QComboBox*>())
+    if (list->currentIndex() < 0 && list->isEditable()) list->setEditText({});
 }
 
 void FrmPrinter::AddItem(QComboBox* list, const QString& text, int value) {

@@ -39,6 +39,7 @@ class FrmPrinter : public QWidget {
   void ShowPrinterInfo(Printer& printer);
 
   void AddItem(QComboBox* list, const QString& text, int value);
+  void OpenOnDefaultPrinter(PrinterSystem& printers);
   void SelectItem(QComboBox* list, int value);
   // The selected entry's value, or the text part as a whole number when no
   // entry is selected. Throws PrinterFailure when the text is no number.

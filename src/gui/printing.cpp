@@ -56,7 +56,13 @@ void FrmPrinter::cmdSet_Click() {
   // both reported under the last name set.
   const QString last = settings_.back().name;
   Attempt(last, [&] { ShowPrinterInfo(printers.Current()); });
-  Attempt(last, [&] { printers.Current().PrintImage(main_.ClientArea()->grab().toImage()); });
+  // The printout's own failure names the window that did not print.
+  try {
+    printers.Current().PrintImage(main_.ClientArea()->grab().toImage());
+  } catch (const PrinterFailure& failure) {
+    services_.MessageBox(failure.description(), Services::Icon::Exclamation,
+                         text::kMainWindowTitle);
+  }
 }
 
 void FrmPrinter::Apply(const Setting& setting, PrinterSystem& printers) {

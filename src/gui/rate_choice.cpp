@@ -11,6 +11,7 @@
 #include "core/messages.h"
 #include "core/rates_by_date.h"
 #include "gui/main_window.h"
+#include "gui/table_window.h"
 
 // The rate of the valuations: the 2016 table at 0,2 %, or the rate and the
 // coefficients in force on the reference date. The choice is kept between runs.
@@ -70,17 +71,35 @@ void Frmusufrutto::ChooseRate(bool atDateOfAct) {
   const bool changed = atDateOfAct != rateAtDateOfAct_;
   rateAtDateOfAct_ = atDateOfAct;
   (atDateOfAct ? SaggioAllaData : SaggioTabella2016)->setChecked(true);
-  services_.WriteSetting(kRateSetting, atDateOfAct ? kAtDate : kTable2016);
+  // The choice holds for this run either way; the user hears once that it
+  // will not be there at the next start.
+  if (!services_.WriteSetting(kRateSetting, atDateOfAct ? kAtDate : kTable2016) &&
+      !settingNotKeptSaid_) {
+    settingNotKeptSaid_ = true;
+    Warn(text::kChoiceNotKept.arg(services_.SettingsFile()));
+  }
   ShowRateHeading();
+  ShowTableYear();
   if (!changed) return;
   // Figures of the other rate would stand under the new heading.
-  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP}) field->setText({});
-  ForgetShownValuation();
-  option5->setChecked(true);
+  ClearResults(false);
+}
+
+std::optional<int> Frmusufrutto::TableYear() const {
+  if (!RateAtDateOfAct()) return std::nullopt;
+  // An unreadable reference date: the table in force today.
+  return ReferenceDate().value_or(QDate::currentDate()).year();
+}
+
+// The menu and an open table window follow the rate and the reference date.
+void Frmusufrutto::ShowTableYear() {
+  const std::optional<int> year = TableYear();
+  TabellaVigente->setText(year ? text::kTableOfYear.arg(*year) : text::kTableOfYear.arg(2016));
+  if (tableWindow) tableWindow->ShowYear(year);
 }
 
 void Frmusufrutto::ShowRateHeading() {
-  const std::optional<QDate> day = RateAtDateOfAct() ? ReadDate(D2->text()) : k2016;
+  const std::optional<QDate> day = RateAtDateOfAct() ? ReferenceDate() : k2016;
   const std::optional<RateInForce> rate = day ? RateOn(*day) : std::nullopt;
   if (!rate) {
     Label2->setText(text::kRateHeading.arg(text::kRateOfTheDay));

@@ -24,16 +24,28 @@ QStringList Calculators() {
 void Frmusufrutto::istruzioni_Click() {
   const QString path =
       services().ProgramFolder() + QDir::separator() + QStringLiteral("leggimi.txt");
-  const int code = services().OpenDocument(path);
-  if (code > 32) return;
-  services().MessageBox(text::kInstructionsRefused.arg(path, QString::number(code)),
-                        Services::Icon::Critical);
+  auto refused = [this, path](int code) {
+    services().MessageBox(text::kInstructionsRefused.arg(path, QString::number(code)),
+                          Services::Icon::Critical);
+  };
+  const int code =
+      services().OpenDocument(path, AfterThisWindow([refused] { refused(kNoApplication); }));
+  if (code <= 32) refused(code);
 }
 
 // A page that does not open is named in a message; one that opens says nothing.
 void Frmusufrutto::OpenPage(const QString& pathOrAddress) {
-  if (services().OpenInBrowser(pathOrAddress)) return;
-  services().MessageBox(text::kPageRefused.arg(pathOrAddress), Services::Icon::Critical);
+  auto refused = [this, pathOrAddress] {
+    services().MessageBox(text::kPageRefused.arg(pathOrAddress), Services::Icon::Critical);
+  };
+  if (!services().OpenInBrowser(pathOrAddress, AfterThisWindow(refused))) refused();
+}
+
+Services::OpenerFailed Frmusufrutto::AfterThisWindow(std::function<void()> report) {
+  // The window may be gone by the time the opener answers.
+  return [window = QPointer<Frmusufrutto>(this), report = std::move(report)] {
+    if (window) report();
+  };
 }
 
 void Frmusufrutto::normativa_Click() {
@@ -61,6 +73,7 @@ void Frmusufrutto::TabellaVigente_Click() {
     tableWindow = new Form1();
     connect(this, &QObject::destroyed, tableWindow.data(), &QObject::deleteLater);
   }
+  tableWindow->ShowYear(TableYear());
   tableWindow->setWindowState(tableWindow->windowState() & ~Qt::WindowMinimized);
   tableWindow->show();
   tableWindow->raise();

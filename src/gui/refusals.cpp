@@ -21,11 +21,17 @@ void Frmusufrutto::Warn(const QString& prompt) {
 // usufruct and no bare ownership worth the name.
 bool Frmusufrutto::NoValue() const {
   const std::optional<double> value = ReadNumber(PP->text());
-  return !value || !(*value > 0);
+  return !value || !(*value > 0) || AboveLargestAmount(PP->text());
+}
+
+QString Frmusufrutto::ValueRefusal() const {
+  return AboveLargestAmount(PP->text()) ? text::kLargestAmount.arg(LargestAmountText())
+                                        : text::kValueFirst;
 }
 
 void Frmusufrutto::RefuseValue() {
-  Warn(text::kValueFirst);
+  ClearResults(false);
+  Warn(ValueRefusal());
   PP->setText(QStringLiteral("0"));
   BackToValue();
 }
@@ -38,6 +44,7 @@ void Frmusufrutto::BackToValue() {
 }
 
 void Frmusufrutto::RefuseDate(QLineEdit* field, const QString& prompt) {
+  ClearResults(true);
   Warn(prompt);
   SetFocus(field);
   option5->setChecked(true);
@@ -46,6 +53,7 @@ void Frmusufrutto::RefuseDate(QLineEdit* field, const QString& prompt) {
 // A disabled duration cannot take the focus, so then the message tells how
 // to free it.
 void Frmusufrutto::AskForDuration(const QString& prompt) {
+  ClearResults(false);
   if (!Text1->isEnabled()) {
     Warn(text::kDurationLocked);
   } else {
@@ -74,6 +82,7 @@ void Frmusufrutto::Refuse(const Rifiuto& refusal) {
         return;
       }
       // Beyond the longest duration only the duration goes.
+      ClearResults(false);
       Warn(refusal.messaggio);
       Text1->setText({});
       return;

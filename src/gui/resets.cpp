@@ -14,9 +14,8 @@ void Frmusufrutto::PP_DblClick() {
   SetFocus(PP);
   PP->setText(QStringLiteral("0"));
   PP->setSelection(0, PP->text().size());
-  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, Text1, R5, R6, R7}) field->setText({});
-  ForgetShownValuation();
-  option5->setChecked(true);
+  ClearResults(true);
+  for (QLineEdit* field : {D1, Text1}) field->setText({});
   Text1->setEnabled(true);
 }
 
@@ -25,9 +24,8 @@ void Frmusufrutto::Text1_DblClick() {
   SetFocus(Text1);
   Text1->setText({});
   SetBackColor(Text1, colore::CianoChiaro);
-  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, R5, R6, R7}) field->setText({});
-  ForgetShownValuation();
-  option5->setChecked(true);
+  ClearResults(true);
+  D1->setText({});
 }
 
 }  // namespace velmora

@@ -45,7 +45,7 @@ void Frmusufrutto::InputChanged() {
   // written again, a date in its long form) leaves the figures standing.
   const std::optional<double> value = ReadNumber(PP->text());
   bool same = value && MoneyText(*value) == r.valoreTesto &&
-              ReadDate(D2->text()).value_or(QDate()) == r.riferimento;
+              ReadDateOrDigits(D2->text()).value_or(QDate()) == r.riferimento;
   if (r.tipo == Usufrutto::Vitalizio)
     same = same && ReadDate(D1->text()) == r.nascita;
   else

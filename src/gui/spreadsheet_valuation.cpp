@@ -22,7 +22,9 @@ void Frmusufrutto::Option3_Click() {
 }
 
 void Frmusufrutto::ExecFile(const QString& path) {
-  const int code = services().OpenDocument(path);
+  // An opener that starts and then fails is told as one that cannot start.
+  const int code = services().OpenDocument(
+      path, AfterThisWindow([this, path] { WorkbookRefused(path, kNoApplication); }));
   SetFocus(PP);
   showMinimized();
   // Coming back to the window enters PP again, which takes the value copied
@@ -32,8 +34,12 @@ void Frmusufrutto::ExecFile(const QString& path) {
   services().PlayWave(QStringLiteral("/tada.WAV"));
   if (code > 32) return;
 
-  // A refused launch is reported, and the window comes back so the user can
-  // go on: the program keeps running.
+  WorkbookRefused(path, code);
+}
+
+// A refused launch is reported, and the window comes back so the user can go
+// on: the program keeps running.
+void Frmusufrutto::WorkbookRefused(const QString& path, int code) {
   // One pass over both arguments: a "%2" in the folder name stays as it is.
   services().MessageBox(text::kWorkbookRefused.arg(path, QString::number(code)),
                         Services::Icon::Critical);

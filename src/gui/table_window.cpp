@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "core/twips.h"
+#include "gui/coefficient_sheet_view.h"
 #include "gui/colours.h"
 #include "gui/pictures.h"
 
@@ -34,7 +35,25 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   if (!picture_.isNull()) setMaximumSize(picture_.deviceIndependentSize().toSize());
 }
 
+void Form1::ShowYear(std::optional<int> year) {
+  if (year && sheet_ && sheet_->anno == *year) return;
+  if (year)
+    sheet_ = ProspettoPerAnno(*year);
+  else
+    sheet_.reset();
+  if (!sheet_ && !picture_.isNull())
+    setMaximumSize(picture_.deviceIndependentSize().toSize());
+  else if (sheet_)
+    setMaximumSize(kSheetSize);
+  update();
+}
+
 void Form1::paintEvent(QPaintEvent*) {
+  if (sheet_) {
+    QPainter painter(this);
+    DrawCoefficientSheet(painter, *sheet_);
+    return;
+  }
   // The window may have moved to a screen of another density.
   const qreal wanted = devicePixelRatioF() > 1.0 ? 2.0 : 1.0;
   if (picture_.devicePixelRatio() != wanted) picture_ = LoadPicture(wanted);

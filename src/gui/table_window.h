@@ -2,10 +2,14 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
+
+#include "core/coefficient_sheet.h"
 
 namespace velmora {
 
-// The picture of the coefficient table in force, in a window of its own.
+// The picture of the coefficient table in force, in a window of its own; at
+// the date of the act, the sheet of the year drawn in the same look.
 // The picture is larger than the window's design size: its right and bottom
 // parts show when the user enlarges the window, up to the picture's size.
 class Form1 : public QWidget {
@@ -16,12 +20,17 @@ class Form1 : public QWidget {
   // The picture as it is drawn, at the screen's resolution.
   const QPixmap& Picture() const { return picture_; }
 
+  // The sheet of the year; nothing for the 2016 picture.
+  void ShowYear(std::optional<int> year);
+  const std::optional<ProspettoCoefficienti>& Sheet() const { return sheet_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPixmap picture_;
+  std::optional<ProspettoCoefficienti> sheet_;
 };
 
 }  // namespace velmora

@@ -27,6 +27,22 @@ QString MoneyOf(const QString& numeric) {
   return MoneyText(ReadNumber(numeric).value_or(0));
 }
 
+// A second comma would make the text no number, and the field would empty:
+// it is dropped as the full stop is. One that replaces the selection is a first.
+bool HasCommaOutsideSelection(const QLineEdit* field) {
+  QString kept = field->text();
+  if (field->hasSelectedText()) kept.remove(field->selectionStart(), field->selectedText().size());
+  return kept.contains(u',');
+}
+
+// What the clipboard holds, on one short line.
+QString Excerpt(const QString& text) {
+  constexpr int kShown = 30;
+  QString line = text.left(kShown + 1).simplified();
+  if (line.size() > kShown || text.size() > kShown + 1) line = line.left(kShown) + u'…';
+  return line;
+}
+
 QString WithoutTrailingBlanks(QString text) {
   while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
   return text;
@@ -46,12 +62,13 @@ void Frmusufrutto::PP_KeyPress(int& keyAscii) {
   // whatever the keyboard layout gives it; the main keyboard's full stop stays out.
   if (keyAscii == '.' && events().FromKeypad()) keyAscii = ',';
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8;
-  if (!accepted) keyAscii = 0;
+  if (!accepted || (keyAscii == ',' && HasCommaOutsideSelection(PP))) keyAscii = 0;
 }
 
 void Frmusufrutto::PP_Change() {
   // Emptying an empty field changes nothing and raises no second Change.
   if (!PP->text().isEmpty() && !IsNumeric(PP->text())) PP->setText({});
+  DropStaleFigures();
 }
 
 void Frmusufrutto::PP_KeyUp(int keyCode) {
@@ -80,10 +97,21 @@ void Frmusufrutto::PP_GotFocus() {
   PP->setSelection(0, PP->text().size());
   SetBackColor(PP, colore::CianoChiaro);
 
-  // Only a full-ownership value is taken: a total of zero or below waits for typing.
+  // Only a full-ownership value is taken: a total of zero or below waits for
+  // typing. A figure in another form is named once, not at every entry.
   const QString clipboard = services().ClipboardText();
-  const std::optional<double> total = ReadNumber(clipboard);
-  if (!total || !(*total > 0)) return;
+  const ImportoIncollato total = ReadPastedAmount(clipboard);
+  if (total.esito != Incollato::Importo) {
+    if (clipboard == refusedPaste_) return;
+    if (total.esito == Incollato::PuntiFuoriPosto) {
+      refusedPaste_ = clipboard;
+      Warn(text::kPastedNotAnAmount.arg(Excerpt(clipboard)));
+    } else if (total.esito == Incollato::TroppoGrande) {
+      refusedPaste_ = clipboard;
+      Warn(text::kLargestAmount.arg(LargestAmountText()));
+    }
+    return;
+  }
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
   // From the clipboard itself: the field keeps at most 32767 characters.
@@ -97,8 +125,8 @@ void Frmusufrutto::PP_GotFocus() {
 
 void Frmusufrutto::PP_LostFocus() {
   try {
-    if (IsNumeric(PP->text())) return;
-    Warn(text::kValueFirst);
+    if (IsNumeric(PP->text()) && !AboveLargestAmount(PP->text())) return;
+    Warn(IsNumeric(PP->text()) ? text::kLargestAmount.arg(LargestAmountText()) : text::kValueFirst);
     BackToValue();
   } catch (const std::exception& e) {
     services().MessageBox(QStringLiteral("Errore n. ") + QString::number(ErrorNumber(e)) +

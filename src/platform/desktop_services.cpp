@@ -18,6 +18,42 @@
 
 namespace velmora {
 
+namespace {
+
+// xdg-open returns only when the opener has done its work, and some openers
+// stay as long as the application they started. A small shell waits for it
+// at most this long and reports its status; one still running by then has
+// succeeded, and lives on without us.
+constexpr int kWatchTenths = 50;
+const QString kWatch = QStringLiteral(
+    "xdg-open \"$1\" & pid=$!; n=0; "
+    "while [ $n -lt %1 ]; do "
+    "if ! kill -0 $pid 2>/dev/null; then wait $pid; exit $?; fi; "
+    "sleep 0.1; n=$((n + 1)); done; exit 0");
+
+}  // namespace
+
+// Starts the desktop's opener without waiting; false when it cannot start.
+bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  auto* watch = new QProcess(qApp);
+  watch->setStandardInputFile(QProcess::nullDevice());
+  QObject::connect(watch, &QProcess::finished, watch,
+                   [watch, failedLater](int code, QProcess::ExitStatus status) {
+                     watch->deleteLater();
+                     if ((status != QProcess::NormalExit || code != 0) && failedLater)
+                       failedLater();
+                   });
+  watch->start(QStringLiteral("/bin/sh"),
+               {QStringLiteral("-c"), kWatch.arg(kWatchTenths), QStringLiteral("velmora"),
+                url.isLocalFile() ? url.toLocalFile() : url.toString()});
+  // Starting a shell takes milliseconds; the opener itself is not waited for.
+  if (watch->waitForStarted(3000)) return true;
+  delete watch;
+  return false;
+}
+
 DesktopServices::DesktopServices() = default;
 DesktopServices::~DesktopServices() = default;
 
@@ -75,11 +111,11 @@ void DesktopServices::PlayWave(const QString& name) {
     QApplication::beep();
 }
 
-int DesktopServices::OpenDocument(const QString& path) {
+int DesktopServices::OpenDocument(const QString& path, OpenerFailed failedLater) {
   const QFileInfo file(path);
   if (!file.exists()) return 2;
   if (!file.isReadable()) return 5;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? 42 : 31;
+  return OpenWatched(QUrl::fromLocalFile(path), std::move(failedLater)) ? 42 : 31;
 }
 
 bool DesktopServices::StartProgram(const QString& program, const QStringList& arguments) {
@@ -94,14 +130,14 @@ QString DesktopServices::FindProgram(const QStringList& candidates) {
   return {};
 }
 
-bool DesktopServices::OpenInBrowser(const QString& pathOrAddress) {
+bool DesktopServices::OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) {
   const bool isAddress = pathOrAddress.startsWith(QLatin1String("http://")) ||
                          pathOrAddress.startsWith(QLatin1String("https://"));
-  if (isAddress) return QDesktopServices::openUrl(QUrl(pathOrAddress));
+  if (isAddress) return OpenWatched(QUrl(pathOrAddress), std::move(failedLater));
   // The browser would only show its own error page, after the call succeeded.
   const QFileInfo page(pathOrAddress);
   if (!page.isFile() || !page.isReadable()) return false;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrAddress));
+  return OpenWatched(QUrl::fromLocalFile(pathOrAddress), std::move(failedLater));
 }
 
 namespace {
@@ -116,10 +152,15 @@ QString DesktopServices::ReadSetting(const QString& key) {
   return UserSettings().value(key).toString();
 }
 
-void DesktopServices::WriteSetting(const QString& key, const QString& value) {
+bool DesktopServices::WriteSetting(const QString& key, const QString& value) {
   QSettings settings = UserSettings();
   settings.setValue(key, value);
   settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+QString DesktopServices::SettingsFile() {
+  return UserSettings().fileName();
 }
 
 PrinterSystem& DesktopServices::Printers() {

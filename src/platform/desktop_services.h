@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <memory>
 
 #include "platform/services.h"
@@ -8,6 +9,10 @@ namespace velmora {
 
 // The real desktop: Qt's message boxes, clipboard, sound, desktop services,
 // processes and printers.
+// Starts the desktop's opener on the address without waiting; false when it
+// cannot start. `failedLater` runs when the opener fails within seconds.
+bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater);
+
 class DesktopServices : public Services {
  public:
   DesktopServices();
@@ -23,13 +28,16 @@ class DesktopServices : public Services {
   QString SaveFileName(const QString& title, const QString& suggested,
                        const QString& filter) override;
   void PlayWave(const QString& name) override;
-  int OpenDocument(const QString& path) override;
+  int OpenDocument(const QString& path, OpenerFailed failedLater) override;
+  using Services::OpenDocument;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   QString FindProgram(const QStringList& candidates) override;
-  bool OpenInBrowser(const QString& pathOrAddress) override;
+  bool OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) override;
+  using Services::OpenInBrowser;
   PrinterSystem& Printers() override;
   QString ReadSetting(const QString& key) override;
-  void WriteSetting(const QString& key, const QString& value) override;
+  bool WriteSetting(const QString& key, const QString& value) override;
+  QString SettingsFile() override;
 
  private:
   std::unique_ptr<PrinterSystem> printers_;

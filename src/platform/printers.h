@@ -95,6 +95,8 @@ class PrinterSystem {
   // The installed printer at the index becomes the current printer, with its
   // own default settings.
   virtual void MakeCurrent(int index) = 0;
+  // The desktop's default printer; the empty text when there is none.
+  virtual QString DefaultName() = 0;
 };
 
 // The printers of the desktop's printing service (CUPS on Linux). The current

@@ -264,6 +264,8 @@ class QtPrinterSystem : public PrinterSystem {
 
   void MakeCurrent(int index) override { Replace(At(index).info); }
 
+  QString DefaultName() override { return QPrinterInfo::defaultPrinterName(); }
+
  private:
   struct Slot {
     QPrinterInfo info;

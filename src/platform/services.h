@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "core/messages.h"
 
@@ -50,7 +51,12 @@ class Services {
   // Opens a document with the desktop's application for it. Returns a code
   // that follows the Windows shell: above 32 is success; 2 missing file,
   // 5 unreadable, 31 no application.
-  virtual int OpenDocument(const QString& path) = 0;
+  // An opener can start and then fail (no application set for the file):
+  // `failedLater` runs on the window's thread when it reports that within a
+  // few seconds. The call itself never waits for it.
+  using OpenerFailed = std::function<void()>;
+  virtual int OpenDocument(const QString& path, OpenerFailed failedLater) = 0;
+  int OpenDocument(const QString& path) { return OpenDocument(path, {}); }
 
   // Starts a program without waiting and without a shell. False when it
   // could not be started.
@@ -61,14 +67,19 @@ class Services {
 
   // Opens a local page (a path) or an http address in the browser. False when
   // the page is missing or unreadable, or nothing could open it.
-  virtual bool OpenInBrowser(const QString& pathOrAddress) = 0;
+  virtual bool OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) = 0;
+  bool OpenInBrowser(const QString& pathOrAddress) { return OpenInBrowser(pathOrAddress, {}); }
 
   // The installed printers and the current printer, held for the whole run.
   virtual PrinterSystem& Printers() = 0;
 
   // The user's choices kept between runs; the empty text for a key never written.
   virtual QString ReadSetting(const QString& key) = 0;
-  virtual void WriteSetting(const QString& key, const QString& value) = 0;
+  // False when the settings file could not be written: the choice is lost
+  // at the next start.
+  virtual bool WriteSetting(const QString& key, const QString& value) = 0;
+  // The file the settings are kept in, as the user would look for it.
+  virtual QString SettingsFile() = 0;
 };
 
 }  // namespace velmora

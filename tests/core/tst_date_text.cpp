@@ -50,6 +50,9 @@ class DateTextTest : public QObject {
   void ndiffCountsMonthsOfThirtyDays();
   void ndiffOfAnInvalidDateIsZero();
 
+  void referenceDateTakesTheEightDigitsToo_data();
+  void referenceDateTakesTheEightDigitsToo();
+
   void megabyteTextsAreHandledQuickly();
 };
 
@@ -350,6 +353,26 @@ void DateTextTest::megabyteTextsAreHandledQuickly() {
   QCOMPARE(BirthDigitsToDate(digits), QString("11/11/1111"));
   QCOMPARE(FormatLongDate(longWord), longWord);
   QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+}
+
+void DateTextTest::referenceDateTakesTheEightDigitsToo_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QDate>("date");  // invalid: refused
+  QTest::newRow("eight digits") << "01012025" << QDate(2025, 1, 1);
+  QTest::newRow("with blanks") << " 15062018 " << QDate(2018, 6, 15);
+  QTest::newRow("month and day swapped") << "12312026" << QDate(2026, 12, 31);
+  QTest::newRow("long form") << "15 giugno 2018" << QDate(2018, 6, 15);
+  QTest::newRow("intermediate form") << "15/06/2018" << QDate(2018, 6, 15);
+  QTest::newRow("no such day") << "31022025" << QDate();
+  QTest::newRow("seven digits") << "1012025" << QDate();
+  QTest::newRow("nine digits") << "010120250" << QDate();
+  QTest::newRow("a letter among them") << "0101202x" << QDate();
+}
+
+void DateTextTest::referenceDateTakesTheEightDigitsToo() {
+  QFETCH(QString, text);
+  QFETCH(QDate, date);
+  QCOMPARE(ReadDateOrDigits(text).value_or(QDate()), date);
 }
 
 QTEST_GUILESS_MAIN(DateTextTest)

@@ -191,7 +191,9 @@ class TestDateFields : public QObject {
     QTest::newRow("zero money text") << "€ 0,00" << true;
     QTest::newRow("zero with decimals") << "0,00" << true;
     QTest::newRow("one cent") << "€ 0,01" << false;
-    QTest::newRow("negative") << "-5" << false;
+    QTest::newRow("negative") << "-5" << true;
+    QTest::newRow("a cent below zero") << "-0,01" << true;
+    QTest::newRow("the largest amount") << "9.999.999.999.999,99" << false;
   }
   void clickOnTheBirthDateNeedsAValue() {
     QFETCH(QString, value);

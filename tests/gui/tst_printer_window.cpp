@@ -286,11 +286,12 @@ class TestFrmPrinter : public QObject {
     QVERIFY(window.DataChanged(window.cboPaperSize));
   }
 
-  void paperBinNamesItselfUntilTheFirstPrinterIsShown() {
+  // Its design-time text is its own name, never a value the user should see.
+  void paperBinShowsNothingUntilTheFirstPrinterIsShown() {
     printers.Add("Ufficio");
     printers.SetCurrent("Non installata");
     FrmPrinter& window = Show();
-    QCOMPARE(window.cboPaperBin->currentText(), "cboPaperBin");
+    QCOMPARE(window.cboPaperBin->currentText(), "");
     QCOMPARE(window.cboPaperBin->currentIndex(), -1);
     window.cboPrinters->setCurrentIndex(0);
     QCOMPARE(window.cboPaperBin->currentText(), "vbPRBNAuto");

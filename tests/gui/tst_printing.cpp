@@ -73,6 +73,7 @@ class TestPrinting : public QObject {
     printers.current.reset();
     printers.log.clear();
     printers.printed.clear();
+    printers.defaultName.clear();
   }
 
   void closingThePrinterWindowLetsStampaOpenItAgain() {
@@ -357,6 +358,28 @@ class TestPrinting : public QObject {
     QCOMPARE(printers.log, (QStringList{"MakeCurrent Segreteria", Printed()}));
   }
 
+  // The queue that was current is gone: the window opens on the default
+  // printer, made current, and "Stampa" prints on it.
+  void aRemovedQueueGivesWayToTheDefaultPrinter() {
+    printers.SetCurrent("Rimossa");
+    printers.defaultName = "Segreteria";
+    Open();
+    QCOMPARE(window->cboPrinters->currentText(), QString("Segreteria"));
+    QCOMPARE(printers.log, QStringList{"MakeCurrent Segreteria"});
+    Stampa();
+    QCOMPARE(f.services.messages, QStringList());
+    QCOMPARE(printers.log, (QStringList{"MakeCurrent Segreteria", Printed()}));
+  }
+
+  // Without a default printer nothing is picked, and no list shows its own name.
+  void withoutADefaultNoListShowsAnInternalName() {
+    printers.SetCurrent("Rimossa");
+    Open();
+    QCOMPARE(window->cboPrinters->currentIndex(), -1);
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+      QVERIFY2(!list->currentText().startsWith("cbo"), qPrintable(list->currentText()));
+  }
+
   void noPrinterPickedOnlyWarns() {
     printers.SetCurrent("Non installata");
     Open();
@@ -367,14 +390,15 @@ class TestPrinting : public QObject {
     QVERIFY(printers.printed.isEmpty());
   }
 
-  void aFailingRefreshOrPrintIsReportedUnderZoom() {
+  // The printout's own failure carries the main window's title.
+  void aFailingRefreshIsReportedUnderZoomAndAFailingPrintUnderTheWindow() {
     Open();
     Edit("txtCopies", "2");
     printers.current->unreadable = true;
     printers.current->refused = {"PrintImage"};
     Stampa();
     QCOMPARE(f.services.messages, (QStringList{"Property: Zoom | ! | Stampante non raggiungibile",
-                                               "Property: Zoom | ! | Stampa non riuscita"}));
+                                               "Velmora2016 by Dovel | ! | Stampa non riuscita"}));
     QCOMPARE(printers.log, QStringList{"Copies=2"});
   }
 };

@@ -205,17 +205,22 @@ class TestValueField : public QObject {
                                 "1.234.567|9"}));
   }
 
-  void hugeAmountIsShownAndTheFieldStaysUsable() {
+  // More digits than a double holds to the cent: refused with the largest
+  // amount rather than shown with its last digits changed.
+  void hugeAmountIsRefusedAndTheFieldStaysUsable() {
     auto& w = f.w();
     QApplication::clipboard()->setText("99999999999999999999999");
     w.PP->paste();
     Press(w.PP, "<End>");
     QCOMPARE(w.PP->text(), QString("99.999.999.999.999.999.999.999"));
     Stroke(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.D1);
-    // As a double the amount holds 17 significant digits.
-    QCOMPARE(w.PP->text(), QString("€ 100.000.000.000.000.000.000.000,00"));
-    QVERIFY(f.services.messages.isEmpty());
+    QCOMPARE(f.services.messages,
+             QStringList{kRefusal + "L'importo massimo per il calcolo è di € "
+                                    "9.999.999.999.999,99: il valore non è stato preso."});
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+    QCOMPARE(w.PP->selectedText(), w.PP->text());
+    QTest::keyClicks(w.PP, "1234");
+    QCOMPARE(State(), QString("1.234|5"));
   }
 
   void pastedMegabyteOfDigitsLeavesAnEmptyUsableField() {

@@ -38,6 +38,33 @@ class Browser : public QObject {
   void Open(const QUrl& url) { opened << url; }
 };
 
+// Stands in for xdg-open, first on PATH while it lives: writes each address
+// it is given to a file, then ends with the status asked for.
+class StandInOpener {
+ public:
+  explicit StandInOpener(int status) : path_(qgetenv("PATH")) {
+    QFile script(dir_.filePath("xdg-open"));
+    script.open(QIODevice::WriteOnly);
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >>'%1'\nexit %2\n")
+                     .arg(Log(), QString::number(status))
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    qputenv("PATH", dir_.path().toUtf8() + ':' + path_);
+  }
+  ~StandInOpener() { qputenv("PATH", path_); }
+  QString Log() const { return dir_.filePath("opened"); }
+  QStringList Opened() const {
+    QFile log(Log());
+    if (!log.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QByteArray path_;
+};
+
 // A sound server that takes every connection and never says a word, on a
 // socket of its own; PULSE_SERVER points the sound system at it while the
 // object lives.
@@ -275,10 +302,40 @@ class TestDesktopServices : public QObject {
     QFile page(dir.filePath("normativa.htm"));
     QVERIFY(page.open(QIODevice::WriteOnly));
     page.close();
-    Browser browser;
+    StandInOpener opener(0);
     DesktopServices services;
-    QVERIFY(services.OpenInBrowser(page.fileName()));
-    QCOMPARE(browser.opened, QList<QUrl>{QUrl::fromLocalFile(page.fileName())});
+    bool failed = false;
+    QVERIFY(services.OpenInBrowser(page.fileName(), [&] { failed = true; }));
+    QTRY_COMPARE(opener.Opened(), QStringList{page.fileName()});
+    QTest::qWait(300);
+    QVERIFY(!failed);
+  }
+
+  // An opener that starts and then fails is heard of, without waiting for it.
+  void anOpenerThatFailsAfterStartingIsReported_data() {
+    QTest::addColumn<bool>("page");
+    QTest::newRow("a document") << false;
+    QTest::newRow("a page") << true;
+  }
+  void anOpenerThatFailsAfterStartingIsReported() {
+    QFETCH(bool, page);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("leggimi.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    StandInOpener opener(3);
+    DesktopServices services;
+    int failures = 0;
+    QElapsedTimer clock;
+    clock.start();
+    if (page)
+      QVERIFY(services.OpenInBrowser(file.fileName(), [&] { ++failures; }));
+    else
+      QCOMPARE(services.OpenDocument(file.fileName(), [&] { ++failures; }), 42);
+    QVERIFY2(clock.elapsed() < 1000, "the call waited for the opener");
+    QCOMPARE(failures, 0);
+    QTRY_COMPARE(failures, 1);
+    QCOMPARE(opener.Opened(), QStringList{file.fileName()});
   }
 
   void theFirstCandidateOnThePathIsFound() {

@@ -126,6 +126,8 @@ class FakePrinterSystem : public PrinterSystem {
   Printer& Installed(int index) override;
   CurrentPrinter& Current() override;
   void MakeCurrent(int index) override;
+  QString defaultName;  // what DefaultName returns
+  QString DefaultName() override { return defaultName; }
 };
 
 }  // namespace velmora::test

@@ -54,7 +54,8 @@ void RecordingServices::PlayWave(const QString& name) {
   if (onPlayWave) onPlayWave(name);
 }
 
-int RecordingServices::OpenDocument(const QString& path) {
+int RecordingServices::OpenDocument(const QString& path, OpenerFailed failedLater) {
+  if (openDocumentCode > 32) openers << failedLater;
   log << "OpenDocument " + path;
   return openDocumentCode;
 }
@@ -71,7 +72,8 @@ QString RecordingServices::FindProgram(const QStringList& candidates) {
   return {};
 }
 
-bool RecordingServices::OpenInBrowser(const QString& pathOrAddress) {
+bool RecordingServices::OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) {
+  if (browserResult) openers << failedLater;
   log << "OpenInBrowser " + pathOrAddress;
   return browserResult;
 }
@@ -86,9 +88,10 @@ QString RecordingServices::ReadSetting(const QString& key) {
   return settings.value(key);
 }
 
-void RecordingServices::WriteSetting(const QString& key, const QString& value) {
+bool RecordingServices::WriteSetting(const QString& key, const QString& value) {
   log << "WriteSetting " + key + "=" + value;
-  settings.insert(key, value);
+  if (settingsWritable) settings.insert(key, value);
+  return settingsWritable;
 }
 
 }  // namespace velmora::test

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 #include "platform/services.h"
 
@@ -47,13 +48,26 @@ class RecordingServices : public Services {
   QString SaveFileName(const QString& title, const QString& suggested,
                        const QString& filter) override;
   void PlayWave(const QString& name) override;
-  int OpenDocument(const QString& path) override;
+  int OpenDocument(const QString& path, OpenerFailed failedLater) override;
+  using Services::OpenDocument;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   QString FindProgram(const QStringList& candidates) override;
-  bool OpenInBrowser(const QString& pathOrAddress) override;
+  bool OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) override;
+  using Services::OpenInBrowser;
+  // The openers started, as they would report a failure later.
+  QList<OpenerFailed> openers;
+  // Every opener started so far reports that it failed.
+  void FailOpeners() {
+    const auto started = std::exchange(openers, {});
+    for (const OpenerFailed& failed : started)
+      if (failed) failed();
+  }
   PrinterSystem& Printers() override;
   QString ReadSetting(const QString& key) override;
-  void WriteSetting(const QString& key, const QString& value) override;
+  bool WriteSetting(const QString& key, const QString& value) override;
+  QString SettingsFile() override { return settingsFile; }
+  bool settingsWritable = true;  // what WriteSetting returns
+  QString settingsFile = QStringLiteral("/home/utente/.config/it.dovel.Velmora/Velmora.conf");
 
   void Clear() {
     log.clear();

@@ -25,6 +25,10 @@ inline const QString kDigitsOnly =
                    " Devi inserire una data con le sole cifre senza separatori!\r "
                    "Esempio: 16081946 per 16 agosto 1946");
 inline const QString kValidDate = kRefusal + QStringLiteral(" Devi inserire una data valida!");
+inline const QString kValidReferenceDate =
+    kRefusal + QStringLiteral(
+                   " Devi inserire una data di riferimento valida!\r"
+                   " Esempi: 15062018, 15/06/2018 oppure 15 giugno 2018");
 inline const QString kBirthAfterReference =
     kRefusal + QStringLiteral("La data di nascita è successiva alla data di riferimento!");
 inline const QString kDurationFirst =

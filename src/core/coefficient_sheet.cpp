@@ -1,0 +1,76 @@
+#include "core/coefficient_sheet.h"
+
+#include <QDate>
+
+#include "core/legal_rate_data.h"
+#include "core/messages.h"
+#include "core/rates_by_date.h"
+
+namespace velmora {
+namespace {
+
+// Hundredths with a decimal comma and no trailing zeros: 31750 is "317,5".
+QString Hundredths(int value) {
+  QString text = QString::number(value / 100);
+  if (value % 100 == 0) return text;
+  QString cents = QString::number(value % 100).rightJustified(2, u'0');
+  if (cents.endsWith(u'0')) cents.chop(1);
+  return text + u',' + cents;
+}
+
+QString WithoutPercent(QString text) {
+  if (text.endsWith(u'%')) text.chop(1);
+  return text;
+}
+
+const LifetimeCoefficients* CoefficientsOf(int year) {
+  if (year < FirstYearWithCoefficients() || year > LastYearWithCoefficients()) return nullptr;
+  const LifetimeCoefficients* found = nullptr;
+  for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
+    if (c.year <= year) found = &c;
+  return found;
+}
+
+QString Paragraph(int year, const LifetimeCoefficients& c) {
+  QStringList sentences;
+  // The legal rate of the first day of the year, and the floor from 2025.
+  if (const std::optional<RateInForce> rate = RateOn(QDate(year, 1, 1))) {
+    sentences << text::kSheetLegalRate.arg(rate->setBy, RateWithArticle(rate->legalHundredths));
+    if (rate->Floored()) sentences << text::kSheetFloor.arg(RateText(rate->hundredths));
+  }
+  sentences << text::kSheetCoefficients.arg(QString::fromUtf8(c.decree), QString::number(c.year));
+  if (c.year != year)
+    sentences << text::kSheetSameAs.arg(QString::number(year), QString::number(c.year));
+  return sentences.join(u' ');
+}
+
+}  // namespace
+
+ProspettoCoefficienti ProspettoPerAnno(int year) {
+  ProspettoCoefficienti sheet;
+  sheet.anno = year;
+  const LifetimeCoefficients* c = CoefficientsOf(year);
+  if (!c) {
+    sheet.paragrafo = text::kSheetNoCoefficients.arg(QString::number(year),
+                                                     QString::number(FirstYearWithCoefficients()),
+                                                     QString::number(LastYearWithCoefficients()));
+    for (const LifetimeCoefficients& covered : LifetimeCoefficientTables()) {
+      sheet.anniCoperti.push_back({QString::number(covered.year), RateText(covered.rateHundredths),
+                                   QString::fromUtf8(covered.decree)});
+    }
+    return sheet;
+  }
+  sheet.paragrafo = Paragraph(year, *c);
+  sheet.tasso = text::kSheetRate.arg(RateWithArticle(c->rateHundredths));
+  const TabellaVitalizio& table = *LifetimeTableFor(year);
+  for (int band = 0; band < kAgeBands; ++band) {
+    const RigaVitalizio& row = table.Righe()[std::size_t(band)];
+    sheet.righe.push_back({text::kSheetBand.arg(row.ageFrom).arg(row.ageTo),
+                           Hundredths(c->coefficientHundredths[std::size_t(band)]),
+                           WithoutPercent(row.percUsufrutto),
+                           WithoutPercent(row.percNudaProprieta)});
+  }
+  return sheet;
+}
+
+}  // namespace velmora

@@ -1,0 +1,48 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/date_text.h"
+#include "core/number_text.h"
+#include "gui/main_window.h"
+
+// The figures on screen belong to the inputs on screen: a new value, a new
+// number of years or another reference date takes them away, and the user
+// asks for the valuation again.
+namespace velmora {
+namespace {
+
+// The amount as it is settled, so that "250.000" and "€ 250.000,00" are one value.
+QString SettledAmount(const QLineEdit* field) {
+  const std::optional<double> value = ReadNumber(field->text());
+  return value ? MoneyText(*value) : QString();
+}
+
+}  // namespace
+
+void Frmusufrutto::ClearResults(bool withAge) {
+  for (QLineEdit* field : {US, NP, PERCUSU, PERCNP}) field->setText({});
+  if (withAge)
+    for (QLineEdit* field : {R5, R6, R7}) field->setText({});
+  option5->setChecked(true);
+  ForgetShownValuation();
+  if (!basis_) return;
+  basis_->figures = false;
+  if (withAge || !basis_->age) basis_.reset();
+}
+
+void Frmusufrutto::RememberInputsOfFigures(bool withAge) {
+  basis_ = ShownBasis{ReferenceDate().value_or(QDate()), SettledAmount(PP), Text1->text(), true,
+                      withAge};
+}
+
+void Frmusufrutto::DropStaleFigures() {
+  if (!basis_) return;
+  if (ReferenceDate().value_or(QDate()) != basis_->reference) {
+    ClearResults(true);
+    return;
+  }
+  if (basis_->figures && (SettledAmount(PP) != basis_->value || Text1->text() != basis_->years))
+    ClearResults(false);
+}
+
+}  // namespace velmora
