@@ -230,16 +230,6 @@ class TestReportCommands : public QObject {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 
-  void aMissingFolderIsNamed() {
-    ValueLifetime();
-    f.services.saveFileName = "/nessuna/cartella/prospetto.pdf";
-    f.w().SalvaProspettoPdf->trigger();
-    QCOMPARE(f.services.messages,
-             QStringList{kRefusal +
-                         "Impossibile salvare il prospetto in \"/nessuna/cartella/prospetto.pdf\": "
-                         "nella cartella non si può scrivere."});
-  }
-
   void aFileInPlaceOfTheFolderIsNamed() {
     // Refused to anyone, root included.
     QTemporaryDir dir;
