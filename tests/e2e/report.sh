@@ -13,6 +13,10 @@ export HOME="$WORK/home"
 rm -rf "$HOME"
 mkdir -p "$HOME/Documents"
 export XDG_DOCUMENTS_DIR="$HOME/Documents"
+LOCKED="$WORK/bloccata"
+FULL="$WORK/piena"
+# Whatever happens, the folder is freed and the small file system goes.
+trap 'chattr -i "$LOCKED" 2>/dev/null || true; umount "$FULL" 2>/dev/null || true; cleanup' EXIT
 start_display
 start_velmora
 window_geometry
@@ -128,7 +132,6 @@ fi
 ls -a "$HOME/Documents" | grep -q '^\.\?prospetto.*\.[A-Za-z0-9]\{6\}$' && fail "a temporary file was left"
 
 # ---- a folder that cannot be written ----
-LOCKED="$WORK/bloccata"
 mkdir -p "$LOCKED"
 chmod a-w "$LOCKED"
 if touch "$LOCKED/.probe" 2>/dev/null; then
@@ -148,10 +151,8 @@ chattr -i "$LOCKED" 2>/dev/null || true
 chmod u+w "$LOCKED"
 
 # ---- a full disk, where a small file system can be mounted ----
-FULL="$WORK/piena"
 mkdir -p "$FULL"
 if mount -t tmpfs -o size=8k tmpfs "$FULL" 2>/dev/null; then
-  trap 'umount "$FULL" 2>/dev/null || true; cleanup' EXIT
   save_pdf "$FULL/prospetto.pdf"
   message_shown refused-full-disk && ok "the failure is told (refused-full-disk.png)" || fail "no message for the full disk"
   [ -z "$(ls -A "$FULL")" ] && ok "nothing left on the full disk" || fail "files left: $(ls -A "$FULL")"
