@@ -2,6 +2,7 @@
 #include <variant>
 
 #include "core/messages.h"
+#include "core/number_text.h"
 #include "core/valuation_record.h"
 
 using namespace velmora;
@@ -45,8 +46,12 @@ class TestValuationRecord : public QObject {
         << Lifetime(T, "100", "", "01/01/2020") << Campo::Nascita << text::kValidDate << false;
     QTest::newRow("eight digits are not yet a date") << Lifetime(T, "100", "16081946", "01/01/2020")
                                                      << Campo::Nascita << text::kValidDate << false;
-    QTest::newRow("unreadable reference") << Lifetime(T, "100", "01/01/1950", "ieri")
-                                          << Campo::Riferimento << text::kValidDate << false;
+    QTest::newRow("unreadable reference")
+        << Lifetime(T, "100", "01/01/1950", "ieri") << Campo::Riferimento
+        << text::kValidReferenceDate << false;
+    QTest::newRow("above the largest amount")
+        << Lifetime(T, "10.000.000.000.000", "01/01/1950", "01/01/2020") << Campo::Valore
+        << text::kLargestAmount.arg(LargestAmountText()) << false;
     QTest::newRow("born after the reference")
         << Lifetime(T, "100", "02/01/2020", "01/01/2020") << Campo::Nascita
         << text::kBirthAfterReference << false;
@@ -58,7 +63,7 @@ class TestValuationRecord : public QObject {
     QTest::newRow("no duration") << FixedTerm(T, "100", "", "") << Campo::Anni
                                  << text::kDurationFirst << false;
     QTest::newRow("fixed term, unreadable reference at the date")
-        << FixedTerm(A, "100", "5", "") << Campo::Riferimento << text::kValidDate << false;
+        << FixedTerm(A, "100", "5", "") << Campo::Riferimento << text::kValidReferenceDate << false;
     QTest::newRow("fixed term, no rate known")
         << FixedTerm(A, "100", "5", "01/01/1980") << Campo::Riferimento << noRate << false;
     QTest::newRow("beyond 30 years")
