@@ -13,11 +13,17 @@ FAILED=0
 
 focus_window() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; sleep 0.2; }
 
+# The clipboard is emptied before and after: an empty field copies nothing,
+# and the value field would take a number left there.
+empty_clipboard() { printf '' | xclip -selection clipboard -i >/dev/null 2>&1; sleep 0.1; }
+
 field_text() {
+  empty_clipboard
   click_at "$1" "$2"
   xdotool key ctrl+a ctrl+c
   sleep 0.2
   xclip -o -selection clipboard 2>/dev/null || true
+  empty_clipboard
 }
 
 expect_field() {
