@@ -54,9 +54,12 @@ ProspettoCoefficienti ProspettoPerAnno(int year) {
     sheet.paragrafo = text::kSheetNoCoefficients.arg(QString::number(year),
                                                      QString::number(FirstYearWithCoefficients()),
                                                      QString::number(LastYearWithCoefficients()));
-    for (const LifetimeCoefficients& covered : LifetimeCoefficientTables()) {
-      sheet.anniCoperti.push_back({QString::number(covered.year), RateText(covered.rateHundredths),
-                                   QString::fromUtf8(covered.decree)});
+    // Every covered year, those that keep an earlier year's coefficients too.
+    for (int covered = FirstYearWithCoefficients(); covered <= LastYearWithCoefficients();
+         ++covered) {
+      const LifetimeCoefficients& c = *CoefficientsOf(covered);
+      sheet.anniCoperti.push_back(
+          {QString::number(covered), RateText(c.rateHundredths), QString::fromUtf8(c.decree)});
     }
     return sheet;
   }

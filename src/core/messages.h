@@ -225,8 +225,8 @@ inline const QString kTableOfYear = QStringLiteral("&Tabella Usufrutto vitalizio
 inline const QString kSheetTitle = QStringLiteral("Tabella sinottica sul calcolo dell'usufrutto");
 inline const QString kSheetHeading = QStringLiteral("PROSPETTO DEI COEFFICIENTI");
 // %1 the decree, %2 the rate with its article.
-inline const QString kSheetLegalRate =
-    QStringLiteral("Con %1 il saggio degli interessi legali è stato fissato %2 annuo.");
+inline const QString kSheetLegalRate = QStringLiteral(
+    "Con %1 il saggio degli interessi legali è stato fissato nella misura %2 annuo.");
 inline const QString kSheetFloor = QStringLiteral(
     "Per l'usufrutto e le rendite si applica il saggio minimo del %1 (art. 46, comma 5-ter, "
     "D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024).");

@@ -45,12 +45,12 @@ class CoefficientSheetTest : public QObject {
     QTest::addColumn<QStringList>("parts");
     QTest::newRow("2018") << 2018
                           << QStringList{"D.M. 20/12/2017 (G.U. n. 301 del 28/12/2017)",
-                                         "fissato dello 0,3% annuo", "dal 1° gennaio 2018."};
+                                         "nella misura dello 0,3% annuo", "dal 1° gennaio 2018."};
     QTest::newRow("2013") << 2013
                           << QStringList{"D.M. 22/12/2011 (G.U. n. 303 del 30/12/2011)",
                                          "Per gli atti del 2013 valgono i coefficienti del 2012."};
     QTest::newRow("2026") << 2026
-                          << QStringList{"saggio minimo del 2,5%", "fissato dell'1,6% annuo",
+                          << QStringList{"saggio minimo del 2,5%", "nella misura dell'1,6% annuo",
                                          "D.M. 24/12/2025"};
   }
   void paragraphNamesTheDecrees() {
@@ -75,6 +75,9 @@ class CoefficientSheetTest : public QObject {
     QCOMPARE(sheet.anniCoperti.front().anno, QString("2012"));
     QCOMPARE(sheet.anniCoperti.back().anno, QString("2026"));
     QCOMPARE(sheet.anniCoperti.back().saggio, QString("2,5%"));
+    QCOMPARE(int(sheet.anniCoperti.size()), 15);
+    QCOMPARE(sheet.anniCoperti[1].anno, QString("2013"));
+    QCOMPARE(sheet.anniCoperti[1].decreto, sheet.anniCoperti[0].decreto);
   }
 };
 
