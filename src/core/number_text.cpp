@@ -1,6 +1,8 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -165,7 +167,32 @@ bool IsNumeric(QStringView text) {
   return ReadNumber(text).has_value();
 }
 
+QString MoneyTextOfCents(std::int64_t cents) {
+  char16_t buffer[40];
+  char16_t* const end = buffer + std::size(buffer);
+  char16_t* p = end;
+  std::uint64_t magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
+  *--p = char16_t(u'0' + magnitude % 10);
+  magnitude /= 10;
+  *--p = char16_t(u'0' + magnitude % 10);
+  magnitude /= 10;
+  *--p = u',';
+  for (int group = 0;; ++group) {
+    if (group > 0 && group % 3 == 0) *--p = u'.';
+    *--p = char16_t(u'0' + magnitude % 10);
+    magnitude /= 10;
+    if (magnitude == 0) break;
+  }
+  if (cents < 0) *--p = u'-';
+  *--p = u' ';
+  *--p = kEuro;
+  return QString(reinterpret_cast<const QChar*>(p), qsizetype(end - p));
+}
+
 QString MoneyText(double amount) {
+  if (const auto cents = Decimal::ShortestCents(amount, Rounding::HalfAwayFromZero)) {
+    return MoneyTextOfCents(*cents);
+  }
   std::optional<Decimal> d = Decimal::Shortest(amount);
   if (!d) return {};
   d->RoundToPlaces(2, Rounding::HalfAwayFromZero);
@@ -173,6 +200,7 @@ QString MoneyText(double amount) {
 }
 
 QString MoneyText(const Decimal& amount) {
+  if (const auto cents = amount.Cents()) return MoneyTextOfCents(*cents);
   std::string integer = amount.Integer();
   if (integer.empty()) integer.push_back('0');  // not = "0": GCC 12 warns falsely at -O2
   std::string cents = amount.Fraction();
