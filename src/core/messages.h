@@ -138,6 +138,14 @@ inline const QString kDurationLocked = QStringLiteral(
     " Per il calcolo a tempo determinato fare doppio click sul valore della piena proprietà: i "
     "campi si azzerano e la durata torna disponibile");
 
+// The age band of a lifetime valuation: "da 79 a 82 anni", "da 100 anni".
+inline const QString kBandFromTo = QStringLiteral("da %1 a %2 anni");
+inline const QString kBandFrom = QStringLiteral("da %1 anni");
+
+// An amount as acts write it: %1 the figures without the euro sign, %2 the words.
+inline const QString kEuroInWords = QStringLiteral("euro %1 (%2)");
+inline const QString kEuro = QStringLiteral("euro %1");
+
 // ---- the rate ----
 // Label2: %1 is the rate with its article, "dello 0,2%".
 inline const QString kRateHeading = QStringLiteral(

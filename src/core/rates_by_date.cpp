@@ -107,6 +107,10 @@ const TabellaVitalizio* LifetimeTableFor(int year) {
   return c ? &tables.at(c->year) : nullptr;
 }
 
+const LifetimeCoefficients* LifetimeCoefficientsFor(int year) {
+  return CoefficientsFor(year);
+}
+
 QString LifetimeDecreeFor(int year) {
   const LifetimeCoefficients* c = CoefficientsFor(year);
   return c ? QString::fromUtf8(c->decree) : QString();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/legal_rate_data.h"
 #include "core/usufruct_tables.h"
 
 // The rate and the tables in force on the date of an act, from the legal rates
@@ -27,6 +28,8 @@ QDate LastDayWithRate();
 // made for; nothing for a year without coefficients. A year without a table
 // of its own uses the last earlier one (2012's serves 2013).
 const TabellaVitalizio* LifetimeTableFor(int year);
+// The coefficients behind that table, with their rate and decree.
+const LifetimeCoefficients* LifetimeCoefficientsFor(int year);
 // The decree of those coefficients; empty for a year without them.
 QString LifetimeDecreeFor(int year);
 int FirstYearWithCoefficients();

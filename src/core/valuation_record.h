@@ -33,6 +33,9 @@ enum class Campo { Valore, Nascita, Riferimento, Anni };
 struct Rifiuto {
   Campo campo;
   QString messaggio;  // from messages.h, as the window shows it
+  // A duration beyond the longest is emptied, not typed over: the user is
+  // told, and nothing else changes.
+  bool svuota = false;
 };
 
 struct RecordValutazione {
@@ -41,7 +44,7 @@ struct RecordValutazione {
 
   Decimal valore;  // the full value to the cent, as its money text shows it
   QString valoreTesto;
-  QDate riferimento;
+  QDate riferimento;  // invalid only for a fixed term on the 2016 table, which needs no date
 
   // Lifetime: the age from the birth date, its band and the coefficient.
   QDate nascita;
@@ -51,6 +54,7 @@ struct RecordValutazione {
   QString fascia;                            // "da 79 a 82 anni", "da 100 anni"
   std::optional<int> coefficienteCentesimi;  // none from 100 years: no usufruct
   int saggioCoefficienteCentesimi = 0;       // the rate the coefficients were made for
+  int annoCoefficienti = 0;                  // the year of the table applied
   QString decretoCoefficienti;
 
   // Fixed term: the years and the share 1 - (1 + r)^-n to four decimals.

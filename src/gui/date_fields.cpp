@@ -18,6 +18,7 @@ void Frmusufrutto::D1_GotFocus() {
   SetBackColor(PP, colore::Bianco);
   SetBackColor(D1, colore::CianoChiaro);
   for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, R5, R6, R7}) field->setText({});
+  ForgetShownValuation();
   services().ClearClipboard();
   option5->setChecked(true);
 }

@@ -114,6 +114,8 @@ void Frmusufrutto::WireEvents() {
   e.OnMenuClick(SaggioAllaData, [this] { SaggioAllaData_Click(); });
   // The heading follows the reference date as it is typed.
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
+  for (QLineEdit* input : {PP, D1, D2, Text1})
+    connect(input, &QLineEdit::textChanged, this, &Frmusufrutto::InputChanged);
 }
 
 }  // namespace velmora

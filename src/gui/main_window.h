@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "core/rates_by_date.h"
+#include "core/valuation_record.h"
 #include "platform/services.h"
 
 class QAction;
@@ -99,6 +100,17 @@ class Frmusufrutto : public QMainWindow {
   void BackToValue();
   // A date that cannot be valued: the user is told and sent back to it.
   void RefuseDate(QLineEdit* field, const QString& prompt);
+  // A duration that cannot be valued: the user is sent back to it.
+  void AskForDuration(const QString& prompt);
+  // The fields a valuation reads, as typed.
+  DatiValutazione Inputs(Usufrutto tipo) const;
+  // A valuation refused: the user is told and sent back to the input concerned.
+  void Refuse(const Rifiuto& refusal);
+
+  // The valuation whose figures the window shows; none once an input or the
+  // rate has changed, or the results have been cleared.
+  const std::optional<RecordValutazione>& ShownValuation() const { return shown_; }
+  void ForgetShownValuation();
 
   // Spreadsheet valuation, reference documents and the calculator.
   void Option3_Click();
@@ -122,11 +134,6 @@ class Frmusufrutto : public QMainWindow {
   bool RateAtDateOfAct() const;
   // Label2 and its tooltip state the rate that the valuations will use.
   void ShowRateHeading();
-  // The tables for a valuation with the reference date in D2. At the date of
-  // the act a date without a known rate or coefficients is refused: the
-  // user is told which dates are covered and sent back to D2.
-  const TabellaVitalizio* LifetimeTableOn(const QDate& reference);
-  const TabellaTempoDeterminato* FixedTermTable();
 
   // The controls, named as in the control table. Like the controls of a
   // classic form they are reached directly by the handlers and the tests.
@@ -188,11 +195,14 @@ class Frmusufrutto : public QMainWindow {
   void WireEvents();
   void CreateRateMenu();
   void ChooseRate(bool atDateOfAct);
-  std::optional<RateInForce> RateOnOrRefuse(const QDate& reference);
+  void ShowValuation(RecordValutazione record);
+  // Forgets the shown valuation once the inputs no longer read as its own.
+  void InputChanged();
 
   Services& services_;
   EventModel* events_ = nullptr;
   bool rateAtDateOfAct_ = false;
+  std::optional<RecordValutazione> shown_;
   QWidget* client_ = nullptr;
 };
 

@@ -75,6 +75,7 @@ void Frmusufrutto::ChooseRate(bool atDateOfAct) {
   if (!changed) return;
   // Figures of the other rate would stand under the new heading.
   for (QLineEdit* field : {US, NP, PERCUSU, PERCNP}) field->setText({});
+  ForgetShownValuation();
   option5->setChecked(true);
 }
 
@@ -89,39 +90,6 @@ void Frmusufrutto::ShowRateHeading() {
   }
   Label2->setText(text::kRateHeading.arg(RateWithArticle(rate->hundredths)));
   Label2->setToolTip(RateTip(*day, *rate));
-}
-
-std::optional<RateInForce> Frmusufrutto::RateOnOrRefuse(const QDate& reference) {
-  const std::optional<RateInForce> rate = RateOn(reference);
-  if (!rate) {
-    RefuseDate(D2, text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()),
-                                           LongDateText(LastDayWithRate())));
-  }
-  return rate;
-}
-
-const TabellaVitalizio* Frmusufrutto::LifetimeTableOn(const QDate& reference) {
-  if (!RateAtDateOfAct()) return &TabellaVitalizio2016();
-  if (!RateOnOrRefuse(reference)) return nullptr;
-  const TabellaVitalizio* table = LifetimeTableFor(reference.year());
-  if (!table) {
-    RefuseDate(D2, text::kNoCoefficientsInYear.arg(
-                       QString::number(reference.year()),
-                       LongDateText(QDate(FirstYearWithCoefficients(), 1, 1)),
-                       LongDateText(QDate(LastYearWithCoefficients(), 12, 31))));
-  }
-  return table;
-}
-
-const TabellaTempoDeterminato* Frmusufrutto::FixedTermTable() {
-  if (!RateAtDateOfAct()) return &TabellaTempoDeterminato2016();
-  const std::optional<QDate> reference = ReadDate(D2->text());
-  if (!reference) {
-    RefuseDate(D2, text::kValidDate);
-    return nullptr;
-  }
-  const std::optional<RateInForce> rate = RateOnOrRefuse(*reference);
-  return rate ? &FixedTermTableAt(rate->hundredths) : nullptr;
 }
 
 }  // namespace velmora

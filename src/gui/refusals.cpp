@@ -43,4 +43,41 @@ void Frmusufrutto::RefuseDate(QLineEdit* field, const QString& prompt) {
   option5->setChecked(true);
 }
 
+// A disabled duration cannot take the focus, so then the message tells how
+// to free it.
+void Frmusufrutto::AskForDuration(const QString& prompt) {
+  if (!Text1->isEnabled()) {
+    Warn(text::kDurationLocked);
+  } else {
+    SetFocus(Text1);
+    SetBackColor(Text1, colore::CianoChiaro);
+    Text1->selectAll();  // a wrong duration is typed over
+    Warn(prompt);
+  }
+  option5->setChecked(true);
+}
+
+void Frmusufrutto::Refuse(const Rifiuto& refusal) {
+  switch (refusal.campo) {
+    case Campo::Valore:
+      RefuseValue();
+      return;
+    case Campo::Nascita:
+      RefuseDate(D1, refusal.messaggio);
+      return;
+    case Campo::Riferimento:
+      RefuseDate(D2, refusal.messaggio);
+      return;
+    case Campo::Anni:
+      if (!refusal.svuota) {
+        AskForDuration(refusal.messaggio);
+        return;
+      }
+      // Beyond the longest duration only the duration goes.
+      Warn(refusal.messaggio);
+      Text1->setText({});
+      return;
+  }
+}
+
 }  // namespace velmora

@@ -15,6 +15,7 @@ void Frmusufrutto::PP_DblClick() {
   PP->setText(QStringLiteral("0"));
   PP->setSelection(0, PP->text().size());
   for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, Text1, R5, R6, R7}) field->setText({});
+  ForgetShownValuation();
   option5->setChecked(true);
   Text1->setEnabled(true);
 }
@@ -25,6 +26,7 @@ void Frmusufrutto::Text1_DblClick() {
   Text1->setText({});
   SetBackColor(Text1, colore::CianoChiaro);
   for (QLineEdit* field : {US, NP, PERCUSU, PERCNP, D1, R5, R6, R7}) field->setText({});
+  ForgetShownValuation();
   option5->setChecked(true);
 }
 

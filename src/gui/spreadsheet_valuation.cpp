@@ -16,6 +16,7 @@ void Frmusufrutto::Option3_Click() {
   NP->setText(QString());
   PERCUSU->setText(QString());
   PERCNP->setText(QString());
+  ForgetShownValuation();
   const QString path = services().ProgramFolder() + QStringLiteral("/ValutazioneAutomatica.xls");
   ExecFile(path);
 }

@@ -1,0 +1,152 @@
+#include "core/valuation_record.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/age.h"
+#include "core/date_text.h"
+#include "core/messages.h"
+#include "core/number_text.h"
+#include "core/rates_by_date.h"
+#include "core/valuation.h"
+
+namespace velmora {
+namespace {
+
+constexpr double kMaxYears = 30;
+const QDate k2016(2016, 1, 1);
+
+Rifiuto Refuse(Campo campo, const QString& messaggio) {
+  return Rifiuto{campo, messaggio};
+}
+
+// An amount of zero or below, or no number at all, is no value to split.
+std::optional<double> ReadValue(const QString& text) {
+  const std::optional<double> value = ReadNumber(text);
+  if (!value || !(*value > 0)) return std::nullopt;
+  return value;
+}
+
+QString Band(const RigaVitalizio& row) {
+  if (row.ageTo == std::numeric_limits<int>::max())
+    return text::kBandFrom.arg(QString::number(row.ageFrom));
+  return text::kBandFromTo.arg(QString::number(row.ageFrom), QString::number(row.ageTo));
+}
+
+// The rate used, the legal rate and its decree, for the day's rate or the
+// 2016 table's.
+void SetRate(RecordValutazione& r, const RateInForce& rate) {
+  r.saggioCentesimi = rate.hundredths;
+  r.saggioLegaleCentesimi = rate.legalHundredths;
+  r.decretoSaggioLegale = rate.setBy;
+  r.minimo = rate.Floored();
+}
+
+void SetFigures(RecordValutazione& r, double value, const Valutazione& v) {
+  r.valore = Decimal::Shortest(value).value_or(Decimal());
+  r.valore.RoundToPlaces(2, Rounding::HalfAwayFromZero);  // as the money text shows it
+  r.valoreTesto = MoneyText(value);
+  r.percUsufrutto = v.percUsufrutto;
+  r.percNudaProprieta = v.percNudaProprieta;
+  r.usufrutto = v.usufrutto;
+  r.nudaProprieta = v.nudaProprieta;
+  r.usufruttoTesto = v.usufruttoText;
+  r.nudaProprietaTesto = v.nudaProprietaText;
+}
+
+std::variant<RecordValutazione, Rifiuto> Lifetime(const DatiValutazione& dati, double value) {
+  const std::optional<QDate> birth = ReadDate(dati.nascita);
+  if (!birth) return Refuse(Campo::Nascita, text::kValidDate);
+  // The reference date is typed freely; an unreadable one is refused like the birth date.
+  const std::optional<QDate> reference = ReadDate(dati.riferimento);
+  if (!reference) return Refuse(Campo::Riferimento, text::kValidDate);
+  // Before birth there is no age to value.
+  if (*birth > *reference) return Refuse(Campo::Nascita, text::kBirthAfterReference);
+
+  RecordValutazione r;
+  r.tipo = Usufrutto::Vitalizio;
+  r.saggio = dati.saggio;
+  r.riferimento = *reference;
+  r.nascita = *birth;
+  const QDate rateDay = dati.saggio == Saggio::Tabella2016 ? k2016 : *reference;
+  const std::optional<RateInForce> rate = RateOn(rateDay);
+  if (!rate) {
+    return Refuse(Campo::Riferimento, text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()),
+                                                              LongDateText(LastDayWithRate())));
+  }
+  const TabellaVitalizio* table = LifetimeTableFor(rateDay.year());
+  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
+  if (!table || !coefficients) {
+    return Refuse(Campo::Riferimento, text::kNoCoefficientsInYear.arg(
+                                          QString::number(rateDay.year()),
+                                          LongDateText(QDate(FirstYearWithCoefficients(), 1, 1)),
+                                          LongDateText(QDate(LastYearWithCoefficients(), 12, 31))));
+  }
+  SetRate(r, *rate);
+
+  qint16 years = 0, months = 0, days = 0;
+  NDIFF(*birth, *reference, years, months, days);
+  r.etaAnni = years;
+  r.etaMesi = months;
+  r.etaGiorni = days;
+
+  const RigaVitalizio* row = table->RigaPerEta(years);
+  const std::optional<Valutazione> v = ValutaVitalizio(value, years, *table);
+  if (!row || !v) return Refuse(Campo::Nascita, text::kBirthAfterReference);
+  r.fascia = Band(*row);
+  const auto band = std::size_t(row - table->Righe().data());
+  if (band < coefficients->coefficientHundredths.size())
+    r.coefficienteCentesimi = coefficients->coefficientHundredths[band];
+  r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
+  r.annoCoefficienti = coefficients->year;
+  r.decretoCoefficienti = QString::fromUtf8(coefficients->decree);
+  SetFigures(r, value, *v);
+  return r;
+}
+
+std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, double value) {
+  if (dati.anni.isEmpty()) return Refuse(Campo::Anni, text::kDurationFirst);
+
+  RecordValutazione r;
+  r.tipo = Usufrutto::TempoDeterminato;
+  r.saggio = dati.saggio;
+  // The 2016 table needs no date, so an unreadable one is no reason to refuse it.
+  const std::optional<QDate> reference = ReadDate(dati.riferimento);
+  r.riferimento = reference.value_or(QDate());
+  if (dati.saggio == Saggio::AllaData && !reference)
+    return Refuse(Campo::Riferimento, text::kValidDate);
+  const std::optional<RateInForce> rate =
+      RateOn(dati.saggio == Saggio::Tabella2016 ? k2016 : *reference);
+  if (!rate) {
+    return Refuse(Campo::Riferimento, text::kNoRateOnDate.arg(LongDateText(FirstDayWithRate()),
+                                                              LongDateText(LastDayWithRate())));
+  }
+  SetRate(r, *rate);
+  const TabellaTempoDeterminato& table = dati.saggio == Saggio::Tabella2016
+                                             ? TabellaTempoDeterminato2016()
+                                             : FixedTermTableAt(rate->hundredths);
+
+  const std::optional<double> years = ReadYears(dati.anni);
+  const RigaTempoDeterminato* row = years ? table.RigaPerDurata(*years) : nullptr;
+  const std::optional<Valutazione> v =
+      years ? ValutaTempoDeterminato(value, *years, table) : std::nullopt;
+  if (!row || !v) {
+    if (years && *years > kMaxYears) return Rifiuto{Campo::Anni, text::kLongestDuration, true};
+    // Zero, negative, a fraction or no number at all: nothing to look up.
+    return Refuse(Campo::Anni, text::kWholeYears);
+  }
+  r.anni = row->years;
+  r.quotaDiecimillesimi = int(std::lround(row->factor * 10000));
+  SetFigures(r, value, *v);
+  return r;
+}
+
+}  // namespace
+
+std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
+  const std::optional<double> value = ReadValue(dati.valore);
+  if (!value) return Refuse(Campo::Valore, text::kValueFirst);
+  return dati.tipo == Usufrutto::Vitalizio ? Lifetime(dati, *value) : FixedTerm(dati, *value);
+}
+
+}  // namespace velmora
