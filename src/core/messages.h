@@ -93,6 +93,13 @@ inline const QString kCaseRefused = QStringLiteral("velmora: %1\n");
 // The batch file. %1 is the file's name.
 inline const QString kUnreadableFile =
     QStringLiteral("velmora: impossibile leggere il file %1: %2\n");
+inline const QString kReadInterrupted =
+    QStringLiteral("velmora: lettura del file %1 interrotta da un errore\n");
+// Why a file does not open.
+inline const QString kNoSuchFile = QStringLiteral("il file non esiste");
+inline const QString kNoPermission = QStringLiteral("permesso negato");
+inline const QString kIsFolder = QStringLiteral("è una cartella");
+inline const QString kSystemError = QStringLiteral("errore di sistema %1");
 inline const QString kNoHeader = QStringLiteral(
     "velmora: il file %1 non ha la riga d'intestazione con le colonne tipo e valore\n");
 inline const QString kUnknownColumn =
@@ -100,6 +107,9 @@ inline const QString kUnknownColumn =
 inline const QString kRepeatedColumn =
     QStringLiteral("velmora: il file %1 ha due volte la colonna %2\n");
 inline const QString kStandardInput = QStringLiteral("standard input");
+// Where the floor of the rate comes from, in the JSON output.
+inline const QString kRateFloorArticle =
+    QStringLiteral("art. 46, comma 5-ter, D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024");
 // The errore column of a batch row. %1 is the line number.
 inline const QString kUnclosedQuote = QStringLiteral("riga %1: virgolette non chiuse");
 inline const QString kTextAfterQuote =

@@ -4,11 +4,6 @@
 
 namespace velmora {
 
-// Answers --help and --version on standard output before the toolkit starts,
-// so that they need no display. Returns the exit status when it answered,
-// nothing when the program goes on to its window.
-std::optional<int> AnswerCommandLine(int argc, char** argv);
-
 // Watches the toolkit's start. When no display can be opened, Qt would end
 // the process with an abort and a long hint about reinstalling; instead the
 // program writes one clear message on standard error and ends with the
@@ -29,8 +24,10 @@ class DisplayStartGuard {
 };
 
 // After the toolkit has taken its own options (-platform, -display, -style
-// and the like): any argument left is refused on standard error. Returns the
-// exit status 2 then, nothing when there is none.
+// and the like): any argument left is refused on standard error. The command
+// line has refused every other argument before; this catches an option that
+// Qt would have taken on another platform. Returns the exit status 2 then,
+// nothing when there is none.
 std::optional<int> RefuseUnknownArguments();
 
 }  // namespace velmora
