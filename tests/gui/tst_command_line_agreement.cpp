@@ -1,11 +1,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 #include <random>
 #include <string>
 #include <variant>
 
 #include "cli/valuation_output.h"
+#include "core/date_text.h"
 #include "core/valuation_record.h"
 #include "window_fixture.h"
 
@@ -40,6 +42,11 @@ class TestCommandLineAgreement : public QObject {
     }
   }
 
+  static QString AsTheWindowHoldsIt(const QString& date) {
+    static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
+    return eightDigits.match(date).hasMatch() ? BirthDigitsToDate(date) : date;
+  }
+
   // A value as people type it; now and then one the window refuses.
   static QString Value(std::mt19937_64& random) {
     const qint64 cents = std::uniform_int_distribution<qint64>(0, 99999999999)(random);
@@ -72,6 +79,9 @@ class TestCommandLineAgreement : public QObject {
     auto& w = f.w();
     std::mt19937_64 random(lifetime ? 1950 : 2026);
     int valued = 0;
+    // Out of the value field, which the window starts in, before any case.
+    w.PP->setText(QStringLiteral("1"));
+    w.SetFocus(w.R7);
     for (int i = 0; i < 10000; ++i) {
       DatiValutazione dati;
       dati.tipo = lifetime ? Usufrutto::Vitalizio : Usufrutto::TempoDeterminato;
@@ -88,8 +98,10 @@ class TestCommandLineAgreement : public QObject {
       (dati.saggio == Saggio::AllaData ? w.SaggioAllaData : w.SaggioTabella2016)->trigger();
       w.SetFocus(w.R7);
       w.PP->setText(dati.valore);
-      w.D1->setText(dati.nascita);
-      w.D2->setText(dati.riferimento);
+      // The window's date fields hold what their own handling made of eight
+      // digits; the command line reads the digits themselves.
+      w.D1->setText(AsTheWindowHoldsIt(dati.nascita));
+      w.D2->setText(AsTheWindowHoldsIt(dati.riferimento));
       w.Text1->setEnabled(true);
       w.Text1->setText(dati.anni);
       for (QLineEdit* e : {w.R5, w.R6, w.R7, w.PERCUSU, w.US, w.PERCNP, w.NP}) e->clear();
@@ -99,7 +111,7 @@ class TestCommandLineAgreement : public QObject {
 
       // The command line, through the one record.
       std::string line;
-      cli::AppendCsvLine(line, dati, Valuta(dati));
+      cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati));
       const QStringList csv = QString::fromStdString(line).trimmed().split(u';');
       QCOMPARE(csv.size(), 14);
       const QString error = csv[13];
@@ -117,8 +129,9 @@ class TestCommandLineAgreement : public QObject {
                                     Plain(w.US->text()),
                                     Plain(w.NP->text())};
         const QStringList cli = {csv[5], csv[6], csv[7], csv[9], csv[10], csv[11], csv[12]};
-        QVERIFY2(window == cli, qPrintable(inputs + ": finestra " + window.join(u' ') +
-                                           ", riga di comando " + cli.join(u' ')));
+        QVERIFY2(window == cli,
+                 qPrintable(inputs + ": finestra " + window.join(u' ') + ", riga di comando " +
+                            cli.join(u' ') + " / " + f.services.log.join(u'|')));
       } else {
         // Refused: the window told the user the same, and wrote no figure.
         const QStringList messages = f.services.messages;
