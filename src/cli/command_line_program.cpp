@@ -1,6 +1,7 @@
 #include "cli/command_line_program.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "cli/batch.h"
 #include "cli/valuation_output.h"
+#include "core/calculation_report.h"
 #include "core/command_line.h"
 #include "core/messages.h"
 
@@ -35,7 +37,8 @@ int Valuation(CommandLine line) {
   const auto& record = std::get<RecordValutazione>(esito);
   switch (line.format) {
     case OutputFormat::Text:
-      Write(stdout, ReportText(record));
+      Write(stdout, ProspettoTesto(
+                        record, {QDateTime::currentDateTime(), QStringLiteral(VELMORA_VERSION)}));
       break;
     case OutputFormat::Json:
       Write(stdout, JsonObject(line.dati, record));

@@ -267,10 +267,6 @@ QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
   return QStringLiteral("{\n") + fields.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n");
 }
 
-QString ReportText(const RecordValutazione& record) {
-  return JsonObject({}, record);
-}
-
 QString OneLine(const QString& message) {
   QString line = message;
   line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));

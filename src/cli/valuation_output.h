@@ -7,8 +7,9 @@
 
 #include "core/valuation_record.h"
 
-// A valuation as the command line writes it: the calculation report, one
-// JSON object, or CSV lines with the same columns as the batch's.
+// A valuation as the command line writes it: one JSON object, or CSV lines
+// with the same columns as the batch's. The report is the window's own
+// (calculation_report.h).
 namespace velmora::cli {
 
 using Esito = std::variant<RecordValutazione, Rifiuto>;
@@ -31,9 +32,6 @@ void AppendCsvFault(std::string& out, const DatiValutazione& dati, const QString
 
 // One JSON object, with its line end.
 QString JsonObject(const DatiValutazione& dati, const RecordValutazione& record);
-
-// The calculation report, as the window gives it.
-QString ReportText(const RecordValutazione& record);
 
 // A message of the window on one line: without the blanks it starts with
 // and with its line ends as blanks.

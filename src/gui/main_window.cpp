@@ -62,6 +62,7 @@ void Frmusufrutto::CreateMenus() {
   TabelleUsufruttoDeterminato = command("TabelleUsufruttoDeterminato",
                                         QStringLiteral("&Tabelle Usufrutto a tempo determinato"));
   CreateRateMenu();
+  CreateReportMenu();
   mnuHelp = bar->addMenu(QStringLiteral("&?"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   auto item = [this](const char* name, const QString& caption) {
@@ -112,6 +113,10 @@ void Frmusufrutto::WireEvents() {
   e.OnMenuClick(sito, [this] { sito_Click(); });
   e.OnMenuClick(SaggioTabella2016, [this] { SaggioTabella2016_Click(); });
   e.OnMenuClick(SaggioAllaData, [this] { SaggioAllaData_Click(); });
+  e.OnMenuClick(CopiaProspetto, [this] { CopiaProspetto_Click(); });
+  e.OnMenuClick(CopiaValoriAtto, [this] { CopiaValoriAtto_Click(); });
+  e.OnMenuClick(SalvaProspettoPdf, [this] { SalvaProspettoPdf_Click(); });
+  e.OnMenuClick(StampaProspetto, [this] { StampaProspetto_Click(); });
   // The heading follows the reference date as it is typed.
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
   for (QLineEdit* input : {PP, D1, D2, Text1})

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/calculation_report.h"
 #include "core/rates_by_date.h"
 #include "core/valuation_record.h"
 #include "platform/services.h"
@@ -128,6 +129,12 @@ class Frmusufrutto : public QMainWindow {
   // Printing.
   void Option6_Click();
 
+  // The report of the valuation shown, and the values for the act.
+  void CopiaProspetto_Click();
+  void CopiaValoriAtto_Click();
+  void SalvaProspettoPdf_Click();
+  void StampaProspetto_Click();
+
   // The rate: the 2016 table, or the rate in force on the reference date.
   void SaggioTabella2016_Click();
   void SaggioAllaData_Click();
@@ -179,6 +186,11 @@ class Frmusufrutto : public QMainWindow {
   QMenu* MenuSaggio = nullptr;
   QAction* SaggioTabella2016 = nullptr;
   QAction* SaggioAllaData = nullptr;
+  QMenu* MenuProspetto = nullptr;
+  QAction* CopiaProspetto = nullptr;
+  QAction* CopiaValoriAtto = nullptr;
+  QAction* SalvaProspettoPdf = nullptr;
+  QAction* StampaProspetto = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* istruzioni = nullptr;
   QAction* normativa = nullptr;
@@ -195,6 +207,7 @@ class Frmusufrutto : public QMainWindow {
   void WireEvents();
   void CreateRateMenu();
   void ChooseRate(bool atDateOfAct);
+  void CreateReportMenu();
   void ShowValuation(RecordValutazione record);
   // Forgets the shown valuation once the inputs no longer read as its own.
   void InputChanged();
@@ -203,6 +216,7 @@ class Frmusufrutto : public QMainWindow {
   EventModel* events_ = nullptr;
   bool rateAtDateOfAct_ = false;
   std::optional<RecordValutazione> shown_;
+  Calcolo shownCalculation_;  // when it was made, by which version
   QWidget* client_ = nullptr;
 };
 

@@ -1,8 +1,11 @@
+#include <QAction>
+#include <QDateTime>
 #include <QLineEdit>
 
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "gui/main_window.h"
+#include "platform/program_start.h"
 
 // The valuation whose figures the window shows. Whatever leaves the window
 // (the report, the values for the act) is made from it, and only while the
@@ -24,10 +27,15 @@ DatiValutazione Frmusufrutto::Inputs(Usufrutto tipo) const {
 
 void Frmusufrutto::ShowValuation(RecordValutazione record) {
   shown_ = std::move(record);
+  shownCalculation_ = Calcolo{QDateTime::currentDateTime(), ProgramVersion()};
+  for (QAction* command : {CopiaProspetto, CopiaValoriAtto, SalvaProspettoPdf, StampaProspetto})
+    command->setEnabled(true);
 }
 
 void Frmusufrutto::ForgetShownValuation() {
   shown_.reset();
+  for (QAction* command : {CopiaProspetto, CopiaValoriAtto, SalvaProspettoPdf, StampaProspetto})
+    command->setEnabled(false);
 }
 
 void Frmusufrutto::InputChanged() {

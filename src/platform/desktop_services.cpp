@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,6 +43,22 @@ void DesktopServices::ClearClipboard() {
 
 QString DesktopServices::ClipboardText() {
   return QGuiApplication::clipboard()->text();
+}
+
+void DesktopServices::SetClipboard(const QString& plain, const QString& html) {
+  auto* data = new QMimeData;
+  data->setText(plain);
+  if (!html.isEmpty()) data->setHtml(html);
+  QGuiApplication::clipboard()->setMimeData(data);  // the clipboard owns it
+}
+
+QString DesktopServices::DocumentsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString DesktopServices::SaveFileName(const QString& title, const QString& suggested,
+                                      const QString& filter) {
+  return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
 }
 
 void DesktopServices::PlayWave(const QString& name) {

@@ -18,6 +18,10 @@ class DesktopServices : public Services {
   QString ProgramFolder() override;
   void ClearClipboard() override;
   QString ClipboardText() override;
+  void SetClipboard(const QString& plain, const QString& html) override;
+  QString DocumentsFolder() override;
+  QString SaveFileName(const QString& title, const QString& suggested,
+                       const QString& filter) override;
   void PlayWave(const QString& name) override;
   int OpenDocument(const QString& path) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;

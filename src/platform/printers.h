@@ -71,6 +71,9 @@ class CurrentPrinter : public Printer {
   // the job at once. Throws PrinterFailure when the printer is gone or takes
   // no jobs, and when the printing service did not take the job.
   virtual void PrintImage(const QImage& image) = 0;
+  // Prints an HTML document on as many pages as it needs, within the
+  // printable area; failures as PrintImage.
+  virtual void PrintDocument(const QString& html) = 0;
 };
 
 // The installed printers, as last read, and the current printer, held for

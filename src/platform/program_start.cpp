@@ -45,6 +45,10 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 
 }  // namespace
 
+QString ProgramVersion() {
+  return QStringLiteral(VELMORA_VERSION);
+}
+
 DisplayStartGuard::DisplayStartGuard() {
   previousHandler = qInstallMessageHandler(HoldWhileOpening);
 }

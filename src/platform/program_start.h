@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 namespace velmora {
+
+// "1.0.0".
+QString ProgramVersion();
 
 // Watches the toolkit's start. When no display can be opened, Qt would end
 // the process with an abort and a long hint about reinstalling; instead the

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextDocument>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -139,6 +140,17 @@ class QtPrinter : public CurrentPrinter {
 
   bool TrackDefault() override { return track_; }
   void SetTrackDefault(bool track) override { track_ = track; }
+
+  void PrintDocument(const QString& html) override {
+    QPrinter& printer = Device();
+    if (!QueueTakesJobs(info_.printerName())) Fail(text::kCannotPrint.arg(Name()));
+    QTextDocument document;
+    document.setHtml(html);
+    // QTextDocument::print reports nothing: a page that would not start
+    // leaves the painter inactive, which the queue's answer then shows.
+    document.print(&printer);
+    if (!QueueTookTheJob(info_.printerName())) Fail(text::kPrintFailed.arg(Name()));
+  }
 
   void PrintImage(const QImage& image) override {
     QPrinter& printer = Device();

@@ -31,6 +31,17 @@ class Services {
   virtual void ClearClipboard() = 0;
   // The clipboard as plain text; the empty text when it holds none.
   virtual QString ClipboardText() = 0;
+  // Puts a text on the clipboard in two forms: plain, and HTML that pastes
+  // with its layout into a word processor (empty: plain only).
+  virtual void SetClipboard(const QString& plain, const QString& html) = 0;
+
+  // The user's documents folder, without a trailing separator.
+  virtual QString DocumentsFolder() = 0;
+  // The save dialog, starting at the suggested path; it asks before an
+  // existing file is replaced. The chosen path, or the empty text when the
+  // user cancelled.
+  virtual QString SaveFileName(const QString& title, const QString& suggested,
+                               const QString& filter) = 0;
 
   // Plays ProgramFolder() + name synchronously; the desktop's beep when the
   // file cannot be played. Never blocks for longer than the sound lasts.

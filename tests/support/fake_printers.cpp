@@ -40,6 +40,13 @@ void FakePrinter::PrintImage(const QImage& image) {
                      .arg(image.deviceIndependentSize().height());
 }
 
+void FakePrinter::PrintDocument(const QString& html) {
+  if (refused.contains(QStringLiteral("PrintDocument")))
+    throw PrinterFailure(QStringLiteral("Stampa non riuscita"));
+  system_.printedDocuments << html;
+  system_.log << QStringLiteral("PrintDocument");
+}
+
 FakePrinter& FakePrinterSystem::Add(const QString& name, FakeSettings settings) {
   settings.deviceName = name;
   installed.push_back(std::make_unique<FakePrinter>(*this, settings));

@@ -87,6 +87,7 @@ class FakePrinter : public CurrentPrinter {
   bool TrackDefault() override { return trackDefault; }
   void SetTrackDefault(bool track) override;
   void PrintImage(const QImage& image) override;
+  void PrintDocument(const QString& html) override;
 
  private:
   template <typename T>
@@ -107,6 +108,7 @@ class FakePrinterSystem : public PrinterSystem {
   // "MakeCurrent Laser", "TrackDefault=true", "PrintImage 791x433".
   QStringList log;
   QList<QImage> printed;
+  QStringList printedDocuments;
 
   std::vector<std::unique_ptr<FakePrinter>> installed;
   std::unique_ptr<FakePrinter> current;

@@ -32,6 +32,23 @@ QString RecordingServices::ClipboardText() {
   return clipboard;
 }
 
+void RecordingServices::SetClipboard(const QString& plain, const QString& html) {
+  log << QStringLiteral("SetClipboard");
+  clipboard = plain;
+  clipboardHtml = html;
+}
+
+QString RecordingServices::DocumentsFolder() {
+  return documentsFolder;
+}
+
+QString RecordingServices::SaveFileName(const QString& title, const QString& suggested,
+                                        const QString& filter) {
+  log << "SaveFileName " + title + " | " + suggested + " | " + filter;
+  suggestedFileName = suggested;
+  return saveFileName;
+}
+
 void RecordingServices::PlayWave(const QString& name) {
   log << "PlayWave " + name;
   if (onPlayWave) onPlayWave(name);

@@ -22,7 +22,11 @@ class RecordingServices : public Services {
   // The message boxes alone: "title | icon | prompt" with icon "", "!" or "X".
   QStringList messages;
 
-  QString clipboard;          // what ClipboardText returns
+  QString clipboard;      // what ClipboardText returns
+  QString clipboardHtml;  // the HTML form SetClipboard left
+  QString documentsFolder = QStringLiteral("/home/notaio/Documenti");
+  QString saveFileName;       // what the save dialog answers; empty: cancelled
+  QString suggestedFileName;  // what the save dialog was shown
   QString programFolder;      // VELMORA_PROGRAM_DIR, or a fixed folder
   int openDocumentCode = 42;  // what OpenDocument returns
   bool startProgramResult = true;
@@ -38,6 +42,10 @@ class RecordingServices : public Services {
   QString ProgramFolder() override;
   void ClearClipboard() override;
   QString ClipboardText() override;
+  void SetClipboard(const QString& plain, const QString& html) override;
+  QString DocumentsFolder() override;
+  QString SaveFileName(const QString& title, const QString& suggested,
+                       const QString& filter) override;
   void PlayWave(const QString& name) override;
   int OpenDocument(const QString& path) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;

@@ -1,0 +1,170 @@
+#include "core/calculation_report.h"
+
+#include <QStringList>
+#include <vector>
+
+#include "core/amount_words.h"
+#include "core/date_text.h"
+#include "core/messages.h"
+#include "core/rates_by_date.h"
+
+namespace velmora {
+namespace {
+
+// The report once, as lines; the two forms only lay them out.
+struct Row {
+  QString label;
+  QString value;
+};
+
+struct Report {
+  QString heading;
+  std::vector<Row> inputs;
+  QStringList basis;  // the formula's line holds a %1 for its layout
+  std::vector<Row> results;
+  QString made;
+};
+
+// 12500 gives "125", 31750 "317,5".
+QString Hundredths(int value) {
+  QString text = QString::number(value / 100);
+  QString fraction = QString::number(value % 100).rightJustified(2, u'0');
+  while (fraction.endsWith(u'0')) fraction.chop(1);
+  return fraction.isEmpty() ? text : text + u',' + fraction;
+}
+
+QString Counted(int n, const QString& one, const QString& many) {
+  return n == 1 ? one : many.arg(n);
+}
+
+QString WithWords(const QString& money, const Decimal& amount) {
+  const QString words = AmountInWords(amount);
+  return words.isEmpty() ? money : money + QStringLiteral(" (") + words + u')';
+}
+
+Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
+  Report report;
+  const bool lifetime = r.tipo == Usufrutto::Vitalizio;
+  const bool table2016 = r.saggio == Saggio::Tabella2016;
+  const QString rate = RateWithArticle(r.saggioCentesimi);
+  report.heading = text::kReportHeading.arg(
+      lifetime ? text::kReportLifetime : text::kReportFixedTerm,
+      (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
+
+  report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore)});
+  if (r.riferimento.isValid())
+    report.inputs.push_back({text::kReportReference, LongDateText(r.riferimento)});
+  if (lifetime) {
+    report.inputs.push_back({text::kReportBirth, LongDateText(r.nascita)});
+    report.inputs.push_back({text::kReportAge, text::kReportAgeValue.arg(
+                                                   Counted(r.etaAnni, text::kYear, text::kYears),
+                                                   Counted(r.etaMesi, text::kMonth, text::kMonths),
+                                                   Counted(r.etaGiorni, text::kDay, text::kDays))});
+    report.inputs.push_back({text::kReportBand, r.fascia});
+    report.inputs.push_back({text::kReportCoefficient,
+                             r.coefficienteCentesimi
+                                 ? text::kReportCoefficientValue.arg(
+                                       Hundredths(*r.coefficienteCentesimi),
+                                       RateText(r.saggioCoefficienteCentesimi), r.percUsufrutto)
+                                 : text::kReportNoCoefficient});
+  } else {
+    report.inputs.push_back({text::kReportDuration, Counted(r.anni, text::kYear, text::kYears)});
+  }
+  const QString share =
+      QStringLiteral("0,") + QString::number(r.quotaDiecimillesimi).rightJustified(4, u'0');
+  if (!lifetime)
+    report.inputs.push_back(
+        {text::kReportShare, text::kReportShareValue.arg(share, r.percUsufrutto)});
+  report.inputs.push_back({text::kReportRateUsed, RateText(r.saggioCentesimi)});
+
+  report.basis << text::kReportLaw;
+  const QString legal = RateWithArticle(r.saggioLegaleCentesimi);
+  report.basis << (table2016 ? text::kReportLegalRate2016.arg(legal, r.decretoSaggioLegale)
+                             : text::kReportLegalRate.arg(legal, LongDateText(r.riferimento),
+                                                          r.decretoSaggioLegale));
+  if (r.minimo) report.basis << text::kReportFloor.arg(RateText(r.saggioCentesimi));
+  if (lifetime) {
+    const int year = table2016 ? r.annoCoefficienti : r.riferimento.year();
+    report.basis << text::kReportCoefficients.arg(QString::number(year), r.decretoCoefficienti);
+  } else {
+    // The formula itself is written by each form: %1 stays for it.
+    report.basis << text::kReportFormula.arg(QStringLiteral("%1"), RateText(r.saggioCentesimi),
+                                             QString::number(r.anni), share);
+  }
+
+  report.results.push_back(
+      {text::kReportUsufruct,
+       text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto, AmountInWords(r.usufrutto))});
+  report.results.push_back({text::kReportBareOwnership,
+                            text::kReportAmount.arg(r.percNudaProprieta, r.nudaProprietaTesto,
+                                                    AmountInWords(r.nudaProprieta))});
+  report.made = text::kReportMade.arg(LongDateText(calcolo.quando.date()),
+                                      calcolo.quando.time().toString(QStringLiteral("HH:mm")),
+                                      calcolo.versione);
+  return report;
+}
+
+QString TextRows(const std::vector<Row>& rows) {
+  qsizetype width = 0;
+  for (const Row& row : rows) width = std::max(width, row.label.size());
+  QString out;
+  for (const Row& row : rows)
+    out += QStringLiteral("  ") + (row.label + u':').leftJustified(width + 2) + row.value + u'\n';
+  return out;
+}
+
+QString HtmlRows(const std::vector<Row>& rows) {
+  QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">\n");
+  for (const Row& row : rows) {
+    out += QStringLiteral("<tr><td>") + row.label.toHtmlEscaped() +
+           QStringLiteral(":</td><td><b>") + row.value.toHtmlEscaped() +
+           QStringLiteral("</b></td></tr>\n");
+  }
+  return out + QStringLiteral("</table>\n");
+}
+
+}  // namespace
+
+QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) {
+  const Report report = Build(record, calcolo);
+  QString out = text::kReportTitle.toUpper() + u'\n' + report.heading + QStringLiteral("\n\n");
+  out += text::kReportInputs + u'\n' + TextRows(report.inputs) + u'\n';
+  out += text::kReportBasis + u'\n';
+  for (const QString& line : report.basis)
+    out += QStringLiteral("  - ") +
+           QString(line).replace(QStringLiteral("%1"), text::kReportFormulaText) + u'\n';
+  out += u'\n' + text::kReportResult + u'\n' + TextRows(report.results) + u'\n';
+  out += text::kReportRounding + QStringLiteral("\n\n") + report.made + u'\n';
+  return out;
+}
+
+QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
+  const Report report = Build(record, calcolo);
+  QString out =
+      QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\"><title>") +
+      text::kReportTitle.toHtmlEscaped() + QStringLiteral("</title></head>\n<body>\n");
+  out += QStringLiteral("<h1>") + text::kReportTitle.toHtmlEscaped() + QStringLiteral("</h1>\n");
+  out += QStringLiteral("<p><b>") + report.heading.toHtmlEscaped() + QStringLiteral("</b></p>\n");
+  out += QStringLiteral("<h2>") + text::kReportInputs.toHtmlEscaped() + QStringLiteral("</h2>\n") +
+         HtmlRows(report.inputs);
+  out +=
+      QStringLiteral("<h2>") + text::kReportBasis.toHtmlEscaped() + QStringLiteral("</h2>\n<ul>\n");
+  for (const QString& line : report.basis) {
+    out += QStringLiteral("<li>") +
+           line.toHtmlEscaped().replace(QStringLiteral("%1"), text::kReportFormulaHtml) +
+           QStringLiteral("</li>\n");
+  }
+  out += QStringLiteral("</ul>\n<h2>") + text::kReportResult.toHtmlEscaped() +
+         QStringLiteral("</h2>\n") + HtmlRows(report.results);
+  out += QStringLiteral("<p>") + text::kReportRounding.toHtmlEscaped() + QStringLiteral("</p>\n");
+  out += QStringLiteral("<p><small>") + report.made.toHtmlEscaped() +
+         QStringLiteral("</small></p>\n</body></html>\n");
+  return out;
+}
+
+QString ValoriPerAtto(const RecordValutazione& record) {
+  return text::kValuesForAct.arg(EuroInWords(record.valore), EuroInWords(record.usufrutto),
+                                 EuroInWords(record.nudaProprieta));
+}
+
+}  // namespace velmora

@@ -1,0 +1,219 @@
+#include <QtTest>
+#include <variant>
+
+#include "core/calculation_report.h"
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::DatiValutazione)
+
+// The report of the README's worked examples, in both rate modes: every
+// figure, band, decree and word form it must state.
+class TestCalculationReport : public QObject {
+  Q_OBJECT
+
+  const Calcolo calcolo{QDateTime(QDate(2026, 12, 9), QTime(16, 5)), QStringLiteral("1.0.0")};
+
+  static RecordValutazione Valued(const DatiValutazione& dati) {
+    auto result = Valuta(dati);
+    if (const auto* refusal = std::get_if<Rifiuto>(&result))
+      qFatal("refused: %s", qPrintable(refusal->messaggio));
+    return std::get<RecordValutazione>(result);
+  }
+
+  static DatiValutazione Lifetime(Saggio saggio, const char* value, const char* birth) {
+    return {Usufrutto::Vitalizio,     saggio,
+            QString::fromUtf8(value), QStringLiteral("07/12/2026"),
+            QString::fromUtf8(birth), {}};
+  }
+  static DatiValutazione FixedTerm(Saggio saggio, const char* value, const char* years) {
+    return {Usufrutto::TempoDeterminato,  saggio, QString::fromUtf8(value),
+            QStringLiteral("07/12/2026"), {},     QString::fromUtf8(years)};
+  }
+
+ private slots:
+  void workedExamples_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<QStringList>("stated");
+    QTest::addColumn<QString>("forAct");
+
+    const QString law = QStringLiteral("artt. 46 e 48 del D.P.R. 26 aprile 1986, n. 131");
+    const QString rate2016 = QStringLiteral(
+        "saggio degli interessi legali dello 0,2%, per gli atti dal 1° gennaio 2016: D.M. "
+        "11/12/2015 (G.U. n. 291 del 15/12/2015)");
+    const QString coefficients2016 = QStringLiteral(
+        "coefficienti dell'usufrutto vitalizio per gli atti del 2016: D.M. 21/12/2015 (G.U. n. 302 "
+        "del 30/12/2015)");
+    const QString rate2026 = QStringLiteral(
+        "saggio degli interessi legali dell'1,6% in vigore il 7 dicembre 2026: D.M. 10/12/2025 "
+        "(G.U. n. 289 del 13/12/2025)");
+    const QString floor = QStringLiteral(
+        "saggio minimo del 2,5% per l'usufrutto: art. 46, comma 5-ter, D.P.R. 131/1986");
+    const QString coefficients2026 = QStringLiteral(
+        "coefficienti dell'usufrutto vitalizio per gli atti del 2026: D.M. 24/12/2025 (G.U. n. 302 "
+        "del 31/12/2025)");
+    const QString lifetimeInputs = QStringLiteral(
+        "16 agosto 1946|80 anni, 3 mesi e 21 giorni|"
+        "da 79 a 82 anni|7 dicembre 2026");
+    const auto list = [](const QString& joined) { return joined.split(u'|'); };
+
+    QTest::newRow("lifetime, 2016")
+        << Lifetime(Saggio::Tabella2016, "100000", "16/08/1946")
+        << list(lifetimeInputs +
+                "|Usufrutto vitalizio al saggio d'interesse dello 0,2% (tabella "
+                "2016)|125 × 0,2% = 25%|€ 100.000,00 (centomila/00)|25% – € "
+                "25.000,00 (venticinquemila/00)|75% – € 75.000,00 "
+                "(settantacinquemila/00)|" +
+                law + "|" + rate2016 + "|" + coefficients2016)
+        << "Valore della piena proprietà euro 100.000,00 (centomila/00); valore dell'usufrutto "
+           "euro 25.000,00 (venticinquemila/00); valore della nuda proprietà euro 75.000,00 "
+           "(settantacinquemila/00).";
+    QTest::newRow("lifetime, at the date")
+        << Lifetime(Saggio::AllaData, "100000", "16/08/1946")
+        << list(lifetimeInputs +
+                "|Usufrutto vitalizio al saggio d'interesse del 2,5% in vigore alla data di "
+                "riferimento|10 × 2,5% = 25%|25% – € 25.000,00 (venticinquemila/00)|75% – € "
+                "75.000,00 (settantacinquemila/00)|" +
+                law + "|" + rate2026 + "|" + floor + "|" + coefficients2026)
+        << "Valore della piena proprietà euro 100.000,00 (centomila/00); valore dell'usufrutto "
+           "euro 25.000,00 (venticinquemila/00); valore della nuda proprietà euro 75.000,00 "
+           "(settantacinquemila/00).";
+    QTest::newRow("12 years, 2016")
+        << FixedTerm(Saggio::Tabella2016, "1.234,56", "12")
+        << list(
+               "Usufrutto a tempo determinato al saggio d'interesse dello 0,2% (tabella 2016)|12 "
+               "anni|0,0237 (2,37%)|€ 1.234,56 (milleduecentotrentaquattro/56)|2,37% – € 29,26 "
+               "(ventinove/26)|97,63% – € 1.205,30 (milleduecentocinque/30)|con r = 0,2% e n = "
+               "12, arrotondata a quattro decimali: 0,0237|" +
+               law + "|" + rate2016)
+        << "Valore della piena proprietà euro 1.234,56 (milleduecentotrentaquattro/56); valore "
+           "dell'usufrutto euro 29,26 (ventinove/26); valore della nuda proprietà euro 1.205,30 "
+           "(milleduecentocinque/30).";
+    QTest::newRow("12 years, at the date")
+        << FixedTerm(Saggio::AllaData, "1234,56", "12")
+        << list(
+               "0,2564 (25,64%)|25,64% – € 316,54 (trecentosedici/54)|74,36% – € 918,02 "
+               "(novecentodiciotto/02)|con r = 2,5% e n = 12, arrotondata a quattro decimali: "
+               "0,2564|" +
+               law + "|" + rate2026 + "|" + floor)
+        << "Valore della piena proprietà euro 1.234,56 (milleduecentotrentaquattro/56); valore "
+           "dell'usufrutto euro 316,54 (trecentosedici/54); valore della nuda proprietà euro "
+           "918,02 "
+           "(novecentodiciotto/02).";
+    QTest::newRow("1 year, half to even, 2016")
+        << FixedTerm(Saggio::Tabella2016, "1062,50", "1")
+        << list(
+               "1 anno|0,0020 (0,20%)|0,20% – € 2,12 (due/12)|99,80% – € 1.060,38 "
+               "(millesessanta/38)|€ 1.062,50 (millesessantadue/50)")
+        << "Valore della piena proprietà euro 1.062,50 (millesessantadue/50); valore "
+           "dell'usufrutto euro 2,12 (due/12); valore della nuda proprietà euro 1.060,38 "
+           "(millesessanta/38).";
+    QTest::newRow("1 year, half to even, at the date")
+        << FixedTerm(Saggio::AllaData, "1062,50", "1")
+        << list(
+               "0,0244 (2,44%)|2,44% – € 25,92 (venticinque/92)|97,56% – € 1.036,58 "
+               "(milletrentasei/58)|" +
+               floor)
+        << "Valore della piena proprietà euro 1.062,50 (millesessantadue/50); valore "
+           "dell'usufrutto euro 25,92 (venticinque/92); valore della nuda proprietà euro 1.036,58 "
+           "(milletrentasei/58).";
+    QTest::newRow("age 64, a quarter euro, 2016")
+        << Lifetime(Saggio::Tabella2016, "0,25", "01/01/1962")
+        << list(
+               "64 anni, 11 mesi e 6 giorni|da 64 a 66 anni|250 × 0,2% = 50%|€ 0,25 "
+               "(zero/25)|50% – € 0,12 (zero/12)|50% – € 0,13 (zero/13)")
+        << "Valore della piena proprietà euro 0,25 (zero/25); valore dell'usufrutto euro 0,12 "
+           "(zero/12); valore della nuda proprietà euro 0,13 (zero/13).";
+    QTest::newRow("age 64, a quarter euro, at the date")
+        << Lifetime(Saggio::AllaData, "0,25", "01/01/1962")
+        << list("da 64 a 66 anni|20 × 2,5% = 50%|50% – € 0,12 (zero/12)|50% – € 0,13 (zero/13)")
+        << "Valore della piena proprietà euro 0,25 (zero/25); valore dell'usufrutto euro 0,12 "
+           "(zero/12); valore della nuda proprietà euro 0,13 (zero/13).";
+  }
+  void workedExamples() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(QStringList, stated);
+    QFETCH(QString, forAct);
+    const RecordValutazione record = Valued(dati);
+    const QString text = ProspettoTesto(record, calcolo);
+    const QString html = ProspettoHtml(record, calcolo);
+    for (const QString& s : stated) {
+      QVERIFY2(text.contains(s), qPrintable(s + "\nnot in:\n" + text));
+      QVERIFY2(html.contains(s.toHtmlEscaped()), qPrintable(s + "\nnot in:\n" + html));
+    }
+    for (const QString& both : {text, html}) {
+      QVERIFY(
+          both.contains("Calcolo eseguito il 9 dicembre 2026 alle ore 16:05 con Velmora 1.0.0."));
+      QVERIFY(both.contains("arrotondato al centesimo (il mezzo centesimo al centesimo pari)"));
+      // The 2016 table has no floor; only a floored rate names its article.
+      QCOMPARE(both.contains("5-ter"), record.minimo);
+    }
+    QCOMPARE(ValoriPerAtto(record), forAct);
+  }
+
+  void theTextReportLaidOut() {
+    const QString expected = QString::fromUtf8(
+        "PROSPETTO DI CALCOLO\n"
+        "Usufrutto a tempo determinato al saggio d'interesse dello 0,2% (tabella 2016)\n"
+        "\n"
+        "Dati del calcolo\n"
+        "  Valore della piena proprietà: € 1.234,56 (milleduecentotrentaquattro/56)\n"
+        "  Data di riferimento:          7 dicembre 2026\n"
+        "  Durata dell'usufrutto:        12 anni\n"
+        "  Quota dell'usufrutto:         0,0237 (2,37%)\n"
+        "  Saggio applicato:             0,2%\n"
+        "\n"
+        "Riferimenti normativi\n"
+        "  - artt. 46 e 48 del D.P.R. 26 aprile 1986, n. 131 (testo unico dell'imposta di "
+        "registro)\n"
+        "  - saggio degli interessi legali dello 0,2%, per gli atti dal 1° gennaio 2016: D.M. "
+        "11/12/2015 (G.U. n. 291 del 15/12/2015)\n"
+        "  - quota dell'usufrutto a tempo determinato 1 − (1 + r)^−n, con r = 0,2% e n = 12, "
+        "arrotondata a quattro decimali: 0,0237\n"
+        "\n"
+        "Risultato\n"
+        "  Usufrutto:      2,37% – € 29,26 (ventinove/26)\n"
+        "  Nuda proprietà: 97,63% – € 1.205,30 (milleduecentocinque/30)\n"
+        "\n"
+        "L'usufrutto è il valore della piena proprietà per la quota, arrotondato al centesimo (il "
+        "mezzo centesimo al centesimo pari); la nuda proprietà è la differenza, così che le due "
+        "somme danno il valore della piena proprietà.\n"
+        "\n"
+        "Calcolo eseguito il 9 dicembre 2026 alle ore 16:05 con Velmora 1.0.0.\n");
+    QCOMPARE(ProspettoTesto(Valued(FixedTerm(Saggio::Tabella2016, "1234,56", "12")), calcolo),
+             expected);
+  }
+
+  void theHtmlFormulaHasItsExponent() {
+    const QString html =
+        ProspettoHtml(Valued(FixedTerm(Saggio::Tabella2016, "1234,56", "12")), calcolo);
+    QVERIFY(html.contains("1 − (1 + r)<sup>−n</sup>, con r = 0,2% e n = 12"));
+    QVERIFY(!html.contains("%1"));
+  }
+
+  void aHundredYearsHaveNoCoefficient() {
+    const QString text =
+        ProspettoTesto(Valued(Lifetime(Saggio::Tabella2016, "5000", "01/01/1920")), calcolo);
+    QVERIFY(text.contains("da 100 anni"));
+    QVERIFY(text.contains("nessuno: dai 100 anni all'usufrutto non si dà valore"));
+    QVERIFY(text.contains("0% – € 0,00 (zero/00)"));
+    QVERIFY(text.contains("100% – € 5.000,00 (cinquemila/00)"));
+  }
+
+  void singularAgeParts() {
+    // Born on 6 November 2025, valued on 7 December 2026.
+    const QString text =
+        ProspettoTesto(Valued(Lifetime(Saggio::Tabella2016, "100", "06/11/2025")), calcolo);
+    QVERIFY2(text.contains("1 anno, 1 mese e 1 giorno"), qPrintable(text));
+  }
+
+  void markupInTheDataIsEscaped() {
+    RecordValutazione record = Valued(Lifetime(Saggio::Tabella2016, "100000", "16/08/1946"));
+    record.decretoCoefficienti = QStringLiteral("D.M. <b>&");
+    const QString html = ProspettoHtml(record, calcolo);
+    QVERIFY(html.contains("D.M. &lt;b&gt;&amp;"));
+  }
+};
+
+QTEST_APPLESS_MAIN(TestCalculationReport)
+#include "tst_calculation_report.moc"

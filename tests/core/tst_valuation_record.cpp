@@ -1,0 +1,131 @@
+#include <QtTest>
+#include <variant>
+
+#include "core/messages.h"
+#include "core/valuation_record.h"
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::DatiValutazione)
+Q_DECLARE_METATYPE(velmora::Campo)
+
+// The checks of a valuation, each with the window's message and the input it
+// sends the user back to, and what the record keeps beside the figures.
+class TestValuationRecord : public QObject {
+  Q_OBJECT
+
+  static DatiValutazione Lifetime(Saggio saggio, const QString& value, const QString& birth,
+                                  const QString& reference) {
+    return {Usufrutto::Vitalizio, saggio, value, reference, birth, {}};
+  }
+  static DatiValutazione FixedTerm(Saggio saggio, const QString& value, const QString& years,
+                                   const QString& reference) {
+    return {Usufrutto::TempoDeterminato, saggio, value, reference, {}, years};
+  }
+
+ private slots:
+  void refusals_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<Campo>("campo");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("emptied");
+    const auto T = Saggio::Tabella2016;
+    const auto A = Saggio::AllaData;
+    const QString noRate = text::kNoRateOnDate.arg("16 dicembre 1990", "31 dicembre 2026");
+
+    QTest::newRow("no value") << Lifetime(T, "", "01/01/1950", "01/01/2020") << Campo::Valore
+                              << text::kValueFirst << false;
+    QTest::newRow("zero amount") << FixedTerm(T, "€ 0,00", "5", "") << Campo::Valore
+                                 << text::kValueFirst << false;
+    QTest::newRow("negative") << FixedTerm(A, "-5", "5", "") << Campo::Valore << text::kValueFirst
+                              << false;
+    QTest::newRow("value before birth date")
+        << Lifetime(T, "abc", "", "") << Campo::Valore << text::kValueFirst << false;
+    QTest::newRow("no birth date")
+        << Lifetime(T, "100", "", "01/01/2020") << Campo::Nascita << text::kValidDate << false;
+    QTest::newRow("eight digits are not yet a date") << Lifetime(T, "100", "16081946", "01/01/2020")
+                                                     << Campo::Nascita << text::kValidDate << false;
+    QTest::newRow("unreadable reference") << Lifetime(T, "100", "01/01/1950", "ieri")
+                                          << Campo::Riferimento << text::kValidDate << false;
+    QTest::newRow("born after the reference")
+        << Lifetime(T, "100", "02/01/2020", "01/01/2020") << Campo::Nascita
+        << text::kBirthAfterReference << false;
+    QTest::newRow("lifetime, no rate known")
+        << Lifetime(A, "100", "01/01/1950", "01/01/2027") << Campo::Riferimento << noRate << false;
+    QTest::newRow("lifetime, no coefficients")
+        << Lifetime(A, "100", "01/01/1950", "01/06/2005") << Campo::Riferimento
+        << text::kNoCoefficientsInYear.arg("2005", "1 gennaio 2012", "31 dicembre 2026") << false;
+    QTest::newRow("no duration") << FixedTerm(T, "100", "", "") << Campo::Anni
+                                 << text::kDurationFirst << false;
+    QTest::newRow("fixed term, unreadable reference at the date")
+        << FixedTerm(A, "100", "5", "") << Campo::Riferimento << text::kValidDate << false;
+    QTest::newRow("fixed term, no rate known")
+        << FixedTerm(A, "100", "5", "01/01/1980") << Campo::Riferimento << noRate << false;
+    QTest::newRow("beyond 30 years")
+        << FixedTerm(T, "100", "31", "") << Campo::Anni << text::kLongestDuration << true;
+    QTest::newRow("30,5 years") << FixedTerm(T, "100", "30,5", "") << Campo::Anni
+                                << text::kLongestDuration << true;
+    QTest::newRow("a fraction") << FixedTerm(T, "100", "2,5", "") << Campo::Anni
+                                << text::kWholeYears << false;
+    QTest::newRow("zero years") << FixedTerm(T, "100", "0", "") << Campo::Anni << text::kWholeYears
+                                << false;
+    QTest::newRow("letters") << FixedTerm(T, "100", "dieci", "") << Campo::Anni << text::kWholeYears
+                             << false;
+  }
+  void refusals() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(Campo, campo);
+    QFETCH(QString, message);
+    QFETCH(bool, emptied);
+    const auto result = Valuta(dati);
+    QVERIFY(std::holds_alternative<Rifiuto>(result));
+    const Rifiuto& refusal = std::get<Rifiuto>(result);
+    QCOMPARE(refusal.campo, campo);
+    QCOMPARE(refusal.messaggio, message);
+    QCOMPARE(refusal.svuota, emptied);
+  }
+
+  void theLifetimeRecordKeepsWhatTheFiguresRestOn() {
+    const auto result =
+        Valuta(Lifetime(Saggio::AllaData, "250.000,50", "3 maggio 1950", "15/06/2013"));
+    QVERIFY(std::holds_alternative<RecordValutazione>(result));
+    const RecordValutazione& r = std::get<RecordValutazione>(result);
+    QCOMPARE(r.valoreTesto, QStringLiteral("€ 250.000,50"));
+    QCOMPARE(r.etaAnni, 63);
+    QCOMPARE(r.etaMesi, 1);
+    QCOMPARE(r.etaGiorni, 12);
+    QCOMPARE(r.fascia, QStringLiteral("da 61 a 63 anni"));
+    // 2013 has no coefficients of its own: 2012's serve it.
+    QCOMPARE(r.annoCoefficienti, 2012);
+    QCOMPARE(r.coefficienteCentesimi, std::optional<int>(2200));
+    QCOMPARE(r.saggioCoefficienteCentesimi, 250);
+    QCOMPARE(r.saggioCentesimi, 250);
+    QVERIFY(!r.minimo);
+    QCOMPARE(r.percUsufrutto, QStringLiteral("55%"));
+    QCOMPARE(r.usufruttoTesto, QStringLiteral("€ 137.500,28"));
+    QCOMPARE(r.nudaProprietaTesto, QStringLiteral("€ 112.500,22"));
+  }
+
+  void theFixedTermRecordNeedsNoDateOnThe2016Table() {
+    const auto result = Valuta(FixedTerm(Saggio::Tabella2016, "100000", " 05 ", "nessuna"));
+    QVERIFY(std::holds_alternative<RecordValutazione>(result));
+    const RecordValutazione& r = std::get<RecordValutazione>(result);
+    QVERIFY(!r.riferimento.isValid());
+    QCOMPARE(r.anni, 5);
+    QCOMPARE(r.quotaDiecimillesimi, 99);
+    QCOMPARE(r.saggioCentesimi, 20);
+    QCOMPARE(r.usufruttoTesto, QStringLiteral("€ 990,00"));
+  }
+
+  void theFloorIsRecorded() {
+    const auto result = Valuta(FixedTerm(Saggio::AllaData, "100000", "10", "31/12/2026"));
+    const RecordValutazione& r = std::get<RecordValutazione>(result);
+    QCOMPARE(r.saggioCentesimi, 250);
+    QCOMPARE(r.saggioLegaleCentesimi, 160);
+    QVERIFY(r.minimo);
+    QCOMPARE(r.percUsufrutto, QStringLiteral("21,88%"));
+  }
+};
+
+QTEST_APPLESS_MAIN(TestValuationRecord)
+#include "tst_valuation_record.moc"
