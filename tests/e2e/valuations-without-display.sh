@@ -66,7 +66,7 @@ fi
 
 run vitalizio --valore 100000 --nascita 16/08/1946 --data 07/12/2026 --saggio 2016
 expect "lifetime report exits 0" "$(is "$RC" 0)"
-expect "the report has its title" "$(has "$OUT" "Prospetto di calcolo")"
+expect "the report has its title" "$(has "$OUT" "PROSPETTO DI CALCOLO")"
 expect "the report has the usufruct" "$(has "$OUT" "25.000,00")"
 expect "the report has the words" "$(has "$OUT" "venticinquemila/00")"
 
