@@ -20,6 +20,7 @@
 #include <string>
 #include <variant>
 
+#include "core/date_text.h"
 #include "core/valuation_record.h"
 
 extern char** environ;
@@ -83,7 +84,8 @@ void CoreValuations() {
     d.tipo =
         f[0] == u"vitalizio" ? velmora::Usufrutto::Vitalizio : velmora::Usufrutto::TempoDeterminato;
     d.valore = f[1];
-    d.nascita = f[2];
+    // The eight digits as the command line reads them.
+    d.nascita = f[2].size() == 8 && !f[2].contains(u'/') ? velmora::BirthDigitsToDate(f[2]) : f[2];
     d.anni = f[3];
     d.riferimento = f[4];
     d.saggio = f[5] == u"2016" ? velmora::Saggio::Tabella2016 : velmora::Saggio::AllaData;

@@ -18,11 +18,15 @@ constexpr std::array<std::string_view, kColumns> kColumnNames = {"tipo", "valore
 // Where each column is in the file's rows, if there.
 using Layout = std::array<std::optional<std::size_t>, kColumns>;
 
-// Header names are matched without blanks around them and in any case.
-std::string Name(std::string_view field) {
+std::string_view Trimmed(std::string_view field) {
   while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
   while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
-  std::string name(field);
+  return field;
+}
+
+// Header names are matched without blanks around them and in any case.
+std::string Name(std::string_view field) {
+  std::string name(Trimmed(field));
   for (char& c : name) {
     if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
   }
@@ -95,23 +99,27 @@ int RunBatch(const BatchIo& io) {
     auto field = [&](Column c) {
       return whole && layout[c] ? Text(row.fields[*layout[c]]) : QString();
     };
-    const QString tipo = field(kTipo).trimmed();
-    dati.tipo = tipo == u"tempo-determinato" ? Usufrutto::TempoDeterminato : Usufrutto::Vitalizio;
+    // The kind and the rate are words of a few letters, read as bytes.
+    auto word = [&](Column c) {
+      return whole && layout[c] ? Trimmed(row.fields[*layout[c]]) : std::string_view();
+    };
+    const std::string_view tipo = word(kTipo);
+    const std::string_view saggio = word(kSaggio);
+    dati.tipo = tipo == "tempo-determinato" ? Usufrutto::TempoDeterminato : Usufrutto::Vitalizio;
     dati.valore = field(kValore);
     dati.nascita = field(kNascita);
     dati.anni = field(kAnni);
     dati.riferimento = field(kData);
-    const QString saggio = field(kSaggio).trimmed();
 
     std::optional<QString> fault;
     if (!whole) {
       fault = FaultText(row, columns);
-    } else if (tipo != u"vitalizio" && tipo != u"tempo-determinato") {
-      fault = text::kUnknownKind.arg(tipo);
-    } else if (saggio == u"2016") {
+    } else if (tipo != "vitalizio" && tipo != "tempo-determinato") {
+      fault = text::kUnknownKind.arg(Text(tipo));
+    } else if (saggio == "2016") {
       dati.saggio = Saggio::Tabella2016;
-    } else if (!saggio.isEmpty() && saggio != u"data") {
-      fault = text::kUnknownRate.arg(saggio);
+    } else if (!saggio.empty() && saggio != "data") {
+      fault = text::kUnknownRate.arg(Text(saggio));
     }
 
     if (fault) {

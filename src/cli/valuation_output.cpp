@@ -2,6 +2,7 @@
 
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 
 #include "core/amount_words.h"
 #include "core/date_text.h"
@@ -60,8 +61,11 @@ void AppendAmount(std::string& out, const Decimal& amount, char comma) {
 
 // A field quoted when it holds the separator, a quote or a line end.
 void AppendField(std::string& out, QStringView text) {
-  const bool quoted =
-      text.contains(u';') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
+  bool quoted = false;
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    quoted = quoted || u == u';' || u == u'"' || u == u'\n' || u == u'\r';
+  }
   if (!quoted) {
     Append(out, text);
     return;
@@ -166,12 +170,13 @@ QString Fixed(int value, int unit, int decimals) {
       .arg(value % unit, decimals, 10, QLatin1Char('0'));
 }
 
-// "03051950" as "03/05/1950"; any other text as it is.
-QString EightDigitDate(const QString& typed) {
+// "03051950" as "03/05/1950"; nothing for any other text.
+std::optional<QString> EightDigitDate(const QString& typed) {
+  if (typed.size() < 8) return std::nullopt;
   const QString date = typed.trimmed();
-  if (date.size() != 8) return typed;
+  if (date.size() != 8) return std::nullopt;
   for (const QChar c : date) {
-    if (c < u'0' || c > u'9') return typed;
+    if (c < u'0' || c > u'9') return std::nullopt;
   }
   return BirthDigitsToDate(date);
 }
@@ -179,9 +184,12 @@ QString EightDigitDate(const QString& typed) {
 }  // namespace
 
 Esito ValutaDigitati(const DatiValutazione& dati) {
+  const auto nascita = EightDigitDate(dati.nascita);
+  const auto riferimento = EightDigitDate(dati.riferimento);
+  if (!nascita && !riferimento) return Valuta(dati);
   DatiValutazione read = dati;
-  read.nascita = EightDigitDate(dati.nascita);
-  read.riferimento = EightDigitDate(dati.riferimento);
+  if (nascita) read.nascita = *nascita;
+  if (riferimento) read.riferimento = *riferimento;
   return Valuta(read);
 }
 

@@ -150,6 +150,12 @@ std::optional<std::int64_t> Decimal::Cents() const {
 
 std::optional<Decimal> Decimal::Shortest(double value) {
   if (!std::isfinite(value)) return std::nullopt;
+  // An amount in whole cents has them as its shortest digits (see
+  // ShortestCents).
+  if (std::fabs(value) < 0x1p45) {
+    const auto cents = static_cast<std::int64_t>(std::llround(value * 100));
+    if (double(cents) / 100 == value) return FromCents(cents);
+  }
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
