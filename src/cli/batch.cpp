@@ -123,7 +123,7 @@ int RunBatch(const BatchIo& io) {
     }
 
     if (fault) {
-      AppendCsvFault(out, dati, *fault);
+      AppendCsvFault(out, Text(tipo), dati, *fault);
       refused = true;
     } else {
       if (dati.riferimento.isEmpty()) dati.riferimento = today;

@@ -77,8 +77,10 @@ void AppendField(std::string& out, QStringView text) {
   out.push_back('"');
 }
 
-const char* KindName(Usufrutto tipo) {
-  return tipo == Usufrutto::Vitalizio ? "vitalizio" : "tempo-determinato";
+const QString& KindName(Usufrutto tipo) {
+  static const QString lifetime = QStringLiteral("vitalizio");
+  static const QString fixedTerm = QStringLiteral("tempo-determinato");
+  return tipo == Usufrutto::Vitalizio ? lifetime : fixedTerm;
 }
 
 // The reference date as typed, or the day used when none was typed.
@@ -89,8 +91,9 @@ QString ReferenceText(const DatiValutazione& dati, const RecordValutazione* reco
   return record->riferimento.toString(u"dd/MM/yyyy");
 }
 
-void AppendInputs(std::string& out, const DatiValutazione& dati, const RecordValutazione* record) {
-  out += KindName(dati.tipo);
+void AppendInputs(std::string& out, QStringView tipo, const DatiValutazione& dati,
+                  const RecordValutazione* record) {
+  AppendField(out, tipo);
   out.push_back(';');
   AppendField(out, dati.valore);
   out.push_back(';');
@@ -202,11 +205,12 @@ const std::string& CsvHeader() {
 
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
   const auto* record = std::get_if<RecordValutazione>(&esito);
+  const QString& tipo = KindName(dati.tipo);
   if (!record) {
-    AppendCsvFault(out, dati, std::get<Rifiuto>(esito).messaggio);
+    AppendCsvFault(out, tipo, dati, std::get<Rifiuto>(esito).messaggio);
     return;
   }
-  AppendInputs(out, dati, record);
+  AppendInputs(out, tipo, dati, record);
   if (record->tipo == Usufrutto::Vitalizio) {
     AppendNumber(out, record->etaAnni);
     out.push_back(';');
@@ -229,8 +233,9 @@ void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& e
   out += ";\n";
 }
 
-void AppendCsvFault(std::string& out, const DatiValutazione& dati, const QString& message) {
-  AppendInputs(out, dati, nullptr);
+void AppendCsvFault(std::string& out, QStringView tipo, const DatiValutazione& dati,
+                    const QString& message) {
+  AppendInputs(out, tipo, dati, nullptr);
   out += ";;;;;;;;";
   AppendField(out, OneLine(message));
   out.push_back('\n');
@@ -243,7 +248,7 @@ QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
     fields << QStringLiteral("  \"%1\": %2").arg(QLatin1StringView(name), value);
   };
   auto number = [](qint64 n) { return QString::number(n); };
-  add("tipo", JsonString(QString::fromLatin1(KindName(r.tipo))));
+  add("tipo", JsonString(KindName(r.tipo)));
   add("valore", JsonAmount(r.valore));
   add("valore_testo", JsonString(r.valoreTesto));
   add("valore_lettere", JsonString(AmountInWords(r.valore)));

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <string>
 #include <variant>
 
@@ -26,9 +27,10 @@ const std::string& CsvHeader();
 // the refusal's message in the errore column. The reference date, when none
 // was typed, is the one used.
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito);
-// The same for a line that could not be read as a case: the inputs that are
-// known, and the message.
-void AppendCsvFault(std::string& out, const DatiValutazione& dati, const QString& message);
+// The same for a line that could not be read as a case: the kind as typed
+// and the other inputs that are known, and the message.
+void AppendCsvFault(std::string& out, QStringView tipo, const DatiValutazione& dati,
+                    const QString& message);
 
 // One JSON object, with its line end.
 QString JsonObject(const DatiValutazione& dati, const RecordValutazione& record);

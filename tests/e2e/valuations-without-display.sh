@@ -148,7 +148,8 @@ expect "batch: refused duration" "$(has "$(line 5)" ";La durata massima per il c
 expect "batch: unclosed quote named by its line" "$(has "$(line 6)" ";riga 6: virgolette non chiuse")"
 expect "batch: short row named by its line" \
   "$(has "$(line 7)" ";riga 7: 3 campi invece dei 6 dell'intestazione")"
-expect "batch: unknown kind" "$(has "$(line 8)" ";tipo non riconosciuto: usufrutto")"
+expect "batch: unknown kind" "$(is "$(line 8)" "usufrutto;5;;3;;;;;;;;;;tipo non riconosciuto: usufrutto (vitalizio o tempo-determinato)")"
+expect "batch: a broken row has no kind" "$(is "$(line 6)" ";;;;;;;;;;;;;riga 6: virgolette non chiuse")"
 expect "batch: the rows after the broken ones" \
   "$(is "$(line 9)" "tempo-determinato;100000;;10;9/12/2026;;;;2,5%;21,88%;78,12%;21880,00;78120,00;")"
 expect "batch: nothing on stderr" "$(is "$ERR" "")"
