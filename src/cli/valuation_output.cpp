@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "core/amount_words.h"
-#include "core/date_text.h"
 #include "core/decimal.h"
 #include "core/messages.h"
 #include "core/rates_by_date.h"
@@ -173,7 +172,9 @@ QString Fixed(int value, int unit, int decimals) {
       .arg(value % unit, decimals, 10, QLatin1Char('0'));
 }
 
-// "03051950" as "03/05/1950"; nothing for any other text.
+// "03051950" as "03/05/1950"; nothing for any other text. The window's
+// birth date field joins the digits the same way (BirthDigitsToDate), and
+// then reads the date as the valuation reads this text.
 std::optional<QString> EightDigitDate(const QString& typed) {
   if (typed.size() < 8) return std::nullopt;
   const QString date = typed.trimmed();
@@ -181,7 +182,12 @@ std::optional<QString> EightDigitDate(const QString& typed) {
   for (const QChar c : date) {
     if (c < u'0' || c > u'9') return std::nullopt;
   }
-  return BirthDigitsToDate(date);
+  QString joined(10, u'/');
+  for (qsizetype from = 0, to = 0; from < 8; ++from, ++to) {
+    if (from == 2 || from == 4) ++to;
+    joined[to] = date[from];
+  }
+  return joined;
 }
 
 }  // namespace
