@@ -14,13 +14,17 @@ namespace {
 
 // Appends UTF-8; the texts here are nearly all ASCII, so that is the quick way.
 void Append(std::string& out, QStringView text) {
+  const std::size_t start = out.size();
+  out.resize(start + std::size_t(text.size()));
+  char* p = out.data() + start;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
     if (c >= 0x80) {
+      out.resize(start + std::size_t(i));
       out += text.mid(i).toUtf8().toStdString();
       return;
     }
-    out.push_back(char(c));
+    p[i] = char(c);
   }
 }
 
