@@ -7,14 +7,16 @@
 //   of the handlers below, each defined in a file named for what it does:
 //   value_field.cpp, date_fields.cpp, lifetime_valuation.cpp,
 //   fixed_term_valuation.cpp, spreadsheet_valuation.cpp,
-//   reference_documents.cpp, printing.cpp, resets.cpp, hover_colours.cpp.
+//   reference_documents.cpp, printing.cpp, resets.cpp, hover_colours.cpp,
+//   shown_valuation.cpp (the valuation on screen), report_commands.cpp.
 // - EventModel (src/gui): turns Qt's events into the form events the handlers
 //   are written for (Change, KeyPress, KeyUp, GotFocus, LostFocus, Click, ...).
 // - FrmPrinter and Form1 (src/gui): the printer window and the table window.
 // - Services (src/platform): message boxes, clipboard, sound, documents,
 //   programs and printers. Tests hand the window a recording double.
 // - velmora_core (src/core): every figure: number and date texts, the age,
-//   the tables and the valuations; every title and message in messages.h.
+//   the tables and the valuations (Valuta and its record), the calculation
+//   report and the amounts in words; every title and message in messages.h.
 
 #include <QMainWindow>
 #include <QPointer>

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextDocument>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "platform/print_queue.h"
 #include "platform/printer_codes.h"
 #include "platform/printers.h"
+#include "platform/report_pdf.h"
 
 namespace velmora {
 namespace {
@@ -144,11 +144,8 @@ class QtPrinter : public CurrentPrinter {
   void PrintDocument(const QString& html) override {
     QPrinter& printer = Device();
     if (!QueueTakesJobs(info_.printerName())) Fail(text::kCannotPrint.arg(Name()));
-    QTextDocument document;
-    document.setHtml(html);
-    // QTextDocument::print reports nothing: a page that would not start
-    // leaves the painter inactive, which the queue's answer then shows.
-    document.print(&printer);
+    // Printing a document reports nothing of its own: the queue's answer tells.
+    PrintHtml(html, printer);
     if (!QueueTookTheJob(info_.printerName())) Fail(text::kPrintFailed.arg(Name()));
   }
 

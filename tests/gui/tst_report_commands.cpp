@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,46 +90,30 @@ class TestReportCommands : public QObject {
     QVERIFY(NoneEnabled());
   }
 
-  void aValuationEnablesThem() {
-    ValueLifetime();
-    QVERIFY(AllEnabled());
-  }
-
   void aChangeOfInputOrRateDisablesThem_data() {
     QTest::addColumn<QString>("change");
-    QTest::newRow("new value") << "value";
-    QTest::newRow("new reference date") << "reference";
-    QTest::newRow("new birth date") << "birth";
-    QTest::newRow("rate") << "rate";
-    QTest::newRow("reset on PP") << "resetPP";
-    QTest::newRow("entering the birth date") << "enterD1";
-    QTest::newRow("entering the value") << "enterPP";
-    QTest::newRow("spreadsheet valuation") << "spreadsheet";
+    for (const char* change : {"value", "reference", "birth", "years", "rate", "resetPP",
+                               "resetText1", "enterD1", "enterPP", "spreadsheet"})
+      QTest::newRow(change) << change;
   }
   void aChangeOfInputOrRateDisablesThem() {
     QFETCH(QString, change);
     auto& w = f.w();
-    f.services.openDocumentCode = 42;
-    ValueLifetime();
+    change == "years" || change == "resetText1" ? ValueFixedTerm() : ValueLifetime();
+    QVERIFY(AllEnabled());
     if (change == "value") w.PP->setText("100001");
     if (change == "reference") w.D2->setText("8 dicembre 2026");
     if (change == "birth") w.D1->setText("17 agosto 1946");
+    if (change == "years") w.Text1->setText("13");
     if (change == "rate") w.SaggioAllaData->trigger();
     if (change == "resetPP") w.PP_DblClick();
+    if (change == "resetText1") w.Text1_DblClick();
     if (change == "enterD1") w.SetFocus(w.D1);
     if (change == "enterPP") w.SetFocus(w.PP);
     if (change == "spreadsheet") w.Option3_Click();
     QVERIFY(NoneEnabled());
     w.CopiaValoriAtto->trigger();
     QVERIFY(!f.services.log.contains("SetClipboard"));
-  }
-
-  void aNewDurationDisablesThem() {
-    auto& w = f.w();
-    ValueFixedTerm();
-    QVERIFY(AllEnabled());
-    w.Text1->setText("13");
-    QVERIFY(NoneEnabled());
   }
 
   void theSameInputsWrittenAgainKeepThem() {
@@ -139,23 +124,6 @@ class TestReportCommands : public QObject {
     w.D2->setText("07/12/2026");
     w.D1->setText("16/08/1946");
     QVERIFY(AllEnabled());
-  }
-
-  void aRefusedValuationDisablesThem() {
-    auto& w = f.w();
-    ValueLifetime();
-    w.SetFocus(w.R7);
-    w.D1->setText("nessuna");
-    QVERIFY(NoneEnabled());  // already: the birth date changed
-    w.D1->setText("16 agosto 1946");
-    Click(w.Option1);
-    QVERIFY(AllEnabled());
-    w.option5->setChecked(true);
-    w.D2->setText("7 dicembre 2026");  // the same date: still standing
-    w.D1->setText("16 agosto 2046");
-    Click(w.Option1);
-    QCOMPARE(f.services.messages.last(), kBirthAfterReference);
-    QVERIFY(NoneEnabled());
   }
 
   void copyReportPutsTextAndHtml() {
@@ -215,32 +183,8 @@ class TestReportCommands : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prospetto.pdf"});
   }
 
-  void aFolderThatCannotBeWrittenIsNamedAndLeftEmpty() {
-    if (geteuid() == 0) QSKIP("root writes in any folder");
-    QTemporaryDir dir;
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const QString path = dir.filePath("prospetto.pdf");
-    ValueLifetime();
-    f.services.saveFileName = path;
-    f.w().SalvaProspettoPdf->trigger();
-    QCOMPARE(f.services.messages, QStringList{kRefusal + "Impossibile salvare il prospetto in \"" +
-                                              path + "\": nella cartella non si può scrivere."});
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-
-  void aMissingFolderIsNamed() {
-    ValueLifetime();
-    f.services.saveFileName = "/nessuna/cartella/prospetto.pdf";
-    f.w().SalvaProspettoPdf->trigger();
-    QCOMPARE(f.services.messages,
-             QStringList{kRefusal +
-                         "Impossibile salvare il prospetto in \"/nessuna/cartella/prospetto.pdf\": "
-                         "nella cartella non si può scrivere."});
-  }
-
-  void aFileInPlaceOfTheFolderIsNamed() {
-    // Refused to anyone, root included.
+  void aFolderThatCannotBeWrittenIsNamed() {
+    // A file in place of the folder: refused to anyone, root included.
     QTemporaryDir dir;
     const QString file = dir.filePath("non-cartella");
     {
@@ -254,6 +198,24 @@ class TestReportCommands : public QObject {
              QStringList{kRefusal + "Impossibile salvare il prospetto in \"" + file +
                          "/prospetto.pdf\": nella cartella non si può scrivere."});
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"non-cartella"});
+  }
+
+  void aFullDiskIsNamedAndLeavesNothing() {
+    if (geteuid() != 0) QSKIP("only root mounts a small file system");
+    QTemporaryDir dir;
+    const QStringList mount{"-t", "tmpfs", "-o", "size=8k", "tmpfs", dir.path()};
+    if (QProcess::execute("mount", mount) != 0) QSKIP("no file system can be mounted here");
+    ValueLifetime();
+    const QString path = dir.filePath("prospetto.pdf");
+    f.services.saveFileName = path;
+    f.w().SalvaProspettoPdf->trigger();
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QProcess::execute("umount", {dir.path()});
+    QCOMPARE(f.services.messages,
+             QStringList{kRefusal + "Impossibile salvare il prospetto in \"" + path +
+                         "\": la scrittura non è riuscita (il disco potrebbe essere pieno). "
+                         "Nessun file è stato scritto o modificato."});
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
   }
 
   void printGoesToTheCurrentPrinter() {
