@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "cli/command_line_program.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/style.h"
@@ -8,7 +9,7 @@
 #include "platform/startup_probe.h"
 
 int main(int argc, char** argv) {
-  if (const auto answered = velmora::AnswerCommandLine(argc, argv)) return *answered;
+  if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv)) return *answered;
 
   velmora::DisplayStartGuard display;
   QApplication app(argc, argv);

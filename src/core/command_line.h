@@ -1,15 +1,39 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
+
+#include "core/valuation_record.h"
 
 namespace velmora {
 
-// What the command line asks for. It is read before the toolkit starts, so
-// that the help and the version need no display.
-enum class CommandLineRequest { Window, Help, Version };
+// What the command line asks for. It is read before any toolkit starts, so
+// that the help, the version and the commands need no display.
+enum class CommandLineRequest {
+  Window,      // the window, with Qt's own options if any
+  Help,        // --help or -h anywhere
+  Version,     // --version or -v
+  Valuation,   // vitalizio or tempo-determinato
+  Batch,       // lotto
+  UsageError,  // the arguments cannot be read: status 2
+};
 
-// The arguments without the program's name. --help (or -h) anywhere wins over
-// --version (or -v); any other argument is left to the toolkit.
-CommandLineRequest ReadCommandLine(const QStringList& arguments);
+enum class OutputFormat { Text, Json, Csv };
+
+struct CommandLine {
+  CommandLineRequest request = CommandLineRequest::Window;
+  // A valuation: the inputs as typed; an empty reference date is today.
+  DatiValutazione dati;
+  OutputFormat format = OutputFormat::Text;
+  // A batch: the file, "-" for standard input.
+  QString file = QStringLiteral("-");
+  // A usage error: what is wrong, without the program's name.
+  QString error;
+};
+
+// The arguments without the program's name. The first argument names the
+// command; without one every argument must be one of Qt's own options, so
+// that nothing the window would refuse reaches the toolkit.
+CommandLine ReadCommandLine(const QStringList& arguments);
 
 }  // namespace velmora

@@ -53,10 +53,109 @@ std::string SubtractAligned(const std::string& a, const std::string& b) {
   return difference;
 }
 
+constexpr std::int64_t kPowersOfTen[] = {1,
+                                         10,
+                                         100,
+                                         1000,
+                                         10000,
+                                         100000,
+                                         1000000,
+                                         10000000,
+                                         100000000,
+                                         1000000000,
+                                         10000000000,
+                                         100000000000,
+                                         1000000000000,
+                                         10000000000000,
+                                         100000000000000,
+                                         1000000000000000,
+                                         10000000000000000,
+                                         100000000000000000};
+
+// Every digit decided, with the one after it and whether more follow.
+bool RoundsUp(int previous, int dropped, bool moreAfter, Rounding mode) {
+  if (dropped != 5) return dropped > 5;
+  return moreAfter || mode == Rounding::HalfAwayFromZero || previous % 2 != 0;
+}
+
 }  // namespace
+
+Decimal Decimal::FromCents(std::int64_t cents) {
+  // The magnitude as unsigned, so that the lowest int64 has one too.
+  std::uint64_t magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
+  Decimal d;
+  if (magnitude == 0) return d;
+  // Written without the trailing zeros, so that no normalising is left.
+  long point = -2;
+  while (magnitude % 10 == 0) {
+    magnitude /= 10;
+    ++point;
+  }
+  char buffer[24];
+  char* const end = buffer + sizeof buffer;
+  char* p = end;
+  for (; magnitude != 0; magnitude /= 10) *--p = char('0' + magnitude % 10);
+  d.digits_.assign(p, end);
+  d.point_ = point + long(end - p);
+  d.negative_ = cents < 0;
+  return d;
+}
+
+std::optional<std::int64_t> Decimal::ShortestCents(double value, Rounding mode) {
+  if (!(std::fabs(value) < 1e15)) return std::nullopt;
+  // Below 2^45 two doubles are less than a cent apart, so a double that is
+  // the nearest to a whole number of cents has those cents as its shortest
+  // digits: amounts typed or computed in cents take no digit writing.
+  if (std::fabs(value) < 0x1p45) {
+    const auto cents = static_cast<std::int64_t>(std::llround(value * 100));
+    if (double(cents) / 100 == value) return cents;
+  }
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  const char* p = buffer;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  // At most 17 digits "d.dddd", then "e+xx".
+  char digits[20];
+  int count = 0;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') digits[count++] = *p;
+  }
+  int exponent = 0;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, exponent);
+  // The cents are the first exponent + 3 digits.
+  const int keep = exponent + 3;
+  if (keep <= 0) {
+    if (keep < 0 || !RoundsUp(0, digits[0] - '0', count > 1, mode)) return 0;
+    return negative ? -1 : 1;
+  }
+  std::int64_t cents = 0;
+  for (int i = 0; i < keep; ++i) cents = cents * 10 + (i < count ? digits[i] - '0' : 0);
+  if (keep < count && RoundsUp(int(cents % 10), digits[keep] - '0', keep + 1 < count, mode)) {
+    ++cents;
+  }
+  return negative ? -cents : cents;
+}
+
+std::optional<std::int64_t> Decimal::Cents() const {
+  if (IsZero()) return 0;
+  const long size = long(digits_.size());
+  if (size - point_ > 2 || point_ > 15) return std::nullopt;
+  std::int64_t cents = 0;
+  for (const char c : digits_) cents = cents * 10 + (c - '0');
+  cents *= kPowersOfTen[point_ + 2 - size];
+  return negative_ ? -cents : cents;
+}
 
 std::optional<Decimal> Decimal::Shortest(double value) {
   if (!std::isfinite(value)) return std::nullopt;
+  // An amount in whole cents has them as its shortest digits (see
+  // ShortestCents).
+  if (std::fabs(value) < 0x1p45) {
+    const auto cents = static_cast<std::int64_t>(std::llround(value * 100));
+    if (double(cents) / 100 == value) return FromCents(cents);
+  }
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
@@ -189,6 +288,17 @@ std::string Decimal::Fraction() const {
 
 std::optional<double> Decimal::ToDouble() const {
   if (IsZero()) return 0.0;
+  // Up to 15 digits the digits are an exact double, and so is a power of ten
+  // up to 10^17: one multiplication or division is correctly rounded.
+  const long size = long(digits_.size());
+  const long exponent = point_ - size;
+  if (size <= 15 && exponent >= -17 && exponent <= 17) {
+    std::int64_t whole = 0;
+    for (const char c : digits_) whole = whole * 10 + (c - '0');
+    const double power = double(kPowersOfTen[exponent < 0 ? -exponent : exponent]);
+    const double value = exponent < 0 ? double(whole) / power : double(whole) * power;
+    return negative_ ? -value : value;
+  }
   const std::string text = "0." + digits_ + 'e' + std::to_string(point_);
   double value = 0;
   const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);

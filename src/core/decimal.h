@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,11 @@ class Decimal {
   static Decimal FromDigits(std::string_view integer, std::string_view fraction, bool negative);
   // 0.digits x 10^point.
   static Decimal FromMantissa(std::string digits, long point, bool negative);
+  // A whole number of cents.
+  static Decimal FromCents(std::int64_t cents);
+  // The shortest digits of the double rounded to the cent, as cents; nothing
+  // for infinity, NaN and amounts beyond 10^15.
+  static std::optional<std::int64_t> ShortestCents(double value, Rounding mode);
 
   bool IsZero() const { return digits_.empty(); }
   bool IsNegative() const { return negative_; }
@@ -49,6 +55,10 @@ class Decimal {
 
   // The nearest double; nothing beyond the double range.
   std::optional<double> ToDouble() const;
+
+  // The number as cents when it has at most two decimals and fewer than 18
+  // digits; nothing otherwise.
+  std::optional<std::int64_t> Cents() const;
 
  private:
   void Normalise();

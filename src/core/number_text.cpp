@@ -1,6 +1,8 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -108,7 +110,36 @@ std::optional<std::string> SignificantIntegerDigits(QStringView integer) {
 // correctly rounded value.
 constexpr std::size_t kDecidingDigits = 800;
 
+// Up to 15 significant digits and 22 decimals the digits are an exact
+// double, and so is the power of ten: one division is correctly rounded.
+// Nothing for longer texts.
+std::optional<double> QuickValueOf(const NumberParts& parts) {
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  std::int64_t digits = 0;
+  int significant = 0;
+  auto take = [&](char16_t c) {
+    if (digits == 0 && c == u'0') return true;
+    digits = digits * 10 + (c - u'0');
+    return ++significant <= 15;
+  };
+  for (const QChar c : parts.integer) {
+    if (c != u'.' && !take(c.unicode())) return std::nullopt;
+  }
+  qsizetype decimals = parts.decimals.size();
+  while (decimals > 0 && parts.decimals[decimals - 1] == u'0') --decimals;
+  if (decimals > 22) return std::nullopt;
+  for (qsizetype i = 0; i < decimals; ++i) {
+    if (!take(parts.decimals[i].unicode())) return std::nullopt;
+  }
+  if (digits == 0) return 0.0;
+  const double value = double(digits) / kPowers[decimals];
+  return parts.negative ? -value : value;
+}
+
 std::optional<double> ValueOf(const NumberParts& parts) {
+  if (const auto quick = QuickValueOf(parts)) return quick;
   auto integer = SignificantIntegerDigits(parts.integer);
   if (!integer) return std::nullopt;
   std::string& mantissa = *integer;
@@ -165,7 +196,32 @@ bool IsNumeric(QStringView text) {
   return ReadNumber(text).has_value();
 }
 
+QString MoneyTextOfCents(std::int64_t cents) {
+  char16_t buffer[40];
+  char16_t* const end = buffer + std::size(buffer);
+  char16_t* p = end;
+  std::uint64_t magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
+  *--p = char16_t(u'0' + magnitude % 10);
+  magnitude /= 10;
+  *--p = char16_t(u'0' + magnitude % 10);
+  magnitude /= 10;
+  *--p = u',';
+  for (int group = 0;; ++group) {
+    if (group > 0 && group % 3 == 0) *--p = u'.';
+    *--p = char16_t(u'0' + magnitude % 10);
+    magnitude /= 10;
+    if (magnitude == 0) break;
+  }
+  if (cents < 0) *--p = u'-';
+  *--p = u' ';
+  *--p = kEuro;
+  return QString(reinterpret_cast<const QChar*>(p), qsizetype(end - p));
+}
+
 QString MoneyText(double amount) {
+  if (const auto cents = Decimal::ShortestCents(amount, Rounding::HalfAwayFromZero)) {
+    return MoneyTextOfCents(*cents);
+  }
   std::optional<Decimal> d = Decimal::Shortest(amount);
   if (!d) return {};
   d->RoundToPlaces(2, Rounding::HalfAwayFromZero);
@@ -173,6 +229,7 @@ QString MoneyText(double amount) {
 }
 
 QString MoneyText(const Decimal& amount) {
+  if (const auto cents = amount.Cents()) return MoneyTextOfCents(*cents);
   std::string integer = amount.Integer();
   if (integer.empty()) integer.push_back('0');  // not = "0": GCC 12 warns falsely at -O2
   std::string cents = amount.Fraction();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <optional>
 
 #include "core/decimal.h"
@@ -35,6 +36,8 @@ QString MoneyText(double amount);
 
 // The money text of an amount already held to the cent.
 QString MoneyText(const Decimal& cents);
+// The same from a whole number of cents, written in one go for the valuations.
+QString MoneyTextOfCents(std::int64_t cents);
 
 // The regrouping of the value field while typing: the text read as a number
 // and written with "." between groups; with a comma in the text, the comma

@@ -79,9 +79,26 @@ TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
 }  // namespace
 
 std::optional<RateInForce> RateOn(const QDate& day) {
-  for (const LegalRatePeriod& period : LegalRatePeriods()) {
-    if (day < DateOf(period.from) || day > DateOf(period.to)) continue;
-    RateInForce rate{period.rateHundredths, period.rateHundredths, QString::fromUtf8(period.setBy)};
+  // The periods as day numbers, with their decrees as texts, made once: a
+  // batch looks up a rate for every case.
+  struct Period {
+    qint64 from;
+    qint64 to;
+    int hundredths;
+    QString setBy;
+  };
+  static const std::vector<Period> periods = [] {
+    std::vector<Period> made;
+    for (const LegalRatePeriod& p : LegalRatePeriods()) {
+      made.push_back({DateOf(p.from).toJulianDay(), DateOf(p.to).toJulianDay(), p.rateHundredths,
+                      QString::fromUtf8(p.setBy)});
+    }
+    return made;
+  }();
+  const qint64 n = day.toJulianDay();
+  for (const Period& period : periods) {
+    if (n < period.from || n > period.to || !day.isValid()) continue;
+    RateInForce rate{period.hundredths, period.hundredths, period.setBy};
     if (day >= kFloorFrom && rate.hundredths < kFloorHundredths) rate.hundredths = kFloorHundredths;
     return rate;
   }

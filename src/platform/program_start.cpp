@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/command_line.h"
 #include "core/messages.h"
 
 namespace velmora {
@@ -50,22 +49,6 @@ QString ProgramVersion() {
   return QStringLiteral(VELMORA_VERSION);
 }
 
-std::optional<int> AnswerCommandLine(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  switch (ReadCommandLine(arguments)) {
-    case CommandLineRequest::Help:
-      Write(stdout, text::kHelp);
-      return 0;
-    case CommandLineRequest::Version:
-      Write(stdout, text::kVersion.arg(ProgramVersion()));
-      return 0;
-    case CommandLineRequest::Window:
-      break;
-  }
-  return std::nullopt;
-}
-
 DisplayStartGuard::DisplayStartGuard() {
   previousHandler = qInstallMessageHandler(HoldWhileOpening);
 }
@@ -92,7 +75,7 @@ void DisplayStartGuard::Opened() {
 std::optional<int> RefuseUnknownArguments() {
   const QStringList left = QCoreApplication::arguments().mid(1);
   if (left.isEmpty()) return std::nullopt;
-  Write(stderr, text::kUnknownArgument.arg(left.first()));
+  Write(stderr, text::kUsageError.arg(text::kUnknownArgument.arg(left.first())));
   return 2;
 }
 

@@ -5,11 +5,6 @@
 
 namespace velmora {
 
-// Answers --help and --version on standard output before the toolkit starts,
-// so that they need no display. Returns the exit status when it answered,
-// nothing when the program goes on to its window.
-std::optional<int> AnswerCommandLine(int argc, char** argv);
-
 // "1.0.0".
 QString ProgramVersion();
 
@@ -33,8 +28,10 @@ class DisplayStartGuard {
 };
 
 // After the toolkit has taken its own options (-platform, -display, -style
-// and the like): any argument left is refused on standard error. Returns the
-// exit status 2 then, nothing when there is none.
+// and the like): any argument left is refused on standard error. The command
+// line has refused every other argument before; this catches an option that
+// Qt would have taken on another platform. Returns the exit status 2 then,
+// nothing when there is none.
 std::optional<int> RefuseUnknownArguments();
 
 }  // namespace velmora

@@ -1,7 +1,10 @@
 #include <QtTest>
+#include <cmath>
 #include <limits>
+#include <random>
 
 #include "core/decimal.h"
+#include "core/valuation.h"
 
 using namespace velmora;
 
@@ -22,6 +25,33 @@ QString Plain(const Decimal& d) {
 
 Decimal Typed(const char* integer, const char* fraction, bool negative = false) {
   return Decimal::FromDigits(integer, fraction, negative);
+}
+
+// Doubles of one magnitude, both signs, with every third one a value that
+// ends in an exact half somewhere: whole cents plus a half cent, or an odd
+// number of eighths.
+std::vector<double> Sample(double low, double high, unsigned seed) {
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> exponent(std::log10(low), std::log10(high));
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    double v = std::pow(10.0, exponent(random));
+    if (i % 3 == 1) v = std::floor(v * 100) / 100 + 0.005;
+    if (i % 3 == 2) v = (std::floor(v * 8) + 0.5) / 8;
+    values.push_back(i % 2 ? -v : v);
+  }
+  return values;
+}
+
+void AddMagnitudes() {
+  QTest::addColumn<double>("low");
+  QTest::addColumn<double>("high");
+  QTest::newRow("below a tenth of a cent") << 1e-9 << 1e-3;
+  QTest::newRow("cents") << 1e-3 << 1.0;
+  QTest::newRow("euro") << 1.0 << 1e4;
+  QTest::newRow("thousands to millions") << 1e4 << 1e9;
+  QTest::newRow("up to the fifteen digits' cents") << 1e9 << 1e13;
+  QTest::newRow("beyond the cents") << 1e13 << 1e18;
 }
 
 }  // namespace
@@ -157,6 +187,84 @@ class TestDecimal : public QObject {
     QFETCH(QString, fraction);
     QFETCH(double, value);
     QCOMPARE(Typed(qPrintable(integer), qPrintable(fraction)).ToDouble(), value);
+  }
+
+  // The valuations take shortcuts in whole cents; each must give what the
+  // digits give.
+  void usufructShortcutGivesTheDigitsRounding_data() { AddMagnitudes(); }
+  void usufructShortcutGivesTheDigitsRounding() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    for (const double product : Sample(low, high, 131)) {
+      auto digits = Decimal::Significant(product, 15, Rounding::HalfAwayFromZero);
+      digits->RoundToPlaces(2, Rounding::HalfEven);
+      const auto rounded = RoundUsufruct(product);
+      if (Plain(*rounded) != Plain(*digits)) {
+        QFAIL(qPrintable(
+            QString("%1: %2, atteso %3")
+                .arg(QString::number(product, 'g', 17), Plain(*rounded), Plain(*digits))));
+      }
+    }
+  }
+
+  void centsShortcutGivesTheShortestDigitsRounding_data() { AddMagnitudes(); }
+  void centsShortcutGivesTheShortestDigitsRounding() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    for (const Rounding mode : {Rounding::HalfAwayFromZero, Rounding::HalfEven}) {
+      for (const double value : Sample(low, high, 1986)) {
+        auto digits = *Decimal::Shortest(value);
+        digits.RoundToPlaces(2, mode);
+        const auto cents = Decimal::ShortestCents(value, mode);
+        if (std::fabs(value) >= 1e15) {
+          QVERIFY(!cents.has_value());
+          continue;
+        }
+        QVERIFY(cents.has_value());
+        if (Plain(Decimal::FromCents(*cents)) != Plain(digits)) {
+          QFAIL(qPrintable(QString("%1: %2 centesimi, atteso %3")
+                               .arg(QString::number(value, 'g', 17))
+                               .arg(*cents)
+                               .arg(Plain(digits))));
+        }
+        QCOMPARE(digits.Cents(), cents);
+      }
+    }
+  }
+
+  void centsReadBackAsTheirDigits_data() {
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << qint64(0) << "0";
+    QTest::newRow("one cent") << qint64(1) << "0,01";
+    QTest::newRow("ten cents") << qint64(10) << "0,1";
+    QTest::newRow("one euro") << qint64(100) << "1";
+    QTest::newRow("negative") << qint64(-123456) << "-1234,56";
+    QTest::newRow("trailing zeros") << qint64(1000000000) << "10000000";
+    QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "92233720368547758,07";
+    QTest::newRow("lowest") << std::numeric_limits<qint64>::min() << "-92233720368547758,08";
+  }
+  void centsReadBackAsTheirDigits() {
+    QFETCH(qint64, cents);
+    QFETCH(QString, text);
+    const Decimal d = Decimal::FromCents(cents);
+    QCOMPARE(Plain(d), text);
+    QCOMPARE(d.ToDouble(), double(cents) / 100);
+    // Beyond 17 digits the cents are not taken back.
+    QCOMPARE(d.Cents().has_value(), text.size() < 19);
+  }
+
+  void shortDigitsBecomeTheNearestDouble_data() { AddMagnitudes(); }
+  void shortDigitsBecomeTheNearestDouble() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    for (const double value : Sample(low, high, 2003)) {
+      const auto fifteen = *Decimal::Significant(value, 15, Rounding::HalfEven);
+      const QString text =
+          QString::fromStdString(std::string(fifteen.IsNegative() ? "-0." : "0.") +
+                                 fifteen.Digits() + 'e' + std::to_string(fifteen.Point()));
+      QCOMPARE(*fifteen.ToDouble(), text.toDouble());
+    }
   }
 
   void beyondTheDoubleRangeIsNoDouble() {

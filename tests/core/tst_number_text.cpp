@@ -42,6 +42,37 @@ class NumberTextTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Short texts are read without writing their digits out; they must give
+  // the nearest double all the same.
+  void shortAndLongTextsReadAsTheNearestDouble_data() {
+    QTest::addColumn<int>("digits");
+    QTest::newRow("up to 15 digits") << 15;
+    QTest::newRow("up to 25 digits") << 25;
+  }
+  void shortAndLongTextsReadAsTheNearestDouble() {
+    QFETCH(int, digits);
+    QRandomGenerator random(1946);
+    for (int i = 0; i < 20000; ++i) {
+      const int integerDigits = random.bounded(digits + 1);
+      const int decimals = random.bounded(digits + 1 - integerDigits);
+      QString integer, fraction;
+      for (int d = 0; d < integerDigits; ++d) integer += QChar(u'0' + random.bounded(10));
+      for (int d = 0; d < decimals; ++d) fraction += QChar(u'0' + random.bounded(10));
+      if (integer.isEmpty() && fraction.isEmpty()) continue;
+      const bool negative = random.bounded(2) == 1;
+      const QString typed = (negative ? QStringLiteral("-") : QString()) + integer +
+                            (decimals ? u',' + fraction : QString());
+      const QString c = (negative ? QStringLiteral("-") : QString()) +
+                        (integer.isEmpty() ? QStringLiteral("0") : integer) + u'.' + fraction +
+                        QStringLiteral("0");
+      // No text reads as -0.
+      const double expected = c.toDouble() == 0 ? 0.0 : c.toDouble();
+      const std::optional<double> read = ReadNumber(typed);
+      QVERIFY2(read && *read == expected && std::signbit(*read) == std::signbit(expected),
+               qPrintable(typed));
+    }
+  }
+
   void initTestCase();
 
   void acceptedTextsReadAsTheirValue_data();

@@ -1,0 +1,147 @@
+#include "cli/batch.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "cli/valuation_output.h"
+#include "core/messages.h"
+#include "core/valuation_record.h"
+
+namespace velmora::cli {
+namespace {
+
+enum Column { kTipo, kValore, kNascita, kAnni, kData, kSaggio, kColumns };
+constexpr std::array<std::string_view, kColumns> kColumnNames = {"tipo", "valore", "nascita",
+                                                                 "anni", "data",   "saggio"};
+
+// Where each column is in the file's rows, if there.
+using Layout = std::array<std::optional<std::size_t>, kColumns>;
+
+std::string_view Trimmed(std::string_view field) {
+  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
+  return field;
+}
+
+// Header names are matched without blanks around them and in any case.
+std::string Name(std::string_view field) {
+  std::string name(Trimmed(field));
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  }
+  return name;
+}
+
+QString Text(std::string_view field) {
+  return QString::fromUtf8(field.data(), qsizetype(field.size()));
+}
+
+// The header's fault, or nothing when it names the columns.
+std::optional<QString> ReadHeader(const CsvRecord& header, const QString& inputName,
+                                  Layout& layout) {
+  if (header.fault != CsvFault::None) return text::kNoHeader.arg(inputName);
+  for (std::size_t i = 0; i < header.fields.size(); ++i) {
+    const std::string name = Name(header.fields[i]);
+    std::size_t column = 0;
+    while (column < kColumns && kColumnNames[column] != name) ++column;
+    if (column == kColumns) {
+      if (i == 0 && header.fields.size() == 1) return text::kNoHeader.arg(inputName);
+      return text::kUnknownColumn.arg(inputName, Text(header.fields[i]));
+    }
+    if (layout[column]) return text::kRepeatedColumn.arg(inputName, Text(header.fields[i]));
+    layout[column] = i;
+  }
+  if (!layout[kTipo] || !layout[kValore]) return text::kNoHeader.arg(inputName);
+  return std::nullopt;
+}
+
+QString FaultText(const CsvRecord& row, std::size_t columns) {
+  const QString line = QString::number(row.line);
+  switch (row.fault) {
+    case CsvFault::UnclosedQuote:
+      return text::kUnclosedQuote.arg(line);
+    case CsvFault::TextAfterQuote:
+      return text::kTextAfterQuote.arg(line);
+    case CsvFault::LineTooLong:
+      return text::kLineTooLong.arg(line);
+    case CsvFault::None:
+      break;
+  }
+  return text::kWrongFieldCount.arg(line, QString::number(row.fields.size()),
+                                    QString::number(columns));
+}
+
+}  // namespace
+
+int RunBatch(const BatchIo& io) {
+  CsvReader reader(io.input);
+  CsvRecord row;
+  Layout layout;
+  if (!reader.Next(row)) {
+    io.error(reader.Failed() ? text::kReadInterrupted.arg(io.inputName)
+                             : text::kNoHeader.arg(io.inputName));
+    return 3;
+  }
+  const std::size_t columns = row.fields.size();
+  if (const auto fault = ReadHeader(row, io.inputName, layout)) {
+    io.error(*fault);
+    return 3;
+  }
+
+  const QString today = io.today.toString(u"dd/MM/yyyy");
+  std::string out = CsvHeader();
+  bool refused = false;
+  while (reader.Next(row)) {
+    DatiValutazione dati;
+    dati.saggio = Saggio::AllaData;
+    const bool whole = row.fault == CsvFault::None && row.fields.size() == columns;
+    auto field = [&](Column c) {
+      return whole && layout[c] ? Text(row.fields[*layout[c]]) : QString();
+    };
+    // The kind and the rate are words of a few letters, read as bytes.
+    auto word = [&](Column c) {
+      return whole && layout[c] ? Trimmed(row.fields[*layout[c]]) : std::string_view();
+    };
+    const std::string_view tipo = word(kTipo);
+    const std::string_view saggio = word(kSaggio);
+    dati.tipo = tipo == "tempo-determinato" ? Usufrutto::TempoDeterminato : Usufrutto::Vitalizio;
+    dati.valore = field(kValore);
+    dati.nascita = field(kNascita);
+    dati.anni = field(kAnni);
+    dati.riferimento = field(kData);
+
+    std::optional<QString> fault;
+    if (!whole) {
+      fault = FaultText(row, columns);
+    } else if (tipo != "vitalizio" && tipo != "tempo-determinato") {
+      fault = text::kUnknownKind.arg(Text(tipo));
+    } else if (saggio == "2016") {
+      dati.saggio = Saggio::Tabella2016;
+    } else if (!saggio.empty() && saggio != "data") {
+      fault = text::kUnknownRate.arg(Text(saggio));
+    }
+
+    if (fault) {
+      AppendCsvFault(out, Text(tipo), dati, *fault);
+      refused = true;
+    } else {
+      if (dati.riferimento.isEmpty()) dati.riferimento = today;
+      const Esito esito = ValutaDigitati(dati);
+      refused = refused || std::holds_alternative<Rifiuto>(esito);
+      AppendCsvLine(out, dati, esito);
+    }
+    if (out.size() >= 60000) {
+      io.output(out);
+      out.clear();
+    }
+  }
+  io.output(out);
+  if (reader.Failed()) {
+    io.error(text::kReadInterrupted.arg(io.inputName));
+    return 3;
+  }
+  return refused ? 1 : 0;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,120 @@
+#include "cli/command_line_program.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <variant>
+
+#include "cli/batch.h"
+#include "cli/valuation_output.h"
+#include "core/calculation_report.h"
+#include "core/command_line.h"
+#include "core/messages.h"
+
+namespace velmora::cli {
+namespace {
+
+void Write(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+QString Today() {
+  return QDate::currentDate().toString(u"dd/MM/yyyy");
+}
+
+int Valuation(CommandLine line) {
+  if (line.dati.riferimento.isEmpty()) line.dati.riferimento = Today();
+  const Esito esito = ValutaDigitati(line.dati);
+  if (const auto* refusal = std::get_if<Rifiuto>(&esito)) {
+    Write(stderr, text::kCaseRefused.arg(OneLine(refusal->messaggio)));
+    return 1;
+  }
+  const auto& record = std::get<RecordValutazione>(esito);
+  switch (line.format) {
+    case OutputFormat::Text:
+      Write(stdout, ProspettoTesto(
+                        record, {QDateTime::currentDateTime(), QStringLiteral(VELMORA_VERSION)}));
+      break;
+    case OutputFormat::Json:
+      Write(stdout, JsonObject(line.dati, record));
+      break;
+    case OutputFormat::Csv: {
+      std::string out = CsvHeader();
+      AppendCsvLine(out, line.dati, esito);
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      std::fflush(stdout);
+      break;
+    }
+  }
+  return 0;
+}
+
+QString OpenFailure(int error) {
+  switch (error) {
+    case ENOENT:
+      return text::kNoSuchFile;
+    case EACCES:
+    case EPERM:
+      return text::kNoPermission;
+    case EISDIR:
+      return text::kIsFolder;
+    default:
+      return text::kSystemError.arg(error);
+  }
+}
+
+int Batch(const CommandLine& line) {
+  const bool standardInput = line.file == u"-";
+  std::FILE* file = standardInput ? stdin : std::fopen(line.file.toLocal8Bit().constData(), "rb");
+  if (!file) {
+    Write(stderr, text::kUnreadableFile.arg(line.file, OpenFailure(errno)));
+    return 3;
+  }
+  BatchIo io;
+  io.input = [file](char* buffer, std::size_t size) -> std::ptrdiff_t {
+    const std::size_t got = std::fread(buffer, 1, size, file);
+    if (got == 0 && std::ferror(file)) return -1;
+    return std::ptrdiff_t(got);
+  };
+  io.output = [](std::string_view block) { std::fwrite(block.data(), 1, block.size(), stdout); };
+  io.error = [](const QString& message) { Write(stderr, message); };
+  io.inputName = standardInput ? text::kStandardInput : line.file;
+  io.today = QDate::currentDate();
+  const int status = RunBatch(io);
+  if (!standardInput) std::fclose(file);
+  if (std::fflush(stdout) != 0) return 3;
+  return status;
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLine line = ReadCommandLine(arguments);
+  switch (line.request) {
+    case CommandLineRequest::Window:
+      return std::nullopt;
+    case CommandLineRequest::Help:
+      Write(stdout, text::kHelp);
+      return 0;
+    case CommandLineRequest::Version:
+      Write(stdout, text::kVersion.arg(QStringLiteral(VELMORA_VERSION)));
+      return 0;
+    case CommandLineRequest::UsageError:
+      Write(stderr, text::kUsageError.arg(line.error));
+      return 2;
+    case CommandLineRequest::Valuation:
+      return Valuation(line);
+    case CommandLineRequest::Batch:
+      return Batch(line);
+  }
+  return 2;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,154 @@
+#include <QtTest>
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/csv_reader.h"
+
+using namespace velmora;
+
+namespace {
+
+// Hands the text out `chunk` bytes at a time, as a pipe would.
+CsvReader::Source Chunks(std::string text, std::size_t chunk) {
+  auto position = std::make_shared<std::size_t>(0);
+  return [text = std::move(text), chunk, position](char* buffer, std::size_t size) {
+    const std::size_t n = std::min({chunk, size, text.size() - *position});
+    std::memcpy(buffer, text.data() + *position, n);
+    *position += n;
+    return std::ptrdiff_t(n);
+  };
+}
+
+// "3:a|b" for a record of line 3 with fields a and b; "3:!quote" and the like
+// for a broken one.
+QStringList ReadAll(const QByteArray& text, std::size_t chunk, std::size_t longest = 64) {
+  CsvReader reader(Chunks(text.toStdString(), chunk), longest);
+  CsvRecord record;
+  QStringList out;
+  while (reader.Next(record)) {
+    QString line = QString::number(record.line) + u':';
+    switch (record.fault) {
+      case CsvFault::None: {
+        // Decoded whole, so that a BOM inside stays.
+        QByteArray fields = line.toUtf8();
+        for (std::size_t i = 0; i < record.fields.size(); ++i) {
+          if (i > 0) fields += '|';
+          fields.append(record.fields[i].data(), qsizetype(record.fields[i].size()));
+        }
+        line = QString::fromUtf8(fields);
+        break;
+      }
+      case CsvFault::UnclosedQuote:
+        line += QStringLiteral("!quote");
+        break;
+      case CsvFault::TextAfterQuote:
+        line += QStringLiteral("!after");
+        break;
+      case CsvFault::LineTooLong:
+        line += QStringLiteral("!long");
+        break;
+    }
+    out << line;
+  }
+  return out;
+}
+
+}  // namespace
+
+// The batch input, as spreadsheets write it, read a piece at a time.
+class TestCsvReader : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void recordsAreReadWhateverTheChunks_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("records");
+    QTest::newRow("LF") << QByteArray("tipo;valore\nvitalizio;250000\n")
+                        << QStringList{"1:tipo|valore", "2:vitalizio|250000"};
+    QTest::newRow("CRLF") << QByteArray("tipo;valore\r\nvitalizio;250000\r\n")
+                          << QStringList{"1:tipo|valore", "2:vitalizio|250000"};
+    QTest::newRow("no line end at the end")
+        << QByteArray("a;b\r\nc;d") << QStringList{"1:a|b", "2:c|d"};
+    QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBFtipo;valore\n") << QStringList{"1:tipo|valore"};
+    QTest::newRow("a BOM later is text") << QByteArray(
+                                                "a\n\xEF\xBB\xBF"
+                                                "b\n")
+                                         << QStringList{"1:a", QString::fromUtf8("2:\xEF\xBB\xBF"
+                                                                                 "b")};
+    QTest::newRow("empty fields") << QByteArray(";a;;\n") << QStringList{"1:|a||"};
+    QTest::newRow("blank lines are passed over, lines still counted")
+        << QByteArray("a\n\r\n\nb\n") << QStringList{"1:a", "4:b"};
+    QTest::newRow("decimal comma and separator in quotes")
+        << QByteArray("\"250.000,50\";\"a;b\"\n") << QStringList{"1:250.000,50|a;b"};
+    QTest::newRow("doubled quotes")
+        << QByteArray("\"di \"\"Rossi\"\"\";x\n") << QStringList{"1:di \"Rossi\"|x"};
+    QTest::newRow("empty quoted field") << QByteArray("\"\";\"\"\n") << QStringList{"1:|"};
+    QTest::newRow("a quote inside an unquoted field is text")
+        << QByteArray("12\"3;x\n") << QStringList{"1:12\"3|x"};
+    QTest::newRow("UTF-8 passes through")
+        << QByteArray("3 maggio 1950;€\n") << QStringList{QString::fromUtf8("1:3 maggio 1950|€")};
+    QTest::newRow("unclosed quote breaks its line only")
+        << QByteArray("a\n\"250;b\nc\n") << QStringList{"1:a", "2:!quote", "3:c"};
+    QTest::newRow("unclosed quote on the last line")
+        << QByteArray("a\n\"x") << QStringList{"1:a", "2:!quote"};
+    QTest::newRow("text after a closing quote")
+        << QByteArray("\"12\"3;x\ny\n") << QStringList{"1:!after", "2:y"};
+    QTest::newRow("a line beyond the limit is named and passed over")
+        << QByteArray("a\n" + QByteArray(200, 'x') + "\nb\n")
+        << QStringList{"1:a", "2:!long", "3:b"};
+    QTest::newRow("a long last line")
+        << QByteArray("a\n" + QByteArray(500, ';')) << QStringList{"1:a", "2:!long"};
+    QTest::newRow("nothing") << QByteArray() << QStringList{};
+    QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF") << QStringList{};
+  }
+  void recordsAreReadWhateverTheChunks() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, records);
+    for (const std::size_t chunk :
+         {std::size_t(1), std::size_t(2), std::size_t(7), std::size_t(1) << 20}) {
+      QCOMPARE(ReadAll(text, chunk), records);
+    }
+  }
+
+  void aFailingInputEndsTheReading() {
+    bool once = false;
+    CsvReader reader(
+        [&once](char* buffer, std::size_t) -> std::ptrdiff_t {
+          if (once) return -1;
+          once = true;
+          std::memcpy(buffer, "a;b\nc", 5);
+          return 5;
+        },
+        64);
+    CsvRecord record;
+    QVERIFY(reader.Next(record));
+    QCOMPARE(record.fields.size(), std::size_t(2));
+    QVERIFY(!reader.Next(record));
+    QVERIFY(reader.Failed());
+  }
+
+  // Many lines, and one far beyond the limit, through a reader whose buffer
+  // stays the same size.
+  void aLongInputStreams() {
+    std::string text = "tipo;valore\n";
+    for (int i = 0; i < 100000; ++i) text += "vitalizio;" + std::to_string(i) + "\n";
+    text += std::string(10 << 20, '9') + "\nfine\n";
+    CsvReader reader(Chunks(text, 4096), 1024);
+    CsvRecord record;
+    qint64 count = 0;
+    qint64 last = -1;
+    while (reader.Next(record)) {
+      ++count;
+      if (record.line == 100001) QCOMPARE(record.fields.back(), std::string_view("99999"));
+      if (record.line == 100002) QCOMPARE(record.fault, CsvFault::LineTooLong);
+      last = record.line;
+    }
+    QCOMPARE(count, qint64(100003));
+    QCOMPARE(last, qint64(100003));
+    QVERIFY(!reader.Failed());
+  }
+};
+
+QTEST_APPLESS_MAIN(TestCsvReader)
+#include "tst_csv_reader.moc"

@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# The two valuations and the batch on the command line, with no display at
+# all: their outputs in the three formats, the window's messages for refused
+# cases, broken CSV named by its line, and every exit status.
+set -euo pipefail
+VELMORA=$1
+WORK=$2
+mkdir -p "$WORK"
+FAILED=0
+
+# Runs the program in an environment without DISPLAY or WAYLAND_DISPLAY;
+# standard input from $INPUT when set.
+INPUT=/dev/null
+run() {
+  set +e
+  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" "$@" <"$INPUT" >"$WORK/out" 2>"$WORK/err"
+  RC=$?
+  set -e
+  OUT=$(cat "$WORK/out")
+  ERR=$(cat "$WORK/err")
+}
+
+expect() {
+  local what=$1 ok=$2
+  if [ "$ok" = 1 ]; then
+    echo "ok: $what"
+  else
+    echo "FAIL: $what"
+    echo "  status $RC"
+    sed 's/^/  stdout: /' "$WORK/out" | head -40
+    sed 's/^/  stderr: /' "$WORK/err" | head -20
+    FAILED=1
+  fi
+}
+is() { [ "$1" = "$2" ] && echo 1 || echo 0; }
+has() { grep -qF -- "$2" <<<"$1" && echo 1 || echo 0; }
+line() { sed -n "$1p" <<<"$OUT"; }
+
+HEADER="tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore"
+
+# ---- lifetime: the worked example of the 2016 table ----
+run vitalizio --valore 100000 --nascita 16081946 --data 07/12/2026 --saggio 2016 --formato csv
+expect "lifetime csv exits 0" "$(is "$RC" 0)"
+expect "lifetime csv header" "$(is "$(line 1)" "$HEADER")"
+expect "lifetime csv figures" \
+  "$(is "$(line 2)" "vitalizio;100000;16081946;;07/12/2026;80;3;21;0,2%;25%;75%;25000,00;75000,00;")"
+expect "lifetime csv: two lines" "$(is "$(wc -l <"$WORK/out")" 2)"
+
+run vitalizio --valore 250.000 --nascita "3 maggio 1950" --data 09/12/2026 --formato json
+expect "lifetime json exits 0" "$(is "$RC" 0)"
+expect "json names the usufruct's share" "$(has "$OUT" '"usufrutto": {"percentuale": ')"
+expect "json names the bare ownership" "$(has "$OUT" '"nuda_proprieta": {')"
+expect "json states the rate used" "$(has "$OUT" '"saggio": "2,5%"')"
+expect "json states the floor" "$(has "$OUT" '"minimo": true')"
+expect "json gives the exact value" "$(has "$OUT" '"valore": "250000.00"')"
+if command -v python3 >/dev/null; then
+  expect "json parses, amounts add up" "$(python3 -c '
+import json, sys
+from decimal import Decimal
+o = json.load(open(sys.argv[1]))
+u, n = o["usufrutto"], o["nuda_proprieta"]
+ok = Decimal(u["importo"]) + Decimal(n["importo"]) == Decimal(o["valore"])
+ok = ok and u["testo"].startswith("€ ") and u["lettere"].endswith("/" + u["importo"][-2:])
+print(1 if ok else 0)' "$WORK/out")"
+fi
+
+run vitalizio --valore 100000 --nascita 16/08/1946 --data 07/12/2026 --saggio 2016
+expect "lifetime report exits 0" "$(is "$RC" 0)"
+expect "the report has its title" "$(has "$OUT" "PROSPETTO DI CALCOLO")"
+expect "the report has the usufruct" "$(has "$OUT" "25.000,00")"
+expect "the report has the words" "$(has "$OUT" "venticinquemila/00")"
+
+# ---- fixed term ----
+run tempo-determinato --valore 1.234,56 --anni 12 --saggio 2016 --formato csv
+expect "fixed term csv exits 0" "$(is "$RC" 0)"
+expect "fixed term csv figures" \
+  "$(has "$(line 2)" "tempo-determinato;1.234,56;;12;")"
+expect "fixed term csv shares and amounts" "$(has "$(line 2)" ";;;;0,2%;2,37%;97,63%;29,26;1205,30;")"
+
+run tempo-determinato --valore 100000 --anni 10 --data 9/12/2026 --formato csv
+expect "fixed term at the rate of the day" \
+  "$(is "$(line 2)" "tempo-determinato;100000;;10;9/12/2026;;;;2,5%;21,88%;78,12%;21880,00;78120,00;")"
+
+# ---- refusals: status 1, the window's message on stderr, nothing on stdout ----
+refused() {
+  local what=$1 message=$2
+  shift 2
+  run "$@"
+  expect "$what: exits 1" "$(is "$RC" 1)"
+  expect "$what: the window's message" "$(is "$ERR" "velmora: $message")"
+  expect "$what: nothing on stdout" "$(is "$OUT" "")"
+}
+refused "no value" "Devi innanzi tutto inserire il valore della piena proprietà!" \
+  vitalizio --valore 0 --nascita 16081946
+refused "birth date" "Devi inserire una data valida!" vitalizio --valore 5 --nascita 31021950
+refused "born after" "La data di nascita è successiva alla data di riferimento!" \
+  vitalizio --valore 5 --nascita 1/1/2020 --data 1/1/2019
+refused "fraction of a year" "Devi inserire un numero intero di anni da 1 a 30" \
+  tempo-determinato --valore 5 --anni 2,5
+refused "too many years" "La durata massima per il calcolo è di anni 30" \
+  tempo-determinato --valore 5 --anni 31
+
+# ---- usage errors: status 2 and a hint ----
+usage() {
+  local what=$1 message=$2
+  shift 2
+  run "$@"
+  expect "$what: exits 2" "$(is "$RC" 2)"
+  expect "$what: names the fault" "$(has "$ERR" "velmora: $message")"
+  expect "$what: points to --help" "$(has "$ERR" "velmora --help")"
+}
+usage "unknown command" "comando non riconosciuto: valuta" valuta
+usage "unknown option" "opzione non riconosciuta per vitalizio: --eta" \
+  vitalizio --valore 1 --nascita 1/1/1950 --eta 3
+usage "missing option" "tempo-determinato richiede l'opzione --anni" tempo-determinato --valore 1
+usage "wrong format" "valore non ammesso per --formato: xml" \
+  tempo-determinato --valore 1 --anni 3 --formato xml
+usage "unknown window option without a display" "argomento non riconosciuto: --nessuna" --nessuna
+
+run vitalizio --help
+expect "help of a command exits 0" "$(is "$RC" 0)"
+expect "help lists the commands with an example" \
+  "$(has "$OUT" "velmora tempo-determinato --valore 100000 --anni 10")"
+expect "help states the exit statuses" "$(has "$OUT" "3  file del lotto non leggibile")"
+
+# ---- the batch ----
+printf '\xef\xbb\xbfvalore;tipo;nascita;anni;data;saggio\r\n' >"$WORK/casi.csv"
+{
+  printf '100000;vitalizio;16081946;;07/12/2026;2016\r\n'
+  printf '"1.234,56";tempo-determinato;;12;;2016\r\n'
+  printf '0;vitalizio;16081946;;07/12/2026;2016\r\n'
+  printf '5;tempo-determinato;;31;;2016\r\n'
+  printf '"5;vitalizio\r\n'
+  printf '5;vitalizio;1/1/1950\r\n'
+  printf '5;usufrutto;;3;;\r\n'
+  printf '100000;tempo-determinato;;10;9/12/2026;data\r\n'
+} >>"$WORK/casi.csv"
+run lotto "$WORK/casi.csv"
+expect "batch with refused rows exits 1" "$(is "$RC" 1)"
+expect "batch: one line a row and the header" "$(is "$(wc -l <"$WORK/out")" 9)"
+expect "batch: header" "$(is "$(line 1)" "$HEADER")"
+expect "batch: lifetime row" \
+  "$(is "$(line 2)" "vitalizio;100000;16081946;;07/12/2026;80;3;21;0,2%;25%;75%;25000,00;75000,00;")"
+expect "batch: fixed-term row, today by default" \
+  "$(is "$(line 3)" "tempo-determinato;1.234,56;;12;$(date +%d/%m/%Y);;;;0,2%;2,37%;97,63%;29,26;1205,30;")"
+expect "batch: refused value" "$(has "$(line 4)" ";Devi innanzi tutto inserire il valore della piena proprietà!")"
+expect "batch: refused duration" "$(has "$(line 5)" ";La durata massima per il calcolo è di anni 30")"
+expect "batch: unclosed quote named by its line" "$(has "$(line 6)" ";riga 6: virgolette non chiuse")"
+expect "batch: short row named by its line" \
+  "$(has "$(line 7)" ";riga 7: 3 campi invece dei 6 dell'intestazione")"
+expect "batch: unknown kind" "$(is "$(line 8)" "usufrutto;5;;3;;;;;;;;;;tipo non riconosciuto: usufrutto (vitalizio o tempo-determinato)")"
+expect "batch: a broken row has no kind" "$(is "$(line 6)" ";;;;;;;;;;;;;riga 6: virgolette non chiuse")"
+expect "batch: the rows after the broken ones" \
+  "$(is "$(line 9)" "tempo-determinato;100000;;10;9/12/2026;;;;2,5%;21,88%;78,12%;21880,00;78120,00;")"
+expect "batch: nothing on stderr" "$(is "$ERR" "")"
+
+printf 'tipo;valore;anni\nvitalizio;1;\ntempo-determinato;1000;5\n' >"$WORK/pochi.csv"
+INPUT="$WORK/pochi.csv"
+run lotto -
+INPUT=/dev/null
+expect "batch from standard input" "$(is "$(line 3)" "tempo-determinato;1000;;5;$(date +%d/%m/%Y);;;;2,5%;11,61%;88,39%;116,10;883,90;")"
+expect "batch: a row without birth date gets the window's message" \
+  "$(has "$(line 2)" ";Devi inserire una data valida!")"
+
+printf 'tipo;valore\ntempo-determinato;1000\n' >"$WORK/senza-anni.csv"
+run lotto "$WORK/senza-anni.csv"
+expect "batch: no years column gives the window's message" \
+  "$(has "$(line 2)" ";Devi inserire il numero di anni di durata dell'usufrutto")"
+
+printf 'tipo;valore;anni\ntempo-determinato;1000;5\n' >"$WORK/buono.csv"
+run lotto "$WORK/buono.csv"
+expect "batch of good rows exits 0" "$(is "$RC" 0)"
+
+run lotto "$WORK/manca.csv"
+expect "missing file exits 3" "$(is "$RC" 3)"
+expect "missing file is named" "$(has "$ERR" "impossibile leggere il file $WORK/manca.csv: il file non esiste")"
+run lotto "$WORK"
+expect "a folder exits 3" "$(is "$RC" 3)"
+printf 'nome;cognome\nx;y\n' >"$WORK/altro.csv"
+run lotto "$WORK/altro.csv"
+expect "a file of something else exits 3" "$(is "$RC" 3)"
+expect "its column is named" "$(has "$ERR" "colonna sconosciuta: nome")"
+run lotto "$WORK/buono.csv" "$WORK/altro.csv"
+expect "two files are a usage error" "$(is "$RC" 2)"
+
+if [ "$FAILED" -ne 0 ]; then
+  exit 1
+fi
+echo "valuations without display passed"
