@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Two builds of the package, one by debhelper and one by CPack, must install
+# the same files, with the same permissions and the same links, and declare
+# the same package: name, version, section, maintainer, description and the
+# same relations (in any order).
+#   same-package.sh DEBHELPER_DEB CPACK_DEB
+set -euo pipefail
+[ $# -eq 2 ] || { echo "usage: same-package.sh DEBHELPER_DEB CPACK_DEB" >&2; exit 2; }
+FAILED=0
+
+# One line a file: permissions, path and, for a link, its target. Folders are
+# left out: dpkg creates them as needed and their modes are not the package's.
+files_of() {
+  dpkg-deb --contents "$1" | awk '$1 !~ /^d/ { $2 = $3 = $4 = $5 = ""; print }' |
+    sed 's/^\([^ ]*\) */\1 /' | sort
+}
+
+# The control fields that say what the package is, one a line; relations are
+# split at their commas and sorted.
+control_of() {
+  local field
+  for field in Package Version Architecture Section Priority Maintainer Homepage; do
+    echo "$field: $(dpkg-deb --field "$1" "$field")"
+  done
+  for field in Depends Recommends Suggests; do
+    dpkg-deb --field "$1" "$field" | tr ',' '\n' | sed 's/^ *//; s/ *$//' | sort |
+      sed "s/^/$field: /"
+  done
+  dpkg-deb --field "$1" Description
+}
+
+compare() {
+  local what=$1
+  if diff -u --label debhelper --label cpack "$2" "$3"; then
+    echo "ok: the same $what"
+  else
+    echo "FAIL: the two packages differ in their $what"
+    FAILED=1
+  fi
+}
+
+compare "files" <(files_of "$1") <(files_of "$2")
+compare "control fields" <(control_of "$1") <(control_of "$2")
+# A listing that failed would compare empty with empty: both must hold the
+# program and the copyright.
+for file in ./usr/lib/velmora/velmora ./usr/share/doc/velmora/copyright; do
+  for deb in "$1" "$2"; do
+    dpkg-deb --contents "$deb" | grep -q " $file$" ||
+      { echo "FAIL: $deb lacks $file"; FAILED=1; }
+  done
+done
+exit $FAILED
