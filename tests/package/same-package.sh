@@ -43,10 +43,10 @@ compare "files" <(files_of "$1") <(files_of "$2")
 compare "control fields" <(control_of "$1") <(control_of "$2")
 # A listing that failed would compare empty with empty: both must hold the
 # program and the copyright.
-for file in ./usr/lib/velmora/velmora ./usr/share/doc/velmora/copyright; do
-  for deb in "$1" "$2"; do
-    dpkg-deb --contents "$deb" | grep -q " $file$" ||
-      { echo "FAIL: $deb lacks $file"; FAILED=1; }
+for deb in "$1" "$2"; do
+  contents=$(dpkg-deb --contents "$deb")
+  for file in ./usr/lib/velmora/velmora ./usr/share/doc/velmora/copyright; do
+    grep -q " $file$" <<<"$contents" || { echo "FAIL: $deb lacks $file"; FAILED=1; }
   done
 done
 exit $FAILED
