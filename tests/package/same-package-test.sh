@@ -41,7 +41,7 @@ Priority: optional
 Depends: $depends
 Description: $description
 CONTROL
-  dpkg-deb --root-owner-group --build "$root" "$work/$1.deb" >/dev/null
+  dpkg-deb -Znone --root-owner-group --build "$root" "$work/$1.deb" >/dev/null
 }
 
 failed=0

@@ -18,15 +18,15 @@ files_of() {
 # The control fields that say what the package is, one a line; relations are
 # split at their commas and sorted.
 control_of() {
-  local field
-  for field in Package Version Architecture Section Priority Maintainer Homepage; do
-    echo "$field: $(dpkg-deb --field "$1" "$field")"
-  done
-  for field in Depends Recommends Suggests; do
-    dpkg-deb --field "$1" "$field" | tr ',' '\n' | sed 's/^ *//; s/ *$//' | sort |
-      sed "s/^/$field: /"
-  done
-  dpkg-deb --field "$1" Description
+  dpkg-deb --field "$1" Package Version Architecture Section Priority Maintainer Homepage \
+    Depends Recommends Suggests Description |
+    awk '/^(Depends|Recommends|Suggests):/ {
+           fflush(); field = $1; sub(/^[^:]*: */, "")
+           n = split($0, relations, / *, */)
+           for (i = 1; i <= n; i++) print field, relations[i] | "sort"
+           close("sort"); next
+         }
+         { print }'
 }
 
 compare() {
