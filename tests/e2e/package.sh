@@ -10,6 +10,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 OUT=$(realpath -m "${1:-build-deb}")
+# FOLDER is emptied first: never the source tree or a folder holding it.
+case "$PWD/" in "${OUT%/}"/*)
+  echo "package.sh: $OUT holds the sources; give a folder of its own" >&2
+  exit 2
+  ;;
+esac
 WORK=$(mktemp -d)
 step() { echo "== $1 (${SECONDS}s)"; }
 
