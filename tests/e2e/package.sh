@@ -11,7 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 OUT=$(realpath -m "${1:-build-deb}")
 # FOLDER is emptied first: never the source tree or a folder holding it.
-case "$PWD/" in "${OUT%/}"/*)
+parent=${OUT%/}
+case "$PWD/" in "$parent"/*)
   echo "package.sh: $OUT holds the sources; give a folder of its own" >&2
   exit 2
   ;;
