@@ -1,29 +1,82 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks it with lintian, installs it on this
-# machine, starts the installed program, opens its companion files through a
-# stand-in opener and removes the package again. Run by CI as root; not part
-# of ctest because it changes the machine.
+# Builds the Debian source and binary packages with dpkg-buildpackage and
+# checks them with lintian; makes the CPack package from the same build tree
+# and compares the two; installs the CPack package on this machine, starts the
+# installed program, opens its companion files through a stand-in opener and
+# removes it; then runs the autopkgtest tests against the debhelper package.
+# Run by CI as root; not part of ctest because it changes the machine.
+#   package.sh [FOLDER]
+# FOLDER (build-deb) receives the packages; FOLDER/build is the build tree.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-REPO=$PWD
-BUILD=${1:-build-deb}
+OUT=$(realpath -m "${1:-build-deb}")
+# FOLDER is emptied first: never the source tree or a folder holding it.
+parent=${OUT%/}
+case "$PWD/" in "$parent"/*)
+  echo "package.sh: $OUT holds the sources; give a folder of its own" >&2
+  exit 2
+  ;;
+esac
 WORK=$(mktemp -d)
+step() { echo "== $1 (${SECONDS}s)"; }
 
-echo "== desktop file and metainfo"
+step "desktop file and metainfo"
 desktop-file-validate resources/desktop/it.dovel.Velmora.desktop
-appstreamcli validate --no-net resources/desktop/it.dovel.Velmora.metainfo.xml
+METAINFO=resources/desktop/it.dovel.Velmora.metainfo.xml
+appstreamcli validate --no-net --pedantic "$METAINFO"
+# Its newest release is the changelog's, on the changelog's own day, and its
+# screenshot is the README's picture as published on the homepage.
+VERSION=$(dpkg-parsechangelog -S Version)
+UPSTREAM=${VERSION%-*}
+day=$(dpkg-parsechangelog -S Date | awk '{print $2, $3, $4}')
+release="<release version=\"$UPSTREAM\" date=\"$(date -d "$day" +%F)\""
+grep -m1 -o '<release [^>/]*' "$METAINFO" | sed 's/ *$//' | grep -qxF "$release" ||
+  { echo "FAIL: the metainfo's newest release is not $release"; exit 1; }
+picture=$(sed -n 's/^!\[[^]]*\](\([^)]*\)).*/\1/p' README.md | head -n1)
+homepage=$(sed -n 's/^Homepage: //p' debian/control)
+[ -f "$picture" ] && grep -qF "<image type=\"source\"" "$METAINFO" &&
+  grep -qF ">$homepage/$picture</image>" "$METAINFO" ||
+  { echo "FAIL: the metainfo's screenshot is not $homepage/$picture"; exit 1; }
+echo "ok: the metainfo's release is the changelog's and its screenshot the README's"
 
-echo "== package"
-# Built with the flags of a Debian build, hardening included.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  "-DCMAKE_CXX_FLAGS=$CXXFLAGS" "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" \
-  "-DCMAKE_MODULE_LINKER_FLAGS=$LDFLAGS" "-DCMAKE_SHARED_LINKER_FLAGS=$LDFLAGS" >/dev/null
-cmake --build "$BUILD" -j2 --target velmora velmora_documents
-(cd "$BUILD" && rm -f velmora_*.deb && cpack -G DEB >/dev/null)
+step "source package"
+# The committed tree with the local changes to it: what a clone would build.
+SRC=$OUT/velmora-$UPSTREAM
+rm -rf "$OUT"
+mkdir -p "$OUT"
+rev=$(git stash create)
+rev=${rev:-HEAD}
+git archive --prefix="velmora-$UPSTREAM/" "$rev" -- . ':(exclude)debian' |
+  xz -6 >"$OUT/velmora_$UPSTREAM.orig.tar.xz"
+git archive --prefix="velmora-$UPSTREAM/" "$rev" | tar -x -C "$OUT"
+
+step "dpkg-buildpackage -us -uc"
+(cd "$SRC" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
+  dpkg-buildpackage -us -uc >"$OUT/build.log" 2>&1) ||
+  { tail -n 100 "$OUT/build.log"; echo "FAIL: dpkg-buildpackage, see $OUT/build.log"; exit 1; }
+grep -E '^ *[0-9]+/[0-9]+ Test|tests passed|tests failed' "$OUT/build.log" | tail -n 3
+DH_DEB=$(ls "$OUT"/velmora_"$VERSION"_*.deb)
+CHANGES=$(ls "$OUT"/velmora_"$VERSION"_*.changes)
+
+step "lintian on the source and binary packages"
+# No error and no warning: each one accepted is overridden, with its reason,
+# in debian/velmora.lintian-overrides or debian/source/lintian-overrides.
+lintian --pedantic --fail-on error,warning --display-info "$CHANGES"
+
+step "the CPack package from the same build tree"
+# The same objects, so only the packaging differs. debhelper installs the
+# copyright, the changelog and the overrides itself; CPack takes them from
+# the install.
+BUILD=$SRC/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)
+ln -sfn "$(basename "$SRC")/$(basename "$BUILD")" "$OUT/build"
+cmake -DVELMORA_PACKAGE_DOCUMENTS=ON "$BUILD" >/dev/null
+(cd "$BUILD" && cpack -G DEB >/dev/null)
 DEB=$(ls "$BUILD"/velmora_*.deb)
+
+step "the two packages install the same files"
+bash tests/package/same-package.sh "$DH_DEB" "$DEB"
+
+step "the CPack package's contents"
 dpkg-deb --info "$DEB" | grep -E '^ (Package|Version|Depends|Recommends|Suggests):'
 dpkg-deb --contents "$DEB" | awk '{print $6, $7, $8}' | sed 's/ *$//' >"$WORK/contents"
 for path in ./usr/bin/velmora ./usr/lib/velmora/velmora ./usr/lib/velmora/velmora_sound.so \
@@ -63,21 +116,19 @@ if grep -rl ldconfig "$WORK/control"; then
   exit 1
 fi
 
-echo "== lintian"
-# No error and no warning: each warning accepted is overridden, with its
-# reason, in resources/package/lintian-overrides.
-lintian --fail-on error,warning --display-info "$DEB"
+step "lintian on the CPack package"
+lintian --pedantic --fail-on error,warning --display-info "$DEB"
 
-echo "== install"
+step "install"
 # Without the recommended spreadsheet, which the test does not need.
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$REPO/$DEB" \
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$DEB" \
   >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmora >/dev/null || true' EXIT
 dpkg -L velmora >"$WORK/installed"
 grep -qx /usr/share/velmora/leggimi.txt "$WORK/installed" \
   || { echo "FAIL: dpkg -L velmora does not list the companion files"; exit 1; }
 
-echo "== man velmora"
+step "man velmora"
 MANPAGER=cat MANWIDTH=80 man velmora 2>"$WORK/man.err" >"$WORK/man.txt" \
   || { echo "FAIL: man velmora"; cat "$WORK/man.err"; exit 1; }
 for part in "velmora - valore dell'usufrutto" "--help" "--version" "leggimi.txt" "STATO DI USCITA"; do
@@ -85,7 +136,7 @@ for part in "velmora - valore dell'usufrutto" "--help" "--version" "leggimi.txt"
 done
 echo "man velmora shows the page"
 
-echo "== start the installed program"
+step "start the installed program"
 (
   source tests/e2e/common.sh /usr/bin/velmora "$WORK"
   FAILED=0
@@ -106,8 +157,27 @@ echo "== start the installed program"
   open_from_help_menu n file:///usr/share/velmora/normativa.htm
   [ "$FAILED" -eq 0 ] || exit 1
 )
-echo "== remove"
+step "remove"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmora >/dev/null
 trap - EXIT
 [ ! -e /usr/bin/velmora ] || { echo "FAIL: /usr/bin/velmora is still there"; exit 1; }
-echo "package test passed"
+
+step "autopkgtest against the debhelper package"
+# The null runner tests on this machine: it installs the package and what its
+# tests need, runs them from the unpacked source package, and leaves the
+# package installed.
+trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmora >/dev/null || true' EXIT
+# Its status is 2 when a test skipped: the command line, in a program that
+# has none yet. The trace is in FOLDER/autopkgtest/log.
+status=0
+autopkgtest --quiet --output-dir "$OUT/autopkgtest" "$DH_DEB" "$OUT/velmora_$VERSION.dsc" \
+  -- null || status=$?
+cat "$OUT/autopkgtest/summary"
+if [ "$status" -ne 0 ] && [ "$status" -ne 2 ]; then
+  tail -n 60 "$OUT/autopkgtest/log"
+  echo "FAIL: autopkgtest ended with the status $status"
+  exit 1
+fi
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmora >/dev/null
+trap - EXIT
+step "package test passed"
