@@ -47,7 +47,7 @@ bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater) {
                    });
   watch->start(QStringLiteral("/bin/sh"),
                {QStringLiteral("-c"), kWatch.arg(kWatchTenths), QStringLiteral("velmora"),
-                url.isLocalFile() ? url.toLocalFile() : url.toString()});
+                url.toString(QUrl::FullyEncoded)});
   // Starting a shell takes milliseconds; the opener itself is not waited for.
   if (watch->waitForStarted(3000)) return true;
   delete watch;

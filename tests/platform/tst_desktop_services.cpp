@@ -306,7 +306,7 @@ class TestDesktopServices : public QObject {
     DesktopServices services;
     bool failed = false;
     QVERIFY(services.OpenInBrowser(page.fileName(), [&] { failed = true; }));
-    QTRY_COMPARE(opener.Opened(), QStringList{page.fileName()});
+    QTRY_COMPARE(opener.Opened(), QStringList{QUrl::fromLocalFile(page.fileName()).toString()});
     QTest::qWait(300);
     QVERIFY(!failed);
   }
@@ -335,7 +335,7 @@ class TestDesktopServices : public QObject {
     QVERIFY2(clock.elapsed() < 1000, "the call waited for the opener");
     QCOMPARE(failures, 0);
     QTRY_COMPARE(failures, 1);
-    QCOMPARE(opener.Opened(), QStringList{file.fileName()});
+    QCOMPARE(opener.Opened(), QStringList{QUrl::fromLocalFile(file.fileName()).toString()});
   }
 
   void theFirstCandidateOnThePathIsFound() {
