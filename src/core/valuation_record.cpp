@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
+#include <vector>
 
 #include "core/age.h"
 #include "core/date_text.h"
@@ -31,6 +33,27 @@ QString Band(const RigaVitalizio& row) {
   if (row.ageTo == std::numeric_limits<int>::max())
     return text::kBandFrom.arg(QString::number(row.ageFrom));
   return text::kBandFromTo.arg(QString::number(row.ageFrom), QString::number(row.ageTo));
+}
+
+// Every year's table has the same bands, and a year's decree never changes:
+// both texts are written once, not at every valuation of a batch.
+const QString& BandText(const TabellaVitalizio& table, std::size_t band) {
+  static const std::vector<QString> texts = [&table] {
+    std::vector<QString> written;
+    for (const RigaVitalizio& row : table.Righe()) written.push_back(Band(row));
+    return written;
+  }();
+  return texts.at(band);
+}
+
+const QString& DecreeText(const LifetimeCoefficients& coefficients) {
+  static const std::map<int, QString> decrees = [] {
+    std::map<int, QString> written;
+    for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
+      written.emplace(c.year, QString::fromUtf8(c.decree));
+    return written;
+  }();
+  return decrees.at(coefficients.year);
 }
 
 // The rate used, the legal rate and its decree, for the day's rate or the
@@ -93,13 +116,13 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const DatiValutazione& dati, d
   const RigaVitalizio* row = table->RigaPerEta(years);
   const std::optional<Valutazione> v = ValutaVitalizio(value, years, *table);
   if (!row || !v) return Refuse(Campo::Nascita, text::kBirthAfterReference);
-  r.fascia = Band(*row);
   const auto band = std::size_t(row - table->Righe().data());
+  r.fascia = BandText(*table, band);
   if (band < coefficients->coefficientHundredths.size())
     r.coefficienteCentesimi = coefficients->coefficientHundredths[band];
   r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
   r.annoCoefficienti = coefficients->year;
-  r.decretoCoefficienti = QString::fromUtf8(coefficients->decree);
+  r.decretoCoefficienti = DecreeText(*coefficients);
   SetFigures(r, value, *v);
   return r;
 }
