@@ -37,6 +37,20 @@ QString Text(std::string_view field) {
   return QString::fromUtf8(field.data(), qsizetype(field.size()));
 }
 
+// A field into a text kept from row to row: an ASCII field, as nearly all
+// are, then takes no new memory.
+void SetText(QString& text, std::string_view field) {
+  for (const char c : field) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      text = Text(field);
+      return;
+    }
+  }
+  text.resize(qsizetype(field.size()));
+  QChar* to = text.data();
+  for (const char c : field) *to++ = QLatin1Char(c);
+}
+
 // The header's fault, or nothing when it names the columns.
 std::optional<QString> ReadHeader(const CsvRecord& header, const QString& inputName,
                                   Layout& layout) {
@@ -90,27 +104,22 @@ int RunBatch(const BatchIo& io) {
   }
 
   const QString today = io.today.toString(u"dd/MM/yyyy");
+  const std::string todayText = today.toStdString();
   std::string out = CsvHeader();
   bool refused = false;
+  DatiValutazione dati;
   while (reader.Next(row)) {
-    DatiValutazione dati;
-    dati.saggio = Saggio::AllaData;
     const bool whole = row.fault == CsvFault::None && row.fields.size() == columns;
-    auto field = [&](Column c) {
-      return whole && layout[c] ? Text(row.fields[*layout[c]]) : QString();
+    // The fields as typed, written back as they came.
+    auto typed = [&](Column c) {
+      return whole && layout[c] ? row.fields[*layout[c]] : std::string_view();
     };
     // The kind and the rate are words of a few letters, read as bytes.
-    auto word = [&](Column c) {
-      return whole && layout[c] ? Trimmed(row.fields[*layout[c]]) : std::string_view();
-    };
-    const std::string_view tipo = word(kTipo);
-    const std::string_view saggio = word(kSaggio);
-    dati.tipo = tipo == "tempo-determinato" ? Usufrutto::TempoDeterminato : Usufrutto::Vitalizio;
-    dati.valore = field(kValore);
-    dati.nascita = field(kNascita);
-    dati.anni = field(kAnni);
-    dati.riferimento = field(kData);
+    const std::string_view tipo = Trimmed(typed(kTipo));
+    const std::string_view saggio = Trimmed(typed(kSaggio));
+    CsvInputs inputs{tipo, typed(kValore), typed(kNascita), typed(kAnni), typed(kData)};
 
+    dati.saggio = Saggio::AllaData;
     std::optional<QString> fault;
     if (!whole) {
       fault = FaultText(row, columns);
@@ -123,13 +132,21 @@ int RunBatch(const BatchIo& io) {
     }
 
     if (fault) {
-      AppendCsvFault(out, Text(tipo), dati, *fault);
+      AppendCsvFault(out, inputs, *fault);
       refused = true;
     } else {
-      if (dati.riferimento.isEmpty()) dati.riferimento = today;
+      dati.tipo = tipo == "vitalizio" ? Usufrutto::Vitalizio : Usufrutto::TempoDeterminato;
+      SetText(dati.valore, inputs.valore);
+      SetText(dati.nascita, inputs.nascita);
+      SetText(dati.anni, inputs.anni);
+      SetText(dati.riferimento, inputs.data);
+      if (dati.riferimento.isEmpty()) {
+        dati.riferimento = today;
+        inputs.data = todayText;
+      }
       const Esito esito = ValutaDigitati(dati);
       refused = refused || std::holds_alternative<Rifiuto>(esito);
-      AppendCsvLine(out, dati, esito);
+      AppendCsvLine(out, inputs, esito);
     }
     if (out.size() >= 60000) {
       io.output(out);

@@ -1,10 +1,12 @@
 #include "cli/valuation_output.h"
 
 #include <QStringView>
+#include <algorithm>
+#include <array>
 #include <cstdint>
-#include <optional>
 
 #include "core/amount_words.h"
+#include "core/date_text.h"
 #include "core/decimal.h"
 #include "core/messages.h"
 #include "core/rates_by_date.h"
@@ -41,42 +43,58 @@ void AppendNumber(std::string& out, std::int64_t n) {
   out.append(p, end);
 }
 
-// "25000,00" or "25000.00": the amount to the cent without grouping.
+// "25000,00" or "25000.00": the amount to the cent without grouping, written
+// straight from its digits.
 void AppendAmount(std::string& out, const Decimal& amount, char comma) {
-  if (const auto cents = amount.Cents()) {
-    const std::int64_t c = *cents;
-    if (c < 0) out.push_back('-');
-    const std::uint64_t magnitude = c < 0 ? 0 - std::uint64_t(c) : std::uint64_t(c);
-    AppendNumber(out, std::int64_t(magnitude / 100));
-    out.push_back(comma);
-    out.push_back(char('0' + magnitude / 10 % 10));
-    out.push_back(char('0' + magnitude % 10));
-    return;
-  }
-  if (amount.IsNegative()) out.push_back('-');
-  const std::string integer = amount.Integer();
-  out += integer.empty() ? "0" : integer;
-  std::string cents = amount.Fraction();
-  cents.resize(2, '0');
-  out.push_back(comma);
-  out += cents;
+  const std::string& digits = amount.Digits();
+  const long size = long(digits.size());
+  const long point = amount.Point();
+  auto digit = [&](long i) { return i >= 0 && i < size ? digits[std::size_t(i)] : '0'; };
+  const std::size_t start = out.size();
+  out.resize(start + std::size_t(std::max(point, 1L)) + 4);
+  char* p = out.data() + start;
+  if (amount.IsNegative()) *p++ = '-';
+  if (point <= 0) *p++ = '0';
+  for (long i = 0; i < point; ++i) *p++ = digit(i);
+  *p++ = comma;
+  *p++ = digit(point);
+  *p++ = digit(point + 1);
+  out.resize(std::size_t(p - out.data()));
 }
 
-// A field quoted when it holds the separator, a quote or a line end.
-void AppendField(std::string& out, QStringView text) {
-  bool quoted = false;
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    quoted = quoted || u == u';' || u == u'"' || u == u'\n' || u == u'\r';
+// What a byte asks of a field: quotes around it, or a check of its UTF-8.
+enum : unsigned char { kPlain = 0, kQuote = 1, kNotAscii = 2 };
+constexpr std::array<unsigned char, 256> kByteNeeds = [] {
+  std::array<unsigned char, 256> needs{};
+  for (const char c : {';', '"', '\n', '\r'}) needs[static_cast<unsigned char>(c)] = kQuote;
+  for (std::size_t b = 0x80; b < needs.size(); ++b) needs[b] = kNotAscii;
+  return needs;
+}();
+
+// A field quoted when it holds the separator, a quote or a line end. Bytes
+// that are not UTF-8 are written as the replacement character, as a reader
+// of the output would show them.
+void AppendField(std::string& out, std::string_view field) {
+  unsigned char needs = kPlain;
+  for (const char c : field) needs |= kByteNeeds[static_cast<unsigned char>(c)];
+  if (needs == kPlain) {
+    out += field;
+    return;
   }
-  if (!quoted) {
-    Append(out, text);
+  std::string valid;
+  if (needs & kNotAscii) {
+    valid = QString::fromUtf8(field.data(), qsizetype(field.size())).toStdString();
+    field = valid;
+  }
+  if (!(needs & kQuote)) {
+    out += field;
     return;
   }
   out.push_back('"');
-  QString doubled = text.toString();
-  doubled.replace(u'"', QStringLiteral("\"\""));
-  Append(out, doubled);
+  for (const char c : field) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
   out.push_back('"');
 }
 
@@ -86,26 +104,12 @@ const QString& KindName(Usufrutto tipo) {
   return tipo == Usufrutto::Vitalizio ? lifetime : fixedTerm;
 }
 
-// The reference date as typed, or the day used when none was typed.
-QString ReferenceText(const DatiValutazione& dati, const RecordValutazione* record) {
-  if (!dati.riferimento.isEmpty() || !record || !record->riferimento.isValid()) {
-    return dati.riferimento;
+void AppendInputs(std::string& out, const CsvInputs& inputs) {
+  for (const std::string_view field :
+       {inputs.tipo, inputs.valore, inputs.nascita, inputs.anni, inputs.data}) {
+    AppendField(out, field);
+    out.push_back(';');
   }
-  return record->riferimento.toString(u"dd/MM/yyyy");
-}
-
-void AppendInputs(std::string& out, QStringView tipo, const DatiValutazione& dati,
-                  const RecordValutazione* record) {
-  AppendField(out, tipo);
-  out.push_back(';');
-  AppendField(out, dati.valore);
-  out.push_back(';');
-  AppendField(out, dati.nascita);
-  out.push_back(';');
-  AppendField(out, dati.anni);
-  out.push_back(';');
-  AppendField(out, ReferenceText(dati, record));
-  out.push_back(';');
 }
 
 // The rates met in a batch are few: their texts are written once.
@@ -176,33 +180,14 @@ QString Fixed(int value, int unit, int decimals) {
       .arg(value % unit, decimals, 10, QLatin1Char('0'));
 }
 
-// "03051950" as "03/05/1950"; nothing for any other text. The window's
-// birth date field joins the digits the same way (BirthDigitsToDate), and
-// then reads the date as the valuation reads this text.
-std::optional<QString> EightDigitDate(const QString& typed) {
-  if (typed.size() < 8) return std::nullopt;
-  const QString date = typed.trimmed();
-  if (date.size() != 8) return std::nullopt;
-  for (const QChar c : date) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-  }
-  QString joined(10, u'/');
-  for (qsizetype from = 0, to = 0; from < 8; ++from, ++to) {
-    if (from == 2 || from == 4) ++to;
-    joined[to] = date[from];
-  }
-  return joined;
-}
-
 }  // namespace
 
 Esito ValutaDigitati(const DatiValutazione& dati) {
-  const auto nascita = EightDigitDate(dati.nascita);
-  const auto riferimento = EightDigitDate(dati.riferimento);
-  if (!nascita && !riferimento) return Valuta(dati);
+  // The reference date reads eight digits itself; the window's birth date
+  // field joins them as they are typed, and the valuation reads the result.
+  if (!IsEightDigits(dati.nascita)) return Valuta(dati);
   DatiValutazione read = dati;
-  if (nascita) read.nascita = *nascita;
-  if (riferimento) read.riferimento = *riferimento;
+  read.nascita = BirthDigitsToDate(QStringView(dati.nascita).trimmed());
   return Valuta(read);
 }
 
@@ -213,14 +198,13 @@ const std::string& CsvHeader() {
   return header;
 }
 
-void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
+void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito) {
   const auto* record = std::get_if<RecordValutazione>(&esito);
-  const QString& tipo = KindName(dati.tipo);
   if (!record) {
-    AppendCsvFault(out, tipo, dati, std::get<Rifiuto>(esito).messaggio);
+    AppendCsvFault(out, inputs, std::get<Rifiuto>(esito).messaggio);
     return;
   }
-  AppendInputs(out, tipo, dati, record);
+  AppendInputs(out, inputs);
   if (record->tipo == Usufrutto::Vitalizio) {
     AppendNumber(out, record->etaAnni);
     out.push_back(';');
@@ -243,11 +227,20 @@ void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& e
   out += ";\n";
 }
 
-void AppendCsvFault(std::string& out, QStringView tipo, const DatiValutazione& dati,
-                    const QString& message) {
-  AppendInputs(out, tipo, dati, nullptr);
+void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
+  const std::string tipo = KindName(dati.tipo).toStdString();
+  const std::string valore = dati.valore.toStdString();
+  const std::string nascita = dati.nascita.toStdString();
+  const std::string anni = dati.anni.toStdString();
+  const std::string data = dati.riferimento.toStdString();
+  AppendCsvLine(out, {tipo, valore, nascita, anni, data}, esito);
+}
+
+void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& message) {
+  AppendInputs(out, inputs);
   out += ";;;;;;;;";
-  AppendField(out, OneLine(message));
+  const std::string line = OneLine(message).toStdString();
+  AppendField(out, line);
   out.push_back('\n');
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "core/valuation_record.h"
@@ -23,14 +24,23 @@ Esito ValutaDigitati(const DatiValutazione& dati);
 // The header line of the CSV output, with its line end.
 const std::string& CsvHeader();
 
+// The inputs of a CSV line as they were typed, in UTF-8.
+struct CsvInputs {
+  std::string_view tipo;
+  std::string_view valore;
+  std::string_view nascita;
+  std::string_view anni;
+  std::string_view data;
+};
+
 // One CSV line with its line end: the inputs as typed, then the figures, or
-// the refusal's message in the errore column. The reference date, when none
-// was typed, is the one used.
+// the refusal's message in the errore column.
+void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito);
+// The same with the inputs of a single case.
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito);
-// The same for a line that could not be read as a case: the kind as typed
-// and the other inputs that are known, and the message.
-void AppendCsvFault(std::string& out, QStringView tipo, const DatiValutazione& dati,
-                    const QString& message);
+// The same for a line that could not be read as a case: the inputs that are
+// known, and the message.
+void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& message);
 
 // One JSON object, with its line end.
 QString JsonObject(const DatiValutazione& dati, const RecordValutazione& record);

@@ -19,23 +19,28 @@ qint16 NDIFF(const QDate& birth, const QDate& reference, qint16& years, qint16& 
     years = months = days = 0;
     return 0;
   }
-  const int dayOfBirth = std::min(birth.day(), 30);
-  const int dayOfReference = std::min(reference.day(), 30);
+  // One calendar reading per date: each day(), month() and year() reads it anew.
+  int birthYear = 0, birthMonth = 0, birthDay = 0;
+  int referenceYear = 0, referenceMonth = 0, referenceDay = 0;
+  birth.getDate(&birthYear, &birthMonth, &birthDay);
+  reference.getDate(&referenceYear, &referenceMonth, &referenceDay);
+  const int dayOfBirth = std::min(birthDay, 30);
+  const int dayOfReference = std::min(referenceDay, 30);
   int dayBorrow = 0;
   int d = dayOfReference - dayOfBirth;
   if (dayOfReference < dayOfBirth) {
     d = dayOfReference + 30 - dayOfBirth;
     dayBorrow = -1;
   }
-  const int monthOfBirth = birth.month();
-  const int monthOfReference = reference.month() + dayBorrow;
+  const int monthOfBirth = birthMonth;
+  const int monthOfReference = referenceMonth + dayBorrow;
   int monthBorrow = 0;
   int m = monthOfReference - monthOfBirth;
   if (monthOfReference < monthOfBirth) {
     m = monthOfReference + 12 - monthOfBirth;
     monthBorrow = -1;
   }
-  years = Clamp16(qint64(reference.year()) - birth.year() + monthBorrow);
+  years = Clamp16(qint64(referenceYear) - birthYear + monthBorrow);
   months = qint16(m);
   days = qint16(d);
   return 0;

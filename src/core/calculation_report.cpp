@@ -25,14 +25,6 @@ struct Report {
   QString made;
 };
 
-// 12500 gives "125", 31750 "317,5".
-QString Hundredths(int value) {
-  QString text = QString::number(value / 100);
-  QString fraction = QString::number(value % 100).rightJustified(2, u'0');
-  while (fraction.endsWith(u'0')) fraction.chop(1);
-  return fraction.isEmpty() ? text : text + u',' + fraction;
-}
-
 QString Counted(int n, const QString& one, const QString& many) {
   return n == 1 ? one : many.arg(n);
 }
@@ -64,7 +56,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
     report.inputs.push_back({text::kReportCoefficient,
                              r.coefficienteCentesimi
                                  ? text::kReportCoefficientValue.arg(
-                                       Hundredths(*r.coefficienteCentesimi),
+                                       CoefficientText(*r.coefficienteCentesimi),
                                        RateText(r.saggioCoefficienteCentesimi), r.percUsufrutto)
                                  : text::kReportNoCoefficient});
   } else {

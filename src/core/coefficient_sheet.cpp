@@ -9,15 +9,6 @@
 namespace velmora {
 namespace {
 
-// Hundredths with a decimal comma and no trailing zeros: 31750 is "317,5".
-QString Hundredths(int value) {
-  QString text = QString::number(value / 100);
-  if (value % 100 == 0) return text;
-  QString cents = QString::number(value % 100).rightJustified(2, u'0');
-  if (cents.endsWith(u'0')) cents.chop(1);
-  return text + u',' + cents;
-}
-
 QString WithoutPercent(QString text) {
   if (text.endsWith(u'%')) text.chop(1);
   return text;
@@ -69,7 +60,7 @@ ProspettoCoefficienti ProspettoPerAnno(int year) {
   for (int band = 0; band < kAgeBands; ++band) {
     const RigaVitalizio& row = table.Righe()[std::size_t(band)];
     sheet.righe.push_back({text::kSheetBand.arg(row.ageFrom).arg(row.ageTo),
-                           Hundredths(c->coefficientHundredths[std::size_t(band)]),
+                           CoefficientText(c->coefficientHundredths[std::size_t(band)]),
                            WithoutPercent(row.percUsufrutto),
                            WithoutPercent(row.percNudaProprieta)});
   }

@@ -87,14 +87,15 @@ bool CsvReader::Next(CsvRecord& record) {
 void CsvReader::Split(std::string_view line, CsvRecord& record) {
   record.fault = CsvFault::None;
   record.fields.clear();
-  // Unquoted, a field is its bytes; the fields are copied so that a quoted
-  // one can lose its doubled quotes. No field grows, so the views stay valid.
+  // An unquoted field is a view of the line; a quoted one is copied without
+  // its quotes and with its doubled quotes made single. No copy outgrows the
+  // line, so the views into the copies stay valid.
   fields_.clear();
   fields_.reserve(line.size());
   std::size_t i = 0;
   for (;;) {
-    const std::size_t start = fields_.size();
     if (i < line.size() && line[i] == '"') {
+      const std::size_t start = fields_.size();
       ++i;
       bool closed = false;
       while (i < line.size()) {
@@ -118,12 +119,12 @@ void CsvReader::Split(std::string_view line, CsvRecord& record) {
         record.fields.clear();
         return;
       }
+      record.fields.emplace_back(fields_.data() + start, fields_.size() - start);
     } else {
       const std::size_t end = std::min(line.find(';', i), line.size());
-      fields_.append(line.substr(i, end - i));
+      record.fields.push_back(line.substr(i, end - i));
       i = end;
     }
-    record.fields.emplace_back(fields_.data() + start, fields_.size() - start);
     if (i >= line.size()) return;
     ++i;  // the ";"
   }

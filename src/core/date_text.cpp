@@ -1,6 +1,7 @@
 #include "core/date_text.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace velmora {
 namespace {
@@ -98,8 +99,16 @@ std::optional<QDate> MakeDate(int year, int month, int day) {
   return date;
 }
 
-QString TwoDigits(int n) {
-  return QString::number(n).rightJustified(2, u'0');
+// "dd/mm/yyyy", for a date of the years a text may name.
+QString SlashedDate(const QDate& date) {
+  int year = 0, month = 0, day = 0;
+  date.getDate(&year, &month, &day);
+  auto digit = [](int n) { return char16_t(u'0' + n % 10); };
+  const char16_t text[] = {digit(day / 10),    digit(day),        u'/',
+                           digit(month / 10),  digit(month),      u'/',
+                           digit(year / 1000), digit(year / 100), digit(year / 10),
+                           digit(year)};
+  return QString(reinterpret_cast<const QChar*>(text), qsizetype(std::size(text)));
 }
 
 }  // namespace
@@ -157,20 +166,21 @@ QString BirthDigitsToDate(QStringView typed) {
     return typed.mid(start, std::min(length, typed.size() - start));
   };
   QString joined;
+  joined.reserve(10);
   joined.append(part(0, 2)).append(u'/').append(part(2, 2)).append(u'/').append(part(4, 4));
   const auto date = ReadDate(joined);
-  if (!date) return joined;
-  return TwoDigits(date->day()) + u'/' + TwoDigits(date->month()) + u'/' +
-         QString::number(date->year()).rightJustified(4, u'0');
+  return date ? SlashedDate(*date) : joined;
+}
+
+bool IsEightDigits(QStringView text) {
+  const QStringView digits = text.trimmed();
+  return digits.size() == 8 && std::all_of(digits.begin(), digits.end(), IsDigit);
 }
 
 std::optional<QDate> ReadDateOrDigits(QStringView text) {
   if (auto date = ReadDate(text)) return date;
-  const QStringView digits = text.trimmed();
-  if (digits.size() != 8) return std::nullopt;
-  for (QChar c : digits)
-    if (c < u'0' || c > u'9') return std::nullopt;
-  return ReadDate(BirthDigitsToDate(digits));
+  if (!IsEightDigits(text)) return std::nullopt;
+  return ReadDate(BirthDigitsToDate(text.trimmed()));
 }
 
 }  // namespace velmora

@@ -35,6 +35,9 @@ QString FormatLongDate(QStringView text);
 // text gives the empty text.
 QString BirthDigitsToDate(QStringView typed);
 
+// Eight digits with nothing but blanks around them: a date typed ddmmyyyy.
+bool IsEightDigits(QStringView text);
+
 // A reference date: any text ReadDate takes, or the eight digits ddmmyyyy of
 // a typed birth date ("01012025"), blanks around them allowed.
 std::optional<QDate> ReadDateOrDigits(QStringView text);

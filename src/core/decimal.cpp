@@ -53,25 +53,6 @@ std::string SubtractAligned(const std::string& a, const std::string& b) {
   return difference;
 }
 
-constexpr std::int64_t kPowersOfTen[] = {1,
-                                         10,
-                                         100,
-                                         1000,
-                                         10000,
-                                         100000,
-                                         1000000,
-                                         10000000,
-                                         100000000,
-                                         1000000000,
-                                         10000000000,
-                                         100000000000,
-                                         1000000000000,
-                                         10000000000000,
-                                         100000000000000,
-                                         1000000000000000,
-                                         10000000000000000,
-                                         100000000000000000};
-
 // Every digit decided, with the one after it and whether more follow.
 bool RoundsUp(int previous, int dropped, bool moreAfter, Rounding mode) {
   if (dropped != 5) return dropped > 5;
@@ -85,18 +66,15 @@ Decimal Decimal::FromCents(std::int64_t cents) {
   std::uint64_t magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
   Decimal d;
   if (magnitude == 0) return d;
-  // Written without the trailing zeros, so that no normalising is left.
-  long point = -2;
-  while (magnitude % 10 == 0) {
-    magnitude /= 10;
-    ++point;
-  }
   char buffer[24];
   char* const end = buffer + sizeof buffer;
   char* p = end;
   for (; magnitude != 0; magnitude /= 10) *--p = char('0' + magnitude % 10);
-  d.digits_.assign(p, end);
-  d.point_ = point + long(end - p);
+  d.point_ = long(end - p) - 2;
+  // Kept without the trailing zeros, so that no normalising is left.
+  char* last = end;
+  while (last[-1] == '0') --last;
+  d.digits_.assign(p, std::size_t(last - p));
   d.negative_ = cents < 0;
   return d;
 }
@@ -144,7 +122,7 @@ std::optional<std::int64_t> Decimal::Cents() const {
   if (size - point_ > 2 || point_ > 15) return std::nullopt;
   std::int64_t cents = 0;
   for (const char c : digits_) cents = cents * 10 + (c - '0');
-  cents *= kPowersOfTen[point_ + 2 - size];
+  cents *= kPowersOfTen[std::size_t(point_ + 2 - size)];
   return negative_ ? -cents : cents;
 }
 
@@ -295,7 +273,7 @@ std::optional<double> Decimal::ToDouble() const {
   if (size <= 15 && exponent >= -17 && exponent <= 17) {
     std::int64_t whole = 0;
     for (const char c : digits_) whole = whole * 10 + (c - '0');
-    const double power = double(kPowersOfTen[exponent < 0 ? -exponent : exponent]);
+    const double power = double(kPowersOfTen[std::size_t(exponent < 0 ? -exponent : exponent)]);
     const double value = exponent < 0 ? double(whole) / power : double(whole) * power;
     return negative_ ? -value : value;
   }

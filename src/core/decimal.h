@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,6 +10,14 @@
 // The one rounding engine: numbers held as decimal digits, so that rounding
 // follows the digits a person reads and not the binary value of a double.
 namespace velmora {
+
+// 10^0 to 10^18, every power of ten that a signed 64-bit integer holds.
+inline constexpr std::array<std::int64_t, 19> kPowersOfTen = [] {
+  std::array<std::int64_t, 19> powers{};
+  powers[0] = 1;
+  for (std::size_t n = 1; n < powers.size(); ++n) powers[n] = powers[n - 1] * 10;
+  return powers;
+}();
 
 enum class Rounding {
   HalfAwayFromZero,  // 2,5 gives 3 and -2,5 gives -3

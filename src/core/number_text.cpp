@@ -206,8 +206,11 @@ QString MoneyTextOfCents(std::int64_t cents) {
   *--p = char16_t(u'0' + magnitude % 10);
   magnitude /= 10;
   *--p = u',';
-  for (int group = 0;; ++group) {
-    if (group > 0 && group % 3 == 0) *--p = u'.';
+  for (int inGroup = 0;; ++inGroup) {
+    if (inGroup == 3) {
+      *--p = u'.';
+      inGroup = 0;
+    }
     *--p = char16_t(u'0' + magnitude % 10);
     magnitude /= 10;
     if (magnitude == 0) break;

@@ -1,6 +1,8 @@
 #include "core/rates_by_date.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <mutex>
@@ -93,16 +95,20 @@ std::optional<RateInForce> RateOn(const QDate& day) {
       made.push_back({DateOf(p.from).toJulianDay(), DateOf(p.to).toJulianDay(), p.rateHundredths,
                       QString::fromUtf8(p.setBy)});
     }
+    std::sort(made.begin(), made.end(),
+              [](const Period& a, const Period& b) { return a.from < b.from; });
     return made;
   }();
+  if (!day.isValid()) return std::nullopt;
   const qint64 n = day.toJulianDay();
-  for (const Period& period : periods) {
-    if (n < period.from || n > period.to || !day.isValid()) continue;
-    RateInForce rate{period.hundredths, period.hundredths, period.setBy};
-    if (day >= kFloorFrom && rate.hundredths < kFloorHundredths) rate.hundredths = kFloorHundredths;
-    return rate;
-  }
-  return std::nullopt;
+  // The last period that starts on or before the day, if the day is in it.
+  const auto after = std::upper_bound(periods.begin(), periods.end(), n,
+                                      [](qint64 d, const Period& p) { return d < p.from; });
+  if (after == periods.begin() || n > std::prev(after)->to) return std::nullopt;
+  const Period& period = *std::prev(after);
+  RateInForce rate{period.hundredths, period.hundredths, period.setBy};
+  if (day >= kFloorFrom && rate.hundredths < kFloorHundredths) rate.hundredths = kFloorHundredths;
+  return rate;
 }
 
 QDate FirstDayWithRate() {
@@ -161,6 +167,10 @@ const TabellaTempoDeterminato& TabellaTempoDeterminato2016() {
 
 QString RateText(int hundredths) {
   return Percent(hundredths, 2);
+}
+
+QString CoefficientText(int hundredths) {
+  return Scaled(hundredths, 2);
 }
 
 QString RateWithArticle(int hundredths) {

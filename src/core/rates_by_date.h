@@ -46,6 +46,8 @@ const TabellaTempoDeterminato& TabellaTempoDeterminato2016();
 
 // "0,2%", "2,5%", "10%", "1,25%".
 QString RateText(int hundredths);
+// A lifetime coefficient: "317,5", "20".
+QString CoefficientText(int hundredths);
 // The rate with its Italian article: "dello 0,2%", "del 2,5%", "dell'1,6%".
 QString RateWithArticle(int hundredths);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/decimal.h"
 #include "core/number_text.h"
 
 namespace velmora {
@@ -24,30 +25,12 @@ std::optional<std::int64_t> UsufructCents(double product) {
       static_cast<unsigned __int128>(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
   const int s = 53 - exponent;  // from 10 to 63 in this range
   const unsigned __int128 one = 1;
-  static constexpr std::int64_t kPowers[] = {1,
-                                             10,
-                                             100,
-                                             1000,
-                                             10000,
-                                             100000,
-                                             1000000,
-                                             10000000,
-                                             100000000,
-                                             1000000000,
-                                             10000000000,
-                                             100000000000,
-                                             1000000000000,
-                                             10000000000000,
-                                             100000000000000,
-                                             1000000000000000,
-                                             10000000000000000,
-                                             100000000000000000};
-  auto power = [](int n) { return static_cast<unsigned __int128>(kPowers[n]); };
+  auto power = [](int n) { return static_cast<unsigned __int128>(kPowersOfTen[std::size_t(n)]); };
 
   // The decimals that the 15 digits keep: 15 less the integer digits.
   int decimals = 15;
   if (const auto integer = static_cast<std::int64_t>(m >> s); integer > 0) {
-    for (int k = 1; k <= 13 && integer >= kPowers[k - 1]; ++k) --decimals;
+    for (int k = 1; k <= 13 && integer >= kPowersOfTen[std::size_t(k - 1)]; ++k) --decimals;
   } else {
     const unsigned __int128 scaled = (m * power(17)) >> s;
     if (scaled < power(16)) ++decimals;

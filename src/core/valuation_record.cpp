@@ -66,9 +66,15 @@ void SetRate(RecordValutazione& r, const RateInForce& rate) {
 }
 
 void SetFigures(RecordValutazione& r, double value, const Valutazione& v) {
-  r.valore = Decimal::Shortest(value).value_or(Decimal());
-  r.valore.RoundToPlaces(2, Rounding::HalfAwayFromZero);  // as the money text shows it
-  r.valoreTesto = MoneyText(value);
+  // To the cent, as the money text shows it.
+  if (const auto cents = Decimal::ShortestCents(value, Rounding::HalfAwayFromZero)) {
+    r.valore = Decimal::FromCents(*cents);
+    r.valoreTesto = MoneyTextOfCents(*cents);
+  } else {
+    r.valore = Decimal::Shortest(value).value_or(Decimal());
+    r.valore.RoundToPlaces(2, Rounding::HalfAwayFromZero);
+    r.valoreTesto = MoneyText(r.valore);
+  }
   r.percUsufrutto = v.percUsufrutto;
   r.percNudaProprieta = v.percNudaProprieta;
   r.usufrutto = v.usufrutto;
@@ -169,7 +175,8 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, 
 std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
   const std::optional<double> value = ReadValue(dati.valore);
   if (!value) return Refuse(Campo::Valore, text::kValueFirst);
-  if (AboveLargestAmount(dati.valore))
+  // A text read as less than 10^12 cannot round above the largest amount.
+  if (*value >= 1e12 && AboveLargestAmount(dati.valore))
     return Refuse(Campo::Valore, text::kLargestAmount.arg(LargestAmountText()));
   return dati.tipo == Usufrutto::Vitalizio ? Lifetime(dati, *value) : FixedTerm(dati, *value);
 }

@@ -167,6 +167,13 @@ run lotto "$WORK/senza-anni.csv"
 expect "batch: no years column gives the window's message" \
   "$(has "$(line 2)" ";Devi inserire il numero di anni di durata dell'usufrutto")"
 
+# Fields are written back as typed: quoted where they must be, and bytes
+# that are not UTF-8 as the replacement character.
+printf 'tipo;valore;nascita\nvitalizio;"1""2;3";\xe9\n' >"$WORK/strani.csv"
+run lotto "$WORK/strani.csv"
+expect "batch: a field with a quote and a separator is quoted again" \
+  "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";$(printf '\xef\xbf\xbd');;$(date +%d/%m/%Y);")"
+
 printf 'tipo;valore;anni\ntempo-determinato;1000;5\n' >"$WORK/buono.csv"
 run lotto "$WORK/buono.csv"
 expect "batch of good rows exits 0" "$(is "$RC" 0)"
