@@ -74,6 +74,10 @@ std::optional<QDate> Frmusufrutto::ReferenceDate() const {
   return ReadDateOrDigits(D2->text());
 }
 
+QDate Frmusufrutto::BirthDate() const {
+  return ReadDate(D1->text()).value_or(QDate());
+}
+
 QString Frmusufrutto::ConversionedtNascita() {
   return BirthDigitsToDate(D1->text());
 }

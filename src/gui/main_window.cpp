@@ -121,11 +121,10 @@ void Frmusufrutto::WireEvents() {
   e.OnMenuClick(StampaProspetto, [this] { StampaProspetto_Click(); });
   // The heading follows the reference date as it is typed.
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowRateHeading);
-  for (QLineEdit* input : {PP, D1, D2, Text1})
-    connect(input, &QLineEdit::textChanged, this, &Frmusufrutto::InputChanged);
-  connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
+  // PP's own Change handler drops the figures that a new value takes away.
+  for (QLineEdit* input : {D1, D2, Text1})
+    connect(input, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
   connect(D2, &QLineEdit::textChanged, this, &Frmusufrutto::ShowTableYear);
-  connect(Text1, &QLineEdit::textChanged, this, &Frmusufrutto::DropStaleFigures);
 }
 
 }  // namespace velmora

@@ -97,6 +97,8 @@ class Frmusufrutto : public QMainWindow {
   QString ConversionedtNascita();
   // D2 read as a date, in any of the forms it takes.
   std::optional<QDate> ReferenceDate() const;
+  // D1 read as a date; invalid while it is not one.
+  QDate BirthDate() const;
 
   // Valuations.
   void Option1_Click();
@@ -226,6 +228,7 @@ class Frmusufrutto : public QMainWindow {
   // What the figures on screen were computed from.
   struct ShownBasis {
     QDate reference;  // invalid when D2 could not be read
+    QDate birth;      // of the age, when there is one
     QString value;    // the money text of PP
     QString years;    // Text1 as typed
     bool figures = true;
@@ -241,8 +244,6 @@ class Frmusufrutto : public QMainWindow {
   void ChooseRate(bool atDateOfAct);
   void CreateReportMenu();
   void ShowValuation(RecordValutazione record);
-  // Forgets the shown valuation once the inputs no longer read as its own.
-  void InputChanged();
 
   Services& services_;
   EventModel* events_ = nullptr;

@@ -6,8 +6,9 @@
 #include "gui/main_window.h"
 
 // The figures on screen belong to the inputs on screen: a new value, a new
-// number of years or another reference date takes them away, and the user
-// asks for the valuation again.
+// number of years, another reference date or another birth date takes them
+// away, with the valuation that the report commands use, and the user asks
+// for the valuation again.
 namespace velmora {
 namespace {
 
@@ -31,13 +32,19 @@ void Frmusufrutto::ClearResults(bool withAge) {
 }
 
 void Frmusufrutto::RememberInputsOfFigures(bool withAge) {
-  basis_ = ShownBasis{ReferenceDate().value_or(QDate()), SettledAmount(PP), Text1->text(), true,
+  basis_ = ShownBasis{ReferenceDate().value_or(QDate()),
+                      BirthDate(),
+                      SettledAmount(PP),
+                      Text1->text(),
+                      true,
                       withAge};
 }
 
 void Frmusufrutto::DropStaleFigures() {
   if (!basis_) return;
-  if (ReferenceDate().value_or(QDate()) != basis_->reference) {
+  // The age is that of two dates, and the lifetime figures go with it.
+  if (ReferenceDate().value_or(QDate()) != basis_->reference ||
+      (basis_->age && BirthDate() != basis_->birth)) {
     ClearResults(true);
     return;
   }

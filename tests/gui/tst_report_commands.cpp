@@ -112,6 +112,8 @@ class TestReportCommands : public QObject {
     if (change == "enterPP") w.SetFocus(w.PP);
     if (change == "spreadsheet") w.Option3_Click();
     QVERIFY(NoneEnabled());
+    // The figures that the report would have carried are gone from the window too.
+    QCOMPARE(w.US->text(), QString());
     w.CopiaValoriAtto->trigger();
     QVERIFY(!f.services.log.contains("SetClipboard"));
   }
