@@ -9,11 +9,6 @@ window_geometry
 FAILED=0
 REFUSAL='^Velmora by Dovel$'
 
-fail() {
-  echo "FAIL: $*"
-  FAILED=1
-}
-
 # The result fields, and the age fields below the option frame.
 RESULTS=(0 170 230 170)
 AGE=(275 320 230 35)

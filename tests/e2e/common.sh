@@ -104,6 +104,61 @@ click_at() {
   sleep 0.3
 }
 
+fail() {
+  echo "FAIL: $*"
+  FAILED=1
+}
+
+# Gives the window the keyboard back, as a desktop does after a dialog.
+focus_window() {
+  xdotool windowfocus --sync "$WID" 2>/dev/null || true
+  sleep 0.3
+}
+
+# The clipboard is emptied before and after reading a field: an empty field
+# copies nothing, and the value field would take a number left there.
+empty_clipboard() {
+  printf '' | xclip -selection clipboard -i >/dev/null 2>&1
+  sleep 0.1
+}
+
+# A field's text, copied as a user copies it: click, select all, copy.
+field_text() {
+  empty_clipboard
+  click_at "$1" "$2"
+  xdotool key ctrl+a ctrl+c
+  sleep 0.2
+  xclip -o -selection clipboard 2>/dev/null || true
+  empty_clipboard
+}
+
+expect_field() {
+  local name=$1 x=$2 y=$3 want=$4 got
+  got=$(field_text "$x" "$y")
+  if [ "$got" = "$want" ]; then
+    echo "ok: $name '$want'"
+  else
+    fail "$name is '$got', expected '$want'"
+  fi
+}
+
+# PERCUSU, US, PERCNP, NP and, when given, the age R5, R6, R7.
+expect_results() {
+  expect_field PERCUSU 40 187 "$1"
+  expect_field US 150 187 "$2"
+  expect_field PERCNP 40 323 "$3"
+  expect_field NP 150 323 "$4"
+  [ $# -gt 4 ] || return 0
+  expect_field R5 298 338 "$5"
+  expect_field R6 389 338 "$6"
+  expect_field R7 476 338 "$7"
+}
+
+# The number of the newest job of the print queue $QUEUE, 0 for none.
+last_job() {
+  lpstat -W all -o "$QUEUE" 2>/dev/null | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n1 | grep . || echo 0
+}
+
 # A stand-in for xdg-open, first on PATH, that records each address it is
 # asked to open, one a line, in $WORK/opened. Qt hands documents and pages to
 # xdg-open on a desktop it does not know, so no desktop is named.

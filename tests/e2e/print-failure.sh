@@ -27,11 +27,6 @@ drop_queues
 trap 'drop_queues; cleanup' EXIT
 FAILED=0
 
-fail() {
-  echo "FAIL: $*"
-  FAILED=1
-}
-
 add_queue() { lpadmin -p "$1" -v cups-pdf:/ -E -P "$PPD"; }
 
 start_display

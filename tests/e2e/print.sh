@@ -22,10 +22,6 @@ window_geometry
 TOP=$((WIN_Y + WIN_H - 433))
 
 # The last job of the queue, 0 when there is none.
-last_job() {
-  lpstat -W all -o "$QUEUE" 2>/dev/null | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n1 | grep . || echo 0
-}
-
 # Waits for the PDF of job $1 and copies it to $2.
 wait_for_pdf() {
   local job=$1 to=$2 pdf=""

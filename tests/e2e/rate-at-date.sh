@@ -12,34 +12,6 @@ start_velmora
 window_geometry
 FAILED=0
 
-focus_window() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; sleep 0.2; }
-
-# A field's text, copied as a user copies it: click, select all, copy.
-field_text() {
-  click_at "$1" "$2"
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard 2>/dev/null
-}
-
-expect_field() {
-  local name=$1 x=$2 y=$3 want=$4 got
-  got=$(field_text "$x" "$y")
-  if [ "$got" = "$want" ]; then
-    echo "ok: $name $want"
-  else
-    echo "FAIL: $name is '$got', expected '$want'"
-    FAILED=1
-  fi
-}
-
-expect_results() {
-  expect_field PERCUSU 40 187 "$1"
-  expect_field US 150 187 "$2"
-  expect_field PERCNP 40 323 "$3"
-  expect_field NP 150 323 "$4"
-}
-
 # Types the reference date and the years, parks the options through the
 # years field, then "usufrutto a tempo determinato".
 fixed_term() {

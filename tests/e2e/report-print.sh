@@ -16,10 +16,6 @@ QUEUE=VelmoraPDF
 OUT=/var/spool/cups-pdf/$(id -un)
 FAILED=0
 
-last_job() {
-  lpstat -W all -o "$QUEUE" 2>/dev/null | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n1 | grep . || echo 0
-}
-
 start_display
 start_velmora
 window_geometry

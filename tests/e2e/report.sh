@@ -23,10 +23,7 @@ window_geometry
 FAILED=0
 TODAY=$(date +%Y-%m-%d)
 
-fail() { echo "FAIL: $*"; FAILED=1; }
 ok() { echo "ok: $*"; }
-focus_window() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; sleep 0.3; }
-
 # Waits for a window with the title and gives it the keyboard; 1 when none came.
 wait_window() {
   local id=""

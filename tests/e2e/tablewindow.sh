@@ -7,11 +7,6 @@ PICTURES="$(cd "$(dirname "$0")/../../resources/pictures" && pwd)"
 TITLE='^Tabella Usufrutto by ostrel Ilvo Quendari$'
 FAILED=0
 
-fail() {
-  echo "FAIL: $*"
-  FAILED=1
-}
-
 # The visible table windows, one id a line.
 table_windows() { xdotool search --onlyvisible --name "$TITLE" 2>/dev/null || true; }
 

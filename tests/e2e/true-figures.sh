@@ -11,43 +11,6 @@ start_velmora
 window_geometry
 FAILED=0
 
-focus_window() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; sleep 0.2; }
-
-# The clipboard is emptied before and after: an empty field copies nothing,
-# and the value field would take a number left there.
-empty_clipboard() { printf '' | xclip -selection clipboard -i >/dev/null 2>&1; sleep 0.1; }
-
-field_text() {
-  empty_clipboard
-  click_at "$1" "$2"
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard 2>/dev/null || true
-  empty_clipboard
-}
-
-expect_field() {
-  local name=$1 x=$2 y=$3 want=$4 got
-  got=$(field_text "$x" "$y")
-  if [ "$got" = "$want" ]; then
-    echo "ok: $name '$want'"
-  else
-    echo "FAIL: $name is '$got', expected '$want'"
-    FAILED=1
-  fi
-}
-
-# PERCUSU, US, PERCNP, NP and the age R5, R6, R7.
-expect_results() {
-  expect_field PERCUSU 40 187 "$1"
-  expect_field US 150 187 "$2"
-  expect_field PERCNP 40 323 "$3"
-  expect_field NP 150 323 "$4"
-  expect_field R5 298 338 "$5"
-  expect_field R6 389 338 "$6"
-  expect_field R7 476 338 "$7"
-}
-
 # The insides of the result fields, in client pixels: x y w h.
 RESULT_BOXES=("20 180 70 16" "100 180 120 16" "20 316 70 16" "100 316 120 16"
   "283 331 30 14" "374 331 30 14" "459 331 34 14")

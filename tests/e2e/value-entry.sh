@@ -14,11 +14,6 @@ FAILED=0
 
 PP_BOX=(568 24 145 25)
 
-fail() {
-  echo "FAIL: $*"
-  FAILED=1
-}
-
 # Leaves the value field with Tab and keeps a picture of it as $WORK/$1.png.
 settle() {
   xdotool key Tab
