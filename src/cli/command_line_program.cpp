@@ -87,13 +87,10 @@ int Batch(const CommandLine& line) {
   io.today = QDate::currentDate();
   const int status = RunBatch(io);
   if (!standardInput) std::fclose(file);
-  if (std::fflush(stdout) != 0) return 3;
   return status;
 }
 
-}  // namespace
-
-std::optional<int> AnswerCommandLine(int argc, char** argv) {
+std::optional<int> Answer(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLine line = ReadCommandLine(arguments);
@@ -115,6 +112,18 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
       return Batch(line);
   }
   return 2;
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+  const std::optional<int> status = Answer(argc, argv);
+  // Results that did not reach their reader are no results.
+  if (status && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+    Write(stderr, text::kOutputFailed);
+    return 3;
+  }
+  return status;
 }
 
 }  // namespace velmora::cli

@@ -64,7 +64,7 @@ inline const QString kHelp = QStringLiteral(
     "  1  caso rifiutato, o alcune righe del lotto rifiutate; senza comando: lo\n"
     "     schermo grafico non si apre\n"
     "  2  errore negli argomenti\n"
-    "  3  file del lotto non leggibile\n"
+    "  3  file del lotto non leggibile, o risultati non scritti\n"
     "Le istruzioni d'uso sono nel menu \"?\" del programma; vedere anche man velmora.\n");
 inline const QString kVersion = QStringLiteral(
     "velmora %1\n"
@@ -108,6 +108,9 @@ inline const QString kUnknownColumn =
 inline const QString kRepeatedColumn =
     QStringLiteral("velmora: il file %1 ha due volte la colonna %2\n");
 inline const QString kStandardInput = QStringLiteral("standard input");
+// The results did not all reach standard output (a full disk, say).
+inline const QString kOutputFailed =
+    QStringLiteral("velmora: impossibile scrivere i risultati sullo standard output\n");
 // Where the floor of the rate comes from, in the JSON output.
 inline const QString kRateFloorArticle =
     QStringLiteral("art. 46, comma 5-ter, D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024");

@@ -121,7 +121,7 @@ run vitalizio --help
 expect "help of a command exits 0" "$(is "$RC" 0)"
 expect "help lists the commands with an example" \
   "$(has "$OUT" "velmora tempo-determinato --valore 100000 --anni 10")"
-expect "help states the exit statuses" "$(has "$OUT" "3  file del lotto non leggibile")"
+expect "help states the exit statuses" "$(has "$OUT" "3  file del lotto non leggibile, o risultati non scritti")"
 
 # ---- the batch ----
 printf '\xef\xbb\xbfvalore;tipo;nascita;anni;data;saggio\r\n' >"$WORK/casi.csv"
@@ -177,6 +177,19 @@ expect "batch: a field with a quote and a separator is quoted again" \
 printf 'tipo;valore;anni\ntempo-determinato;1000;5\n' >"$WORK/buono.csv"
 run lotto "$WORK/buono.csv"
 expect "batch of good rows exits 0" "$(is "$RC" 0)"
+
+# Results that cannot be written are no success: a full disk, here /dev/full.
+for case in "lotto $WORK/buono.csv" "vitalizio --valore 1000 --nascita 01011950"; do
+  set +e
+  # shellcheck disable=SC2086 # the words of the case are the arguments
+  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" $case >/dev/full 2>"$WORK/err"
+  RC=$?
+  set -e
+  ERR=$(cat "$WORK/err")
+  expect "${case%% *} to a full disk exits 3" "$(is "$RC" 3)"
+  expect "${case%% *} to a full disk says so" \
+    "$(has "$ERR" "impossibile scrivere i risultati sullo standard output")"
+done
 
 run lotto "$WORK/manca.csv"
 expect "missing file exits 3" "$(is "$RC" 3)"
