@@ -2,10 +2,7 @@
 # The real program on the command line: --help and --version answer without a
 # display, a display that cannot be reached gives one clear message and the
 # status 1 instead of Qt's abort, and an argument nobody knows is refused.
-set -euo pipefail
-VELMORA=$1
-WORK=$2
-mkdir -p "$WORK"
+source "$(dirname "$0")/common.sh"
 FAILED=0
 
 # Runs the program with ARGS in an environment without any display, plus the
@@ -22,20 +19,6 @@ run_bare() {
   ERR=$(cat "$WORK/err")
 }
 
-expect() {
-  local what=$1 ok=$2
-  if [ "$ok" = 1 ]; then
-    echo "ok: $what"
-  else
-    echo "FAIL: $what"
-    echo "  status $RC"
-    sed 's/^/  stdout: /' "$WORK/out"
-    sed 's/^/  stderr: /' "$WORK/err"
-    FAILED=1
-  fi
-}
-is() { [ "$1" = "$2" ] && echo 1 || echo 0; }
-has() { grep -qF -- "$2" <<<"$1" && echo 1 || echo 0; }
 
 for option in --help -h; do
   ARGS=("$option")

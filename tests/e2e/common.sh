@@ -159,6 +159,23 @@ last_job() {
   lpstat -W all -o "$QUEUE" 2>/dev/null | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n1 | grep . || echo 0
 }
 
+# For the command-line scripts: a check of what the last run left in RC and
+# in $WORK/out and $WORK/err, which are shown when it fails.
+expect() {
+  local what=$1 ok=$2
+  if [ "$ok" = 1 ]; then
+    echo "ok: $what"
+  else
+    echo "FAIL: $what"
+    echo "  status $RC"
+    sed 's/^/  stdout: /' "$WORK/out" | head -40
+    sed 's/^/  stderr: /' "$WORK/err" | head -20
+    FAILED=1
+  fi
+}
+is() { [ "$1" = "$2" ] && echo 1 || echo 0; }
+has() { grep -qF -- "$2" <<<"$1" && echo 1 || echo 0; }
+
 # A stand-in for xdg-open, first on PATH, that records each address it is
 # asked to open, one a line, in $WORK/opened. Qt hands documents and pages to
 # xdg-open on a desktop it does not know, so no desktop is named.

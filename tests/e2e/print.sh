@@ -21,7 +21,6 @@ start_velmora
 window_geometry
 TOP=$((WIN_Y + WIN_H - 433))
 
-# The last job of the queue, 0 when there is none.
 # Waits for the PDF of job $1 and copies it to $2.
 wait_for_pdf() {
   local job=$1 to=$2 pdf=""

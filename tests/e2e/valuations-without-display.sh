@@ -2,10 +2,7 @@
 # The two valuations and the batch on the command line, with no display at
 # all: their outputs in the three formats, the window's messages for refused
 # cases, broken CSV named by its line, and every exit status.
-set -euo pipefail
-VELMORA=$1
-WORK=$2
-mkdir -p "$WORK"
+source "$(dirname "$0")/common.sh"
 FAILED=0
 
 # Runs the program in an environment without DISPLAY or WAYLAND_DISPLAY;
@@ -20,20 +17,6 @@ run() {
   ERR=$(cat "$WORK/err")
 }
 
-expect() {
-  local what=$1 ok=$2
-  if [ "$ok" = 1 ]; then
-    echo "ok: $what"
-  else
-    echo "FAIL: $what"
-    echo "  status $RC"
-    sed 's/^/  stdout: /' "$WORK/out" | head -40
-    sed 's/^/  stderr: /' "$WORK/err" | head -20
-    FAILED=1
-  fi
-}
-is() { [ "$1" = "$2" ] && echo 1 || echo 0; }
-has() { grep -qF -- "$2" <<<"$1" && echo 1 || echo 0; }
 line() { sed -n "$1p" <<<"$OUT"; }
 
 HEADER="tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore"
