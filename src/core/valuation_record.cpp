@@ -22,13 +22,6 @@ Rifiuto Refuse(Campo campo, const QString& messaggio) {
   return Rifiuto{campo, messaggio};
 }
 
-// An amount of zero or below, or no number at all, is no value to split.
-std::optional<double> ReadValue(const QString& text) {
-  const std::optional<double> value = ReadNumber(text);
-  if (!value || !(*value > 0)) return std::nullopt;
-  return value;
-}
-
 QString Band(const RigaVitalizio& row) {
   if (row.ageTo == std::numeric_limits<int>::max())
     return text::kBandFrom.arg(QString::number(row.ageFrom));
@@ -172,13 +165,20 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, 
 
 }  // namespace
 
-std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
-  const std::optional<double> value = ReadValue(dati.valore);
-  if (!value) return Refuse(Campo::Valore, text::kValueFirst);
+std::optional<QString> ValueRefusal(QStringView valore) {
+  const std::optional<double> value = ReadNumber(valore);
   // A text read as less than 10^12 cannot round above the largest amount.
-  if (*value >= 1e12 && AboveLargestAmount(dati.valore))
-    return Refuse(Campo::Valore, text::kLargestAmount.arg(LargestAmountText()));
-  return dati.tipo == Usufrutto::Vitalizio ? Lifetime(dati, *value) : FixedTerm(dati, *value);
+  if ((!value || *value >= 1e12) && AboveLargestAmount(valore))
+    return text::kLargestAmount.arg(LargestAmountText());
+  // An amount of zero or below, or no number at all, is no value to split.
+  if (!value || !(*value > 0)) return text::kValueFirst;
+  return std::nullopt;
+}
+
+std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
+  if (auto refusal = ValueRefusal(dati.valore)) return Refuse(Campo::Valore, *refusal);
+  const double value = *ReadNumber(dati.valore);
+  return dati.tipo == Usufrutto::Vitalizio ? Lifetime(dati, value) : FixedTerm(dati, value);
 }
 
 }  // namespace velmora

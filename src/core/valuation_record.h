@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <variant>
 
@@ -76,6 +77,10 @@ struct RecordValutazione {
   QString usufruttoTesto;
   QString nudaProprietaTesto;
 };
+
+// Why a value typed is no amount to value (the window's message), or nothing
+// when it is one.
+std::optional<QString> ValueRefusal(QStringView valore);
 
 // Reads and checks the inputs as the window does, with its messages, and
 // values them. Every check of a valuation lives here; the window only moves

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/messages.h"
-#include "core/number_text.h"
+#include "core/valuation_record.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
@@ -18,15 +18,14 @@ void Frmusufrutto::Warn(const QString& prompt) {
 // A text that cannot be read as a number is no value either: the field's own
 // checks keep such texts out, and a valuation must not read one as 0. Nor is
 // an amount of zero or below, which a paste can leave: it splits into no
-// usufruct and no bare ownership worth the name.
+// usufruct and no bare ownership worth the name. The valuation refuses the
+// same texts with the same messages.
 bool Frmusufrutto::NoValue() const {
-  const std::optional<double> value = ReadNumber(PP->text());
-  return !value || !(*value > 0) || AboveLargestAmount(PP->text());
+  return velmora::ValueRefusal(PP->text()).has_value();
 }
 
 QString Frmusufrutto::ValueRefusal() const {
-  return AboveLargestAmount(PP->text()) ? text::kLargestAmount.arg(LargestAmountText())
-                                        : text::kValueFirst;
+  return velmora::ValueRefusal(PP->text()).value_or(QString());
 }
 
 void Frmusufrutto::RefuseValue() {
