@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/csv_reader.h"
+#include "cli/csv_reader.h"
 
 // The batch: a CSV of cases in, one CSV line of results per case out.
 namespace velmora::cli {

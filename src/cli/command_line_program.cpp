@@ -9,9 +9,9 @@
 #include <variant>
 
 #include "cli/batch.h"
+#include "cli/command_line.h"
 #include "cli/valuation_output.h"
 #include "core/calculation_report.h"
-#include "core/command_line.h"
 #include "core/messages.h"
 
 namespace velmora::cli {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/coefficient_sheet.h"
 #include "core/messages.h"
+#include "gui/coefficient_sheet.h"
 
 namespace velmora {
 namespace {

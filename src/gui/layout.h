@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/twips.h"
+#include "platform/twips.h"
 
 class QWidget;
 

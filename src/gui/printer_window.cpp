@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/field_text.h"
 #include "core/messages.h"
+#include "gui/field_text.h"
 #include "gui/fonts.h"
 #include "gui/layout.h"
 #include "gui/main_window.h"

@@ -4,8 +4,8 @@
 #include <QPixmap>
 #include <QRadioButton>
 
-#include "core/field_text.h"
 #include "core/messages.h"
+#include "gui/field_text.h"
 #include "gui/main_window.h"
 #include "gui/printer_window.h"
 #include "platform/printers.h"

@@ -5,10 +5,10 @@
 #include <QPainter>
 
 #include "core/messages.h"
-#include "core/twips.h"
 #include "gui/coefficient_sheet_view.h"
 #include "gui/colours.h"
 #include "gui/pictures.h"
+#include "platform/twips.h"
 
 namespace velmora {
 namespace {

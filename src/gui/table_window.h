@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/coefficient_sheet.h"
+#include "gui/coefficient_sheet.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/twips.h"
+#include "platform/twips.h"
 
 namespace velmora::printercodes {
 namespace {

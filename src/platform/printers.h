@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "core/printer_failure.h"
+#include "platform/printer_failure.h"
 
 class QImage;
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "core/twips.h"
 #include "platform/print_queue.h"
 #include "platform/printer_codes.h"
 #include "platform/printers.h"
 #include "platform/report_pdf.h"
+#include "platform/twips.h"
 
 namespace velmora {
 namespace {

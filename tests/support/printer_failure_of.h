@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/printer_failure.h"
+#include "platform/printer_failure.h"
 
 namespace velmora::test {
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "core/coefficient_sheet.h"
+#include "gui/coefficient_sheet.h"
 
 using namespace velmora;
 

@@ -1,4 +1,4 @@
-#include "core/coefficient_sheet.h"
+#include "gui/coefficient_sheet.h"
 
 #include <QDate>
 

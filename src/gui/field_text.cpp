@@ -1,4 +1,4 @@
-#include "core/field_text.h"
+#include "gui/field_text.h"
 
 #include <cfenv>
 #include <cmath>
@@ -8,7 +8,7 @@
 
 #include "core/messages.h"
 #include "core/number_text.h"
-#include "core/printer_failure.h"
+#include "platform/printer_failure.h"
 
 namespace velmora::fieldtext {
 namespace {

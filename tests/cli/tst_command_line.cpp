@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "core/command_line.h"
+#include "cli/command_line.h"
 
 using namespace velmora;
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/csv_reader.h"
+#include "cli/csv_reader.h"
 
 using namespace velmora;
 

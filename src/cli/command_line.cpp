@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "cli/command_line.h"
 
 #include <QStringView>
 #include <optional>

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/field_text.h"
-#include "core/printer_failure.h"
+#include "gui/field_text.h"
+#include "platform/printer_failure.h"
 #include "printer_failure_of.h"
 
 using namespace velmora;
