@@ -81,8 +81,8 @@ void CoreValuations() {
     const std::string row = Row(random, i);
     const QStringList f = QString::fromUtf8(row).trimmed().split(u';');
     velmora::DatiValutazione d;
-    d.tipo =
-        f[0] == u"vitalizio" ? velmora::Usufrutto::Vitalizio : velmora::Usufrutto::TempoDeterminato;
+    d.tipo = f[0] == u"vitalizio" ? velmora::TipoValutazione::Vitalizio
+                                  : velmora::TipoValutazione::TempoDeterminato;
     d.valore = f[1];
     // The eight digits as the command line reads them.
     d.nascita = f[2].size() == 8 && !f[2].contains(u'/') ? velmora::BirthDigitsToDate(f[2]) : f[2];

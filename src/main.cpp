@@ -11,10 +11,10 @@
 int main(int argc, char** argv) {
   if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv)) return *answered;
 
-  velmora::DisplayStartGuard display;
+  velmora::DisplayStartGuard display(velmora::cli::NoDisplayMessage());
   QApplication app(argc, argv);
   display.Opened();
-  if (const auto refused = velmora::RefuseUnknownArguments()) return *refused;
+  if (const auto left = velmora::UnknownArgument()) return velmora::cli::RefuseArgument(*left);
 
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setDesktopFileName(QStringLiteral("it.dovel.Velmora"));

@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "cli/case_reading.h"
+#include "cli/cli_texts.h"
+#include "cli/command_line.h"
 #include "cli/valuation_output.h"
-#include "core/messages.h"
 #include "core/valuation_record.h"
 
 namespace velmora::cli {
@@ -120,10 +122,12 @@ int RunBatch(const BatchIo& io) {
     CsvInputs inputs{tipo, typed(kValore), typed(kNascita), typed(kAnni), typed(kData)};
 
     dati.saggio = Saggio::AllaData;
+    const std::optional<TipoValutazione> kind =
+        KindNamed(QLatin1StringView(tipo.data(), qsizetype(tipo.size())));
     std::optional<QString> fault;
     if (!whole) {
       fault = FaultText(row, columns);
-    } else if (tipo != "vitalizio" && tipo != "tempo-determinato") {
+    } else if (!kind) {
       fault = text::kUnknownKind.arg(Text(tipo));
     } else if (saggio == "2016") {
       dati.saggio = Saggio::Tabella2016;
@@ -135,7 +139,7 @@ int RunBatch(const BatchIo& io) {
       AppendCsvFault(out, inputs, *fault);
       refused = true;
     } else {
-      dati.tipo = tipo == "vitalizio" ? Usufrutto::Vitalizio : Usufrutto::TempoDeterminato;
+      dati.tipo = *kind;
       SetText(dati.valore, inputs.valore);
       SetText(dati.nascita, inputs.nascita);
       SetText(dati.anni, inputs.anni);
@@ -144,8 +148,8 @@ int RunBatch(const BatchIo& io) {
         dati.riferimento = today;
         inputs.data = todayText;
       }
-      const Esito esito = ValutaDigitati(dati);
-      refused = refused || std::holds_alternative<Rifiuto>(esito);
+      const Esito esito = ValutaDigitati(dati, ColumnNames());
+      refused = refused || !std::holds_alternative<RecordValutazione>(esito);
       AppendCsvLine(out, inputs, esito);
     }
     if (out.size() >= 60000) {

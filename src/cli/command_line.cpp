@@ -1,9 +1,10 @@
 #include "cli/command_line.h"
 
 #include <QStringView>
+#include <array>
 #include <optional>
 
-#include "core/messages.h"
+#include "cli/cli_texts.h"
 
 namespace velmora {
 namespace {
@@ -89,23 +90,56 @@ std::optional<int> Choose(const QString& text, std::initializer_list<Choice> cho
   return std::nullopt;
 }
 
+// The option that carries the input of its own kind.
+QStringView KindOption(TipoValutazione tipo) {
+  switch (tipo) {
+    case TipoValutazione::Vitalizio:
+      return u"--nascita";
+    case TipoValutazione::TempoDeterminato:
+      return u"--anni";
+  }
+  return {};
+}
+
+QString* KindInput(DatiValutazione& dati) {
+  switch (dati.tipo) {
+    case TipoValutazione::Vitalizio:
+      return &dati.nascita;
+    case TipoValutazione::TempoDeterminato:
+      return &dati.anni;
+  }
+  return nullptr;
+}
+
+// An option of a valuation, taken once: a second --valore is a mistake, not
+// a correction.
+struct Option {
+  QStringView name;
+  QString* value;
+  bool given = false;
+};
+
 // "vitalizio --valore 250000 --nascita 03/05/1950 ..." or "lotto [FILE|-]".
 CommandLine ReadCommand(const QStringList& arguments) {
   CommandLine line;
   const QString& command = arguments.first();
-  const bool lifetime = command == u"vitalizio";
-  const bool batch = command == u"lotto";
-  line.request = batch ? CommandLineRequest::Batch : CommandLineRequest::Valuation;
-  line.dati.tipo = lifetime ? Usufrutto::Vitalizio : Usufrutto::TempoDeterminato;
+  const std::optional<TipoValutazione> kind = KindNamed(command);
+  line.request = kind ? CommandLineRequest::Valuation : CommandLineRequest::Batch;
+  line.dati.tipo = kind.value_or(TipoValutazione::Vitalizio);
   line.dati.saggio = Saggio::AllaData;
+  QString saggio;
+  QString formato;
+  Option valore{u"--valore", &line.dati.valore};
+  Option own{KindOption(line.dati.tipo), KindInput(line.dati)};
+  Option data{u"--data", &line.dati.riferimento};
+  Option rate{u"--saggio", &saggio};
+  Option format{u"--formato", &formato};
+  const std::array<Option*, 5> options = {&valore, &own, &data, &rate, &format};
 
   bool help = false;
   bool version = false;
   bool optionsEnd = false;
   bool hasFile = false;
-  bool hasValue = false;
-  bool hasBirth = false;
-  bool hasYears = false;
   QString error;
   auto fail = [&error](const QString& message) {
     if (error.isEmpty()) error = message;
@@ -114,7 +148,7 @@ CommandLine ReadCommand(const QStringList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments[i];
     if (optionsEnd || !a.startsWith(u'-') || a == u"-") {
-      if (batch && !hasFile) {
+      if (!kind && !hasFile) {
         line.file = a;
         hasFile = true;
       } else {
@@ -135,62 +169,50 @@ CommandLine ReadCommand(const QStringList& arguments) {
       continue;
     }
     const qsizetype equals = a.indexOf(u'=');
-    const QString name = equals < 0 ? a : a.first(equals);
-    QString* target = nullptr;
-    if (!batch) {
-      if (name == u"--valore") {
-        target = &line.dati.valore;
-        hasValue = true;
-      } else if (name == u"--nascita" && lifetime) {
-        target = &line.dati.nascita;
-        hasBirth = true;
-      } else if (name == u"--anni" && !lifetime) {
-        target = &line.dati.anni;
-        hasYears = true;
-      } else if (name == u"--data") {
-        target = &line.dati.riferimento;
-      }
-    }
-    QString value;
-    const bool takesValue = target || (!batch && (name == u"--saggio" || name == u"--formato"));
-    if (!takesValue) {
+    const QStringView name = equals < 0 ? QStringView(a) : QStringView(a).first(equals);
+    Option* option = nullptr;
+    for (Option* o : options)
+      if (kind && o->name == name) option = o;
+    if (!option) {
       fail(text::kUnknownOption.arg(command, a));
       continue;
     }
+    if (option->given) fail(text::kRepeatedOption.arg(name));
+    option->given = true;
     if (equals >= 0) {
-      value = a.mid(equals + 1);
+      *option->value = a.mid(equals + 1);
     } else if (i + 1 < arguments.size()) {
-      value = arguments[++i];
+      *option->value = arguments[++i];
     } else {
       fail(text::kOptionNeedsValue.arg(a));
       continue;
     }
-    if (target) {
-      *target = value;
-    } else if (name == u"--saggio") {
-      const auto saggio =
-          Choose(value, {{u"data", int(Saggio::AllaData)}, {u"2016", int(Saggio::Tabella2016)}});
-      if (saggio) {
-        line.dati.saggio = Saggio(*saggio);
-      } else {
-        fail(text::kBadChoice.arg(name, value, QStringLiteral("data, 2016")));
-      }
-    } else {
-      const auto format = Choose(value, {{u"testo", int(OutputFormat::Text)},
-                                         {u"json", int(OutputFormat::Json)},
-                                         {u"csv", int(OutputFormat::Csv)}});
-      if (format) {
-        line.format = OutputFormat(*format);
-      } else {
-        fail(text::kBadChoice.arg(name, value, QStringLiteral("testo, json, csv")));
-      }
-    }
+    // An empty value would be read as no input at all: an empty date as today.
+    if (option->value->trimmed().isEmpty()) fail(text::kEmptyOption.arg(name));
   }
 
-  if (!batch && !hasValue) fail(text::kMissingOption.arg(command, QStringLiteral("--valore")));
-  if (lifetime && !hasBirth) fail(text::kMissingOption.arg(command, QStringLiteral("--nascita")));
-  if (!lifetime && !batch && !hasYears) {
-    fail(text::kMissingOption.arg(command, QStringLiteral("--anni")));
+  if (kind) {
+    for (const Option* required : {&valore, &own})
+      if (!required->given) fail(text::kMissingOption.arg(command, required->name));
+    if (rate.given) {
+      const auto chosen =
+          Choose(saggio, {{u"data", int(Saggio::AllaData)}, {u"2016", int(Saggio::Tabella2016)}});
+      if (chosen) {
+        line.dati.saggio = Saggio(*chosen);
+      } else {
+        fail(text::kBadChoice.arg(rate.name, saggio, QStringLiteral("data, 2016")));
+      }
+    }
+    if (format.given) {
+      const auto chosen = Choose(formato, {{u"testo", int(OutputFormat::Text)},
+                                           {u"json", int(OutputFormat::Json)},
+                                           {u"csv", int(OutputFormat::Csv)}});
+      if (chosen) {
+        line.format = OutputFormat(*chosen);
+      } else {
+        fail(text::kBadChoice.arg(format.name, formato, QStringLiteral("testo, json, csv")));
+      }
+    }
   }
 
   if (help) {
@@ -206,12 +228,43 @@ CommandLine ReadCommand(const QStringList& arguments) {
 
 }  // namespace
 
+QString KindName(TipoValutazione tipo) {
+  switch (tipo) {
+    case TipoValutazione::Vitalizio:
+      return QStringLiteral("vitalizio");
+    case TipoValutazione::TempoDeterminato:
+      return QStringLiteral("tempo-determinato");
+  }
+  return {};
+}
+
+namespace {
+
+// Every kind has a name, and KindName's switch lists them all: past the last
+// kind it gives the empty text.
+template <typename Text>
+std::optional<TipoValutazione> Named(Text name) {
+  for (int k = 0;; ++k) {
+    const QString kindName = KindName(TipoValutazione(k));
+    if (kindName.isEmpty()) return std::nullopt;
+    if (kindName == name) return TipoValutazione(k);
+  }
+}
+
+}  // namespace
+
+std::optional<TipoValutazione> KindNamed(QStringView name) {
+  return Named(name);
+}
+
+std::optional<TipoValutazione> KindNamed(QLatin1StringView name) {
+  return Named(name);
+}
+
 CommandLine ReadCommandLine(const QStringList& arguments) {
   if (arguments.isEmpty()) return {};
   const QString& first = arguments.first();
-  if (first == u"vitalizio" || first == u"tempo-determinato" || first == u"lotto") {
-    return ReadCommand(arguments);
-  }
+  if (KindNamed(first) || first == u"lotto") return ReadCommand(arguments);
   if (!first.startsWith(u'-')) {
     // A word where the command goes; the help still answers.
     CommandLine line;

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <optional>
 
 #include "core/valuation_record.h"
 
@@ -22,7 +24,7 @@ enum class OutputFormat { Text, Json, Csv };
 
 struct CommandLine {
   CommandLineRequest request = CommandLineRequest::Window;
-  // A valuation: the inputs as typed; an empty reference date is today.
+  // A valuation: the inputs as typed; no reference date is today.
   DatiValutazione dati;
   OutputFormat format = OutputFormat::Text;
   // A batch: the file, "-" for standard input.
@@ -30,6 +32,12 @@ struct CommandLine {
   // A usage error: what is wrong, without the program's name.
   QString error;
 };
+
+// The word that names a kind on the command line, in the batch and in the
+// JSON: "vitalizio", "tempo-determinato".
+QString KindName(TipoValutazione tipo);
+std::optional<TipoValutazione> KindNamed(QStringView name);
+std::optional<TipoValutazione> KindNamed(QLatin1StringView name);
 
 // The arguments without the program's name. The first argument names the
 // command; without one every argument must be one of Qt's own options, so

@@ -9,10 +9,12 @@
 #include <variant>
 
 #include "cli/batch.h"
+#include "cli/case_reading.h"
+#include "cli/cli_texts.h"
 #include "cli/command_line.h"
 #include "cli/valuation_output.h"
 #include "core/calculation_report.h"
-#include "core/messages.h"
+#include "core/version.h"
 
 namespace velmora::cli {
 namespace {
@@ -29,16 +31,15 @@ QString Today() {
 
 int Valuation(CommandLine line) {
   if (line.dati.riferimento.isEmpty()) line.dati.riferimento = Today();
-  const Esito esito = ValutaDigitati(line.dati);
-  if (const auto* refusal = std::get_if<Rifiuto>(&esito)) {
-    Write(stderr, text::kCaseRefused.arg(OneLine(refusal->messaggio)));
+  const Esito esito = ValutaDigitati(line.dati, OptionNames());
+  if (const auto* refusal = std::get_if<QString>(&esito)) {
+    Write(stderr, text::kCaseRefused.arg(*refusal));
     return 1;
   }
   const auto& record = std::get<RecordValutazione>(esito);
   switch (line.format) {
     case OutputFormat::Text:
-      Write(stdout, ProspettoTesto(
-                        record, {QDateTime::currentDateTime(), QStringLiteral(VELMORA_VERSION)}));
+      Write(stdout, ProspettoTesto(record, {QDateTime::currentDateTime(), ProgramVersion()}));
       break;
     case OutputFormat::Json:
       Write(stdout, JsonObject(line.dati, record));
@@ -101,7 +102,7 @@ std::optional<int> Answer(int argc, char** argv) {
       Write(stdout, text::kHelp);
       return 0;
     case CommandLineRequest::Version:
-      Write(stdout, text::kVersion.arg(QStringLiteral(VELMORA_VERSION)));
+      Write(stdout, text::kVersion.arg(ProgramVersion()));
       return 0;
     case CommandLineRequest::UsageError:
       Write(stderr, text::kUsageError.arg(line.error));
@@ -124,6 +125,15 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     return 3;
   }
   return status;
+}
+
+QString NoDisplayMessage() {
+  return text::kNoDisplay;
+}
+
+int RefuseArgument(const QString& argument) {
+  Write(stderr, text::kUsageError.arg(text::kUnknownArgument.arg(argument)));
+  return 2;
 }
 
 }  // namespace velmora::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 // The program's answers on the command line: the help, the version, the
@@ -10,5 +11,11 @@ namespace velmora::cli {
 // The exit status when the command line was answered; nothing when the
 // program goes on to its window (the arguments are then Qt's own options).
 std::optional<int> AnswerCommandLine(int argc, char** argv);
+
+// What the program writes when no display can be opened for its window.
+QString NoDisplayMessage();
+// Refuses an argument that the window's toolkit left unread: the usage error
+// on standard error; returns the exit status.
+int RefuseArgument(const QString& argument);
 
 }  // namespace velmora::cli

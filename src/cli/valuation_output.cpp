@@ -1,15 +1,18 @@
 #include "cli/valuation_output.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringView>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
+#include "cli/command_line.h"
 #include "core/amount_words.h"
 #include "core/date_text.h"
 #include "core/decimal.h"
-#include "core/messages.h"
 #include "core/rates_by_date.h"
+#include "core/report_texts.h"
 
 namespace velmora::cli {
 namespace {
@@ -98,12 +101,6 @@ void AppendField(std::string& out, std::string_view field) {
   out.push_back('"');
 }
 
-const QString& KindName(Usufrutto tipo) {
-  static const QString lifetime = QStringLiteral("vitalizio");
-  static const QString fixedTerm = QStringLiteral("tempo-determinato");
-  return tipo == Usufrutto::Vitalizio ? lifetime : fixedTerm;
-}
-
 void AppendInputs(std::string& out, const CsvInputs& inputs) {
   for (const std::string_view field :
        {inputs.tipo, inputs.valore, inputs.nascita, inputs.anni, inputs.data}) {
@@ -182,15 +179,6 @@ QString Fixed(int value, int unit, int decimals) {
 
 }  // namespace
 
-Esito ValutaDigitati(const DatiValutazione& dati) {
-  // The reference date reads eight digits itself; the window's birth date
-  // field joins them as they are typed, and the valuation reads the result.
-  if (!IsEightDigits(dati.nascita)) return Valuta(dati);
-  DatiValutazione read = dati;
-  read.nascita = BirthDigitsToDate(QStringView(dati.nascita).trimmed());
-  return Valuta(read);
-}
-
 const std::string& CsvHeader() {
   static const std::string header =
       "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;"
@@ -201,19 +189,22 @@ const std::string& CsvHeader() {
 void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito) {
   const auto* record = std::get_if<RecordValutazione>(&esito);
   if (!record) {
-    AppendCsvFault(out, inputs, std::get<Rifiuto>(esito).messaggio);
+    AppendCsvFault(out, inputs, std::get<QString>(esito));
     return;
   }
   AppendInputs(out, inputs);
-  if (record->tipo == Usufrutto::Vitalizio) {
-    AppendNumber(out, record->etaAnni);
-    out.push_back(';');
-    AppendNumber(out, record->etaMesi);
-    out.push_back(';');
-    AppendNumber(out, record->etaGiorni);
-    out.push_back(';');
-  } else {
-    out += ";;;";
+  switch (record->tipo) {
+    case TipoValutazione::Vitalizio:
+      AppendNumber(out, record->etaAnni);
+      out.push_back(';');
+      AppendNumber(out, record->etaMesi);
+      out.push_back(';');
+      AppendNumber(out, record->etaGiorni);
+      out.push_back(';');
+      break;
+    case TipoValutazione::TempoDeterminato:
+      out += ";;;";
+      break;
   }
   out += RateField(record->saggioCentesimi);
   out.push_back(';');
@@ -245,7 +236,6 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
 }
 
 QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
-  const bool lifetime = r.tipo == Usufrutto::Vitalizio;
   QStringList fields;
   auto add = [&fields](const char* name, const QString& value) {
     fields << QStringLiteral("  \"%1\": %2").arg(QLatin1StringView(name), value);
@@ -258,7 +248,7 @@ QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
   add("data", JsonDate(r.riferimento));
   add("modo_saggio", JsonString(dati.saggio == Saggio::Tabella2016 ? QStringLiteral("2016")
                                                                    : QStringLiteral("data")));
-  if (lifetime) {
+  if (r.tipo == TipoValutazione::Vitalizio) {
     add("nascita", JsonDate(r.nascita));
     add("eta_anni", number(r.etaAnni));
     add("eta_mesi", number(r.etaMesi));
@@ -271,7 +261,7 @@ QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
     add("decreto_coefficienti", JsonString(r.decretoCoefficienti));
   } else {
     add("anni", number(r.anni));
-    add("quota", JsonString(Fixed(r.quotaDiecimillesimi, 10000, 4)));
+    add("quota", JsonString(r.quotaTesto));
   }
   add("saggio", JsonString(RateText(r.saggioCentesimi)));
   add("saggio_legale", JsonString(RateText(r.saggioLegaleCentesimi)));
@@ -281,6 +271,64 @@ QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
   add("usufrutto", JsonShare(r.percUsufrutto, r.usufrutto, r.usufruttoTesto));
   add("nuda_proprieta", JsonShare(r.percNudaProprieta, r.nudaProprieta, r.nudaProprietaTesto));
   return QStringLiteral("{\n") + fields.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n");
+}
+
+QByteArray JsonDocument(const RecordValutazione& r) {
+  auto share = [](const QString& percentuale, const Decimal& amount, const QString& testo) {
+    std::string exact;
+    AppendAmount(exact, amount, '.');
+    return QJsonObject{{QStringLiteral("percentuale"), percentuale},
+                       {QStringLiteral("importo"), QString::fromStdString(exact)},
+                       {QStringLiteral("testo"), testo},
+                       {QStringLiteral("lettere"), AmountInWords(amount)}};
+  };
+  auto date = [](const QDate& day) {
+    return day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue(QJsonValue::Null);
+  };
+  std::string valore;
+  AppendAmount(valore, r.valore, '.');
+  QJsonObject json{
+      {QStringLiteral("tipo"), KindName(r.tipo)},
+      {QStringLiteral("valore"), QString::fromStdString(valore)},
+      {QStringLiteral("valore_testo"), r.valoreTesto},
+      {QStringLiteral("valore_lettere"), AmountInWords(r.valore)},
+      {QStringLiteral("data"), date(r.riferimento)},
+      {QStringLiteral("saggio"), RateText(r.saggioCentesimi)},
+      {QStringLiteral("saggio_legale"), RateText(r.saggioLegaleCentesimi)},
+      {QStringLiteral("decreto_saggio_legale"), r.decretoSaggioLegale},
+      {QStringLiteral("minimo"), r.minimo},
+      {QStringLiteral("usufrutto"), share(r.percUsufrutto, r.usufrutto, r.usufruttoTesto)},
+      {QStringLiteral("nuda_proprieta"),
+       share(r.percNudaProprieta, r.nudaProprieta, r.nudaProprietaTesto)},
+  };
+  switch (r.saggio) {
+    case Saggio::Tabella2016:
+      json.insert(QStringLiteral("modo_saggio"), QStringLiteral("2016"));
+      break;
+    case Saggio::AllaData:
+      json.insert(QStringLiteral("modo_saggio"), QStringLiteral("data"));
+      break;
+  }
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio:
+      json.insert(QStringLiteral("nascita"), date(r.nascita));
+      json.insert(QStringLiteral("eta_anni"), r.etaAnni);
+      json.insert(QStringLiteral("eta_mesi"), r.etaMesi);
+      json.insert(QStringLiteral("eta_giorni"), r.etaGiorni);
+      json.insert(QStringLiteral("fascia"), r.fascia);
+      json.insert(QStringLiteral("coefficiente"),
+                  r.coefficienteCentesimi ? QJsonValue(Fixed(*r.coefficienteCentesimi, 100, 2))
+                                          : QJsonValue(QJsonValue::Null));
+      json.insert(QStringLiteral("saggio_coefficienti"), RateText(r.saggioCoefficienteCentesimi));
+      json.insert(QStringLiteral("decreto_coefficienti"), r.decretoCoefficienti);
+      break;
+    case TipoValutazione::TempoDeterminato:
+      json.insert(QStringLiteral("anni"), r.anni);
+      json.insert(QStringLiteral("quota"), r.quotaTesto);
+      break;
+  }
+  if (r.minimo) json.insert(QStringLiteral("articolo_minimo"), text::kRateFloorArticle);
+  return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
 QString OneLine(const QString& message) {

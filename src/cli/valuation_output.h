@@ -7,19 +7,13 @@
 #include <string_view>
 #include <variant>
 
+#include "cli/case_reading.h"
 #include "core/valuation_record.h"
 
 // A valuation as the command line writes it: one JSON object, or CSV lines
 // with the same columns as the batch's. The report is the window's own
 // (calculation_report.h).
 namespace velmora::cli {
-
-using Esito = std::variant<RecordValutazione, Rifiuto>;
-
-// Values the inputs as typed on the command line or in a batch: a date of
-// eight digits ("03051950") is read as the window's birth date field reads
-// it, and every other text as the window's fields hold it.
-Esito ValutaDigitati(const DatiValutazione& dati);
 
 // The header line of the CSV output, with its line end.
 const std::string& CsvHeader();
@@ -34,7 +28,7 @@ struct CsvInputs {
 };
 
 // One CSV line with its line end: the inputs as typed, then the figures, or
-// the refusal's message in the errore column.
+// the refusal's diagnostic in the errore column.
 void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito);
 // The same with the inputs of a single case.
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito);
@@ -44,6 +38,7 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
 
 // One JSON object, with its line end.
 QString JsonObject(const DatiValutazione& dati, const RecordValutazione& record);
+QByteArray JsonDocument(const RecordValutazione& record);
 
 // A message of the window on one line: without the blanks it starts with
 // and with its line ends as blanks.

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "core/messages.h"
 #include "core/number_text.h"
+#include "core/report_texts.h"
 
 namespace velmora {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "core/amount_words.h"
 #include "core/date_text.h"
-#include "core/messages.h"
 #include "core/rates_by_date.h"
+#include "core/report_texts.h"
 
 namespace velmora {
 namespace {
@@ -34,39 +34,67 @@ QString WithWords(const QString& money, const Decimal& amount) {
   return words.isEmpty() ? money : money + QStringLiteral(" (") + words + u')';
 }
 
+// The kind's own inputs: the age and its band, or the years and the share.
+void KindInputs(const RecordValutazione& r, std::vector<Row>& inputs) {
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio:
+      inputs.push_back({text::kReportBirth, LongDateText(r.nascita)});
+      inputs.push_back({text::kReportAge,
+                        text::kReportAgeValue.arg(Counted(r.etaAnni, text::kYear, text::kYears),
+                                                  Counted(r.etaMesi, text::kMonth, text::kMonths),
+                                                  Counted(r.etaGiorni, text::kDay, text::kDays))});
+      inputs.push_back({text::kReportBand, r.fascia});
+      inputs.push_back({text::kReportCoefficient,
+                        r.coefficienteCentesimi
+                            ? text::kReportCoefficientValue.arg(
+                                  CoefficientText(*r.coefficienteCentesimi),
+                                  RateText(r.saggioCoefficienteCentesimi), r.percUsufrutto)
+                            : text::kReportNoCoefficient});
+      return;
+    case TipoValutazione::TempoDeterminato:
+      inputs.push_back({text::kReportDuration, Counted(r.anni, text::kYear, text::kYears)});
+      inputs.push_back(
+          {text::kReportShare, text::kReportShareValue.arg(r.quotaTesto, r.percUsufrutto)});
+      return;
+  }
+}
+
+// What the kind's share rests on: the coefficients of the year, or the formula.
+QString KindBasis(const RecordValutazione& r) {
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio: {
+      const int year = r.saggio == Saggio::Tabella2016 ? r.annoCoefficienti : r.riferimento.year();
+      return text::kReportCoefficients.arg(QString::number(year), r.decretoCoefficienti);
+    }
+    case TipoValutazione::TempoDeterminato:
+      // The formula itself is written by each form: %1 stays for it.
+      return text::kReportFormula.arg(QStringLiteral("%1"), RateText(r.saggioCentesimi),
+                                      QString::number(r.anni), r.quotaTesto);
+  }
+  return {};
+}
+
+QString KindHeading(TipoValutazione tipo) {
+  switch (tipo) {
+    case TipoValutazione::Vitalizio:
+      return text::kReportLifetime;
+    case TipoValutazione::TempoDeterminato:
+      return text::kReportFixedTerm;
+  }
+  return {};
+}
+
 Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
   Report report;
-  const bool lifetime = r.tipo == Usufrutto::Vitalizio;
   const bool table2016 = r.saggio == Saggio::Tabella2016;
   const QString rate = RateWithArticle(r.saggioCentesimi);
   report.heading = text::kReportHeading.arg(
-      lifetime ? text::kReportLifetime : text::kReportFixedTerm,
-      (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
+      KindHeading(r.tipo), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
 
   report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore)});
   if (r.riferimento.isValid())
     report.inputs.push_back({text::kReportReference, LongDateText(r.riferimento)});
-  if (lifetime) {
-    report.inputs.push_back({text::kReportBirth, LongDateText(r.nascita)});
-    report.inputs.push_back({text::kReportAge, text::kReportAgeValue.arg(
-                                                   Counted(r.etaAnni, text::kYear, text::kYears),
-                                                   Counted(r.etaMesi, text::kMonth, text::kMonths),
-                                                   Counted(r.etaGiorni, text::kDay, text::kDays))});
-    report.inputs.push_back({text::kReportBand, r.fascia});
-    report.inputs.push_back({text::kReportCoefficient,
-                             r.coefficienteCentesimi
-                                 ? text::kReportCoefficientValue.arg(
-                                       CoefficientText(*r.coefficienteCentesimi),
-                                       RateText(r.saggioCoefficienteCentesimi), r.percUsufrutto)
-                                 : text::kReportNoCoefficient});
-  } else {
-    report.inputs.push_back({text::kReportDuration, Counted(r.anni, text::kYear, text::kYears)});
-  }
-  const QString share =
-      QStringLiteral("0,") + QString::number(r.quotaDiecimillesimi).rightJustified(4, u'0');
-  if (!lifetime)
-    report.inputs.push_back(
-        {text::kReportShare, text::kReportShareValue.arg(share, r.percUsufrutto)});
+  KindInputs(r, report.inputs);
   report.inputs.push_back({text::kReportRateUsed, RateText(r.saggioCentesimi)});
 
   report.basis << text::kReportLaw;
@@ -75,14 +103,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
                              : text::kReportLegalRate.arg(legal, LongDateText(r.riferimento),
                                                           r.decretoSaggioLegale));
   if (r.minimo) report.basis << text::kReportFloor.arg(RateText(r.saggioCentesimi));
-  if (lifetime) {
-    const int year = table2016 ? r.annoCoefficienti : r.riferimento.year();
-    report.basis << text::kReportCoefficients.arg(QString::number(year), r.decretoCoefficienti);
-  } else {
-    // The formula itself is written by each form: %1 stays for it.
-    report.basis << text::kReportFormula.arg(QStringLiteral("%1"), RateText(r.saggioCentesimi),
-                                             QString::number(r.anni), share);
-  }
+  report.basis << KindBasis(r);
 
   report.results.push_back(
       {text::kReportUsufruct,

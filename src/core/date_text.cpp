@@ -83,10 +83,16 @@ class Cursor {
   qsizetype pos_ = 0;
 };
 
+// How a reader takes the parts of a date.
+enum class Reading {
+  Typed,   // two-digit years, and month and day swapped when the month is no month
+  Strict,  // four-digit years only, day before month always
+};
+
 // Two or four digits; two-digit years fall in 1930 to 2029.
-std::optional<int> Year(Cursor& in) {
+std::optional<int> Year(Cursor& in, Reading reading) {
   qsizetype length = 0;
-  const auto year = in.Number(2, 4, &length);
+  const auto year = in.Number(reading == Reading::Strict ? 4 : 2, 4, &length);
   if (!year) return std::nullopt;
   if (length == 2) return *year < 30 ? 2000 + *year : 1900 + *year;
   if (length == 4 && *year >= kFirstYear && *year <= kLastYear) return year;
@@ -111,9 +117,7 @@ QString SlashedDate(const QDate& date) {
   return QString(reinterpret_cast<const QChar*>(text), qsizetype(std::size(text)));
 }
 
-}  // namespace
-
-std::optional<QDate> ReadDate(QStringView text) {
+std::optional<QDate> Read(QStringView text, Reading reading) {
   Cursor in(text);
   in.SkipBlanks();
   const auto day = in.Number(1, 2);
@@ -126,11 +130,11 @@ std::optional<QDate> ReadDate(QStringView text) {
     const auto month = in.Number(1, 2);
     if (!month || in.Peek() != separator) return std::nullopt;
     in.Next();
-    const auto year = Year(in);
+    const auto year = Year(in, reading);
     if (!year) return std::nullopt;
     // A month part beyond 12 with a possible month in the day part was
     // written month first.
-    if (*month > 12 && *day <= 12) {
+    if (reading == Reading::Typed && *month > 12 && *day <= 12) {
       date = MakeDate(*year, *day, *month);
     } else {
       date = MakeDate(*year, *month, *day);
@@ -139,13 +143,49 @@ std::optional<QDate> ReadDate(QStringView text) {
     if (in.SkipBlanks() == 0) return std::nullopt;
     const auto month = in.Month();
     if (!month || in.SkipBlanks() == 0) return std::nullopt;
-    const auto year = Year(in);
+    const auto year = Year(in, reading);
     if (!year) return std::nullopt;
     date = MakeDate(*year, *month, *day);
   }
   in.SkipBlanks();
   if (!in.AtEnd()) return std::nullopt;
   return date;
+}
+
+// yyyy-mm-dd, exactly so.
+std::optional<QDate> ReadIso(QStringView text) {
+  Cursor in(text.trimmed());
+  const auto year = in.Number(4, 4);
+  if (!year || in.Peek() != u'-') return std::nullopt;
+  in.Next();
+  const auto month = in.Number(2, 2);
+  if (!month || in.Peek() != u'-') return std::nullopt;
+  in.Next();
+  const auto day = in.Number(2, 2);
+  if (!day || !in.AtEnd() || *year < kFirstYear) return std::nullopt;
+  return MakeDate(*year, *month, *day);
+}
+
+}  // namespace
+
+std::optional<QDate> ReadDate(QStringView text) {
+  return Read(text, Reading::Typed);
+}
+
+std::optional<QDate> ReadStrictDate(QStringView text) {
+  if (const auto date = ReadIso(text)) return date;
+  if (IsEightDigits(text)) {
+    // ddmmyyyy, never swapped: "12251950" is no date.
+    const QStringView d = text.trimmed();
+    auto number = [&d](qsizetype from, qsizetype length) {
+      int n = 0;
+      for (const QChar c : d.mid(from, length)) n = n * 10 + (c.unicode() - u'0');
+      return n;
+    };
+    if (number(4, 4) < kFirstYear) return std::nullopt;
+    return MakeDate(number(4, 4), number(2, 2), number(0, 2));
+  }
+  return Read(text, Reading::Strict);
 }
 
 QString LongDateText(const QDate& date) {

@@ -22,6 +22,12 @@ inline bool IsDate(QStringView text) {
   return ReadDate(text).has_value();
 }
 
+// A date given to the program by a command or a file, read strictly: the
+// forms ReadDate takes with a four-digit year and without swapping day and
+// month, the eight digits ddmmyyyy, and ISO 8601 yyyy-mm-dd (the form the
+// JSON writes). "12/25/1950" and "01/01/25" are no dates here.
+std::optional<QDate> ReadStrictDate(QStringView text);
+
 // "16 agosto 1946"; the empty text for an invalid date.
 QString LongDateText(const QDate& date);
 

@@ -336,6 +336,17 @@ ImportoIncollato ReadPastedAmount(QStringView text) {
   return {Incollato::Importo, *ValueOf(*parts)};
 }
 
+ImportoIncollato ReadStrictAmount(QStringView text) {
+  const ImportoIncollato amount = ReadPastedAmount(text);
+  if (amount.esito != Incollato::Importo && amount.esito != Incollato::Zero) return amount;
+  // Zeros after the cents change nothing: "1.000,500" is 1.000,50.
+  const std::optional<NumberParts> parts = Split(text);
+  QStringView decimals = parts->decimals;
+  while (decimals.size() > 2 && decimals.back() == u'0') decimals.chop(1);
+  if (decimals.size() > 2) return {Incollato::TroppiDecimali};
+  return amount;
+}
+
 qint16 ContaPunti(QStringView text) {
   const qsizetype count = text.count(u'.');
   return qint16(std::min<qsizetype>(count, std::numeric_limits<qint16>::max()));

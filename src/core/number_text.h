@@ -65,12 +65,16 @@ enum class Incollato {
   PuntiFuoriPosto,  // full stops that group no three digits
   Zero,             // zero or below once rounded to the cent
   TroppoGrande,     // above the largest amount
+  TroppiDecimali,   // more than two decimals, where no rounding is taken
 };
 struct ImportoIncollato {
   Incollato esito = Incollato::NessunNumero;
   double valore = 0;  // for Importo only
 };
 ImportoIncollato ReadPastedAmount(QStringView text);
+// The same rule for an amount given to the program by a command or a file:
+// more than two decimals are refused, not rounded ("1000,005").
+ImportoIncollato ReadStrictAmount(QStringView text);
 
 // How many full stops the text holds (at most 32767).
 qint16 ContaPunti(QStringView text);

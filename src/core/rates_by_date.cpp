@@ -72,8 +72,8 @@ TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
   for (int years = 1; years <= kLongestTerm; ++years) {
     // Ten-thousandths of the full value, a half going up.
     const long long share = std::llround((1.0L - std::pow(step, -years)) * 10000.0L);
-    rows.push_back(
-        {years, double(share) / 10000.0, Percent(share, 2, 2), Percent(10000 - share, 2, 2)});
+    rows.push_back({years, double(share) / 10000.0, int(share), Scaled(share, 4, 4),
+                    Percent(share, 2, 2), Percent(10000 - share, 2, 2)});
   }
   return TabellaTempoDeterminato(std::move(rows));
 }

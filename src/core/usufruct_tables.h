@@ -30,7 +30,9 @@ class TabellaVitalizio {
 
 struct RigaTempoDeterminato {
   int years;
-  double factor;  // 1 - (1 + rate)^-years to four decimals
+  double factor;            // 1 - (1 + rate)^-years to four decimals
+  int quotaDiecimillesimi;  // the same factor in ten-thousandths
+  QString quota;            // and as the report writes it: "0,2188"
   QString percUsufrutto;
   QString percNudaProprieta;
 };

@@ -50,48 +50,6 @@ std::optional<std::int64_t> UsufructCents(double product) {
   return product < 0 ? -cents : cents;
 }
 
-// The full value to the cent, as its money text shows it.
-Decimal FullValueInCents(double fullValue) {
-  if (const auto cents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero)) {
-    return Decimal::FromCents(*cents);
-  }
-  Decimal full = Decimal::Shortest(fullValue).value_or(Decimal());
-  full.RoundToPlaces(2, Rounding::HalfAwayFromZero);
-  return full;
-}
-
-std::optional<Valutazione> Split(double fullValue, std::optional<double> share,
-                                 const QString& percUsufrutto, const QString& percNudaProprieta) {
-  Valutazione v{percUsufrutto, percNudaProprieta, {}, {}, {}, {}};
-  std::optional<std::int64_t> usufruttoCents = 0;
-  if (share) {
-    const double product = fullValue * *share;
-    usufruttoCents = UsufructCents(product);
-    if (!usufruttoCents) {
-      const std::optional<Decimal> usufrutto = RoundUsufruct(product);
-      if (!usufrutto) return std::nullopt;
-      v.usufrutto = *usufrutto;
-    }
-  }
-  const auto fullCents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero);
-  if (usufruttoCents && fullCents) {
-    // Both below 10^17 cents: the difference is exact in 64 bits.
-    v.usufrutto = Decimal::FromCents(*usufruttoCents);
-    v.nudaProprieta = Decimal::FromCents(*fullCents - *usufruttoCents);
-  } else {
-    if (usufruttoCents) v.usufrutto = Decimal::FromCents(*usufruttoCents);
-    v.nudaProprieta = FullValueInCents(fullValue) - v.usufrutto;
-  }
-  if (usufruttoCents && fullCents) {
-    v.usufruttoText = MoneyTextOfCents(*usufruttoCents);
-    v.nudaProprietaText = MoneyTextOfCents(*fullCents - *usufruttoCents);
-  } else {
-    v.usufruttoText = MoneyText(v.usufrutto);
-    v.nudaProprietaText = MoneyText(v.nudaProprieta);
-  }
-  return v;
-}
-
 }  // namespace
 
 std::optional<Decimal> RoundUsufruct(double product) {
@@ -102,18 +60,79 @@ std::optional<Decimal> RoundUsufruct(double product) {
   return d;
 }
 
-std::optional<Valutazione> ValutaVitalizio(double fullValue, int age,
-                                           const TabellaVitalizio& table) {
-  const RigaVitalizio* row = table.RigaPerEta(age);
-  if (!row) return std::nullopt;
-  return Split(fullValue, row->share, row->percUsufrutto, row->percNudaProprieta);
+Decimal FullValueInCents(double fullValue) {
+  if (const auto cents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero)) {
+    return Decimal::FromCents(*cents);
+  }
+  Decimal full = Decimal::Shortest(fullValue).value_or(Decimal());
+  full.RoundToPlaces(2, Rounding::HalfAwayFromZero);
+  return full;
 }
 
-std::optional<Valutazione> ValutaTempoDeterminato(double fullValue, double years,
-                                                  const TabellaTempoDeterminato& table) {
+std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<double> share) {
+  Ripartizione split;
+  std::optional<std::int64_t> usufruttoCents = 0;
+  if (share) {
+    const double product = fullValue * *share;
+    usufruttoCents = UsufructCents(product);
+    if (!usufruttoCents) {
+      const std::optional<Decimal> usufrutto = RoundUsufruct(product);
+      if (!usufrutto) return std::nullopt;
+      split.usufrutto = *usufrutto;
+    }
+  }
+  const auto fullCents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero);
+  if (usufruttoCents && fullCents) {
+    // Both below 10^17 cents: the difference is exact in 64 bits.
+    split.valore = Decimal::FromCents(*fullCents);
+    split.usufrutto = Decimal::FromCents(*usufruttoCents);
+    split.nudaProprieta = Decimal::FromCents(*fullCents - *usufruttoCents);
+    return split;
+  }
+  if (usufruttoCents) split.usufrutto = Decimal::FromCents(*usufruttoCents);
+  split.valore = FullValueInCents(fullValue);
+  split.nudaProprieta = split.valore - split.usufrutto;
+  return split;
+}
+
+void ScriviCifre(RecordValutazione& record, const Ripartizione& split, const QString& percUsufrutto,
+                 const QString& percNudaProprieta) {
+  record.valore = split.valore;
+  record.valoreTesto = MoneyText(split.valore);
+  record.percUsufrutto = percUsufrutto;
+  record.percNudaProprieta = percNudaProprieta;
+  record.usufrutto = split.usufrutto;
+  record.nudaProprieta = split.nudaProprieta;
+  record.usufruttoTesto = MoneyText(split.usufrutto);
+  record.nudaProprietaTesto = MoneyText(split.nudaProprieta);
+}
+
+std::optional<RecordValutazione> ValutaVitalizio(double fullValue, int age,
+                                                 const TabellaVitalizio& table) {
+  const RigaVitalizio* row = table.RigaPerEta(age);
+  if (!row) return std::nullopt;
+  const std::optional<Ripartizione> split = Ripartisci(fullValue, row->share);
+  if (!split) return std::nullopt;
+  RecordValutazione record;
+  record.tipo = TipoValutazione::Vitalizio;
+  record.etaAnni = age;
+  ScriviCifre(record, *split, row->percUsufrutto, row->percNudaProprieta);
+  return record;
+}
+
+std::optional<RecordValutazione> ValutaTempoDeterminato(double fullValue, double years,
+                                                        const TabellaTempoDeterminato& table) {
   const RigaTempoDeterminato* row = table.RigaPerDurata(years);
   if (!row) return std::nullopt;
-  return Split(fullValue, row->factor, row->percUsufrutto, row->percNudaProprieta);
+  const std::optional<Ripartizione> split = Ripartisci(fullValue, row->factor);
+  if (!split) return std::nullopt;
+  RecordValutazione record;
+  record.tipo = TipoValutazione::TempoDeterminato;
+  record.anni = row->years;
+  record.quotaDiecimillesimi = row->quotaDiecimillesimi;
+  record.quotaTesto = row->quota;
+  ScriviCifre(record, *split, row->percUsufrutto, row->percNudaProprieta);
+  return record;
 }
 
 }  // namespace velmora

@@ -3,8 +3,8 @@
 #include <QDate>
 
 #include "core/legal_rate_data.h"
-#include "core/messages.h"
 #include "core/rates_by_date.h"
+#include "gui/window_texts.h"
 
 namespace velmora {
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/messages.h"
 #include "gui/coefficient_sheet.h"
+#include "gui/window_texts.h"
 
 namespace velmora {
 namespace {

@@ -2,11 +2,11 @@
 #include <QRadioButton>
 
 #include "core/date_text.h"
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
+#include "gui/window_texts.h"
 
 // The birth date and the duration: both need a full-ownership value first;
 // entering the birth date settles that value as a money text and discards

@@ -6,8 +6,8 @@
 
 #include <QLocale>
 
-#include "core/messages.h"
 #include "core/number_text.h"
+#include "gui/printer_window_texts.h"
 #include "platform/printer_failure.h"
 
 namespace velmora::fieldtext {

@@ -10,7 +10,7 @@ namespace velmora {
 
 void Frmusufrutto::Option1_Click() {
   ForgetShownValuation();
-  auto result = Valuta(Inputs(Usufrutto::Vitalizio));
+  auto result = Valuta(Inputs(TipoValutazione::Vitalizio));
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
     return;

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 
 #include "core/date_text.h"
-#include "core/messages.h"
 #include "gui/event_model.h"
 #include "gui/fonts.h"
 #include "gui/pictures.h"
+#include "gui/window_texts.h"
 
 namespace velmora {
 

@@ -119,9 +119,11 @@ class Frmusufrutto : public QMainWindow {
   // A duration that cannot be valued: the user is sent back to it.
   void AskForDuration(const QString& prompt);
   // The fields a valuation reads, as typed.
-  DatiValutazione Inputs(Usufrutto tipo) const;
+  DatiValutazione Inputs(TipoValutazione tipo) const;
   // A valuation refused: the user is told and sent back to the input concerned.
   void Refuse(const Rifiuto& refusal);
+  // What the window tells the user of a refusal.
+  static QString Message(const Rifiuto& refusal);
 
   // The valuation whose figures the window shows; none once an input or the
   // rate has changed, or the results have been cleared.

@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "core/messages.h"
 #include "gui/field_text.h"
 #include "gui/fonts.h"
 #include "gui/layout.h"
 #include "gui/main_window.h"
+#include "gui/printer_window_texts.h"
 #include "platform/printers.h"
 #include "platform/services.h"
 

@@ -4,10 +4,11 @@
 #include <QPixmap>
 #include <QRadioButton>
 
-#include "core/messages.h"
 #include "gui/field_text.h"
 #include "gui/main_window.h"
 #include "gui/printer_window.h"
+#include "gui/printer_window_texts.h"
+#include "gui/window_texts.h"
 #include "platform/printers.h"
 #include "platform/services.h"
 

@@ -8,10 +8,10 @@
 #include <QStringList>
 
 #include "core/date_text.h"
-#include "core/messages.h"
 #include "core/rates_by_date.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
+#include "gui/window_texts.h"
 
 // The rate of the valuations: the 2016 table at 0,2 %, or the rate and the
 // coefficients in force on the reference date. The choice is kept between runs.

@@ -1,8 +1,8 @@
 #include <QDir>
 
-#include "core/messages.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
+#include "gui/window_texts.h"
 
 namespace velmora {
 namespace {

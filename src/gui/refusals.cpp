@@ -2,11 +2,13 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "core/messages.h"
+#include "core/date_text.h"
+#include "core/number_text.h"
 #include "core/valuation_record.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
+#include "gui/window_texts.h"
 
 // The refusals the handlers of the main window share.
 namespace velmora {
@@ -25,7 +27,8 @@ bool Frmusufrutto::NoValue() const {
 }
 
 QString Frmusufrutto::ValueRefusal() const {
-  return velmora::ValueRefusal(PP->text()).value_or(QString());
+  const std::optional<Motivo> refusal = velmora::ValueRefusal(PP->text());
+  return refusal ? Message({Campo::Valore, *refusal, {}, {}, 0}) : QString();
 }
 
 void Frmusufrutto::RefuseValue() {
@@ -64,25 +67,52 @@ void Frmusufrutto::AskForDuration(const QString& prompt) {
   option5->setChecked(true);
 }
 
+QString Frmusufrutto::Message(const Rifiuto& refusal) {
+  switch (refusal.motivo) {
+    case Motivo::ValoreMancante:
+      return text::kValueFirst;
+    case Motivo::ValoreTroppoGrande:
+      return text::kLargestAmount.arg(LargestAmountText());
+    case Motivo::NascitaNonValida:
+      return text::kValidDate;
+    case Motivo::RiferimentoNonValido:
+      return text::kValidReferenceDate;
+    case Motivo::NascitaDopoRiferimento:
+      return text::kBirthAfterReference;
+    case Motivo::AnniMancanti:
+      return text::kDurationFirst;
+    case Motivo::AnniNonInteri:
+      return text::kWholeYears;
+    case Motivo::DurataMassima:
+      return text::kLongestDuration;
+    case Motivo::SaggioNonNoto:
+      return text::kNoRateOnDate.arg(LongDateText(refusal.primo), LongDateText(refusal.ultimo));
+    case Motivo::CoefficientiNonNoti:
+      return text::kNoCoefficientsInYear.arg(
+          QString::number(refusal.anno), LongDateText(refusal.primo), LongDateText(refusal.ultimo));
+  }
+  return {};
+}
+
 void Frmusufrutto::Refuse(const Rifiuto& refusal) {
   switch (refusal.campo) {
     case Campo::Valore:
       RefuseValue();
       return;
     case Campo::Nascita:
-      RefuseDate(D1, refusal.messaggio);
+      RefuseDate(D1, Message(refusal));
       return;
     case Campo::Riferimento:
-      RefuseDate(D2, refusal.messaggio);
+      RefuseDate(D2, Message(refusal));
       return;
     case Campo::Anni:
-      if (!refusal.svuota) {
-        AskForDuration(refusal.messaggio);
+      if (refusal.motivo != Motivo::DurataMassima) {
+        AskForDuration(Message(refusal));
         return;
       }
       // Beyond the longest duration only the duration goes.
       ClearResults(false);
-      Warn(refusal.messaggio);
+      Warn(Message(refusal));
       Text1->setText({});
       return;
   }

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 
 #include "core/calculation_report.h"
-#include "core/messages.h"
 #include "gui/main_window.h"
+#include "gui/window_texts.h"
 #include "platform/printers.h"
 #include "platform/report_pdf.h"
 

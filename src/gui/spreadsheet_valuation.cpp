@@ -1,9 +1,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/messages.h"
 #include "gui/event_model.h"
 #include "gui/main_window.h"
+#include "gui/window_texts.h"
 
 namespace velmora {
 

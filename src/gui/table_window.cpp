@@ -4,10 +4,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "core/messages.h"
 #include "gui/coefficient_sheet_view.h"
 #include "gui/colours.h"
 #include "gui/pictures.h"
+#include "gui/window_texts.h"
 #include "platform/twips.h"
 
 namespace velmora {

@@ -6,12 +6,12 @@
 #include <optional>
 #include <system_error>
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "gui/colours.h"
 #include "gui/event_model.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"
+#include "gui/window_texts.h"
 
 // The value field: it takes digits and one comma, regroups them as they are
 // typed, starts a new entry (or takes a spreadsheet total from the clipboard)

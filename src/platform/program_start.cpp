@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/messages.h"
-
 namespace velmora {
 namespace {
 
@@ -31,12 +29,13 @@ struct HeldMessage {
 QMutex heldLock;
 std::vector<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
+QString noDisplayMessage;
 
 void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
     // The only fatal failure of the toolkit's start is a display that
     // cannot be opened. Nothing has been started yet that needs ending.
-    Write(stderr, text::kNoDisplay);
+    Write(stderr, noDisplayMessage);
     std::_Exit(1);
   }
   const QMutexLocker lock(&heldLock);
@@ -45,11 +44,8 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 
 }  // namespace
 
-QString ProgramVersion() {
-  return QStringLiteral(VELMORA_VERSION);
-}
-
-DisplayStartGuard::DisplayStartGuard() {
+DisplayStartGuard::DisplayStartGuard(const QString& noDisplay) {
+  noDisplayMessage = noDisplay;
   previousHandler = qInstallMessageHandler(HoldWhileOpening);
 }
 
@@ -72,11 +68,10 @@ void DisplayStartGuard::Opened() {
   }
 }
 
-std::optional<int> RefuseUnknownArguments() {
+std::optional<QString> UnknownArgument() {
   const QStringList left = QCoreApplication::arguments().mid(1);
   if (left.isEmpty()) return std::nullopt;
-  Write(stderr, text::kUsageError.arg(text::kUnknownArgument.arg(left.first())));
-  return 2;
+  return left.first();
 }
 
 }  // namespace velmora

@@ -5,9 +5,6 @@
 
 namespace velmora {
 
-// "1.0.0".
-QString ProgramVersion();
-
 // Watches the toolkit's start. When no display can be opened, Qt would end
 // the process with an abort and a long hint about reinstalling; instead the
 // program writes one clear message on standard error and ends with the
@@ -15,7 +12,8 @@ QString ProgramVersion();
 // display is open.
 class DisplayStartGuard {
  public:
-  DisplayStartGuard();
+  // `noDisplay` is the whole message, line end included.
+  explicit DisplayStartGuard(const QString& noDisplay);
   ~DisplayStartGuard();
   DisplayStartGuard(const DisplayStartGuard&) = delete;
   DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;
@@ -28,10 +26,9 @@ class DisplayStartGuard {
 };
 
 // After the toolkit has taken its own options (-platform, -display, -style
-// and the like): any argument left is refused on standard error. The command
-// line has refused every other argument before; this catches an option that
-// Qt would have taken on another platform. Returns the exit status 2 then,
-// nothing when there is none.
-std::optional<int> RefuseUnknownArguments();
+// and the like): the first argument left, which the program refuses. The
+// command line has refused every other argument before; this catches an
+// option that Qt would have taken on another platform.
+std::optional<QString> UnknownArgument();
 
 }  // namespace velmora

@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/messages.h"
 #include "platform/print_queue.h"
 #include "platform/printer_codes.h"
+#include "platform/printer_texts.h"
 #include "platform/printers.h"
 #include "platform/report_pdf.h"
 #include "platform/twips.h"

@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include "core/messages.h"
+#include "core/report_texts.h"
 
 namespace velmora {
 

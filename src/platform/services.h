@@ -4,11 +4,12 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/messages.h"
-
 namespace velmora {
 
 class PrinterSystem;
+
+// The program's title: that of the message boxes that name no title of their own.
+inline const QString kApplicationTitle = QStringLiteral("Velmora 2003 by Dovel");
 
 // Everything outside the process goes through this interface, so that the
 // windows can be driven by tests with a recording double.
@@ -21,9 +22,7 @@ class Services {
   // Modal box with one OK button; returns when the user has closed it.
   virtual void MessageBox(const QString& prompt, Icon icon, const QString& title) = 0;
   // With the application title.
-  void MessageBox(const QString& prompt, Icon icon) {
-    MessageBox(prompt, icon, text::kApplicationTitle);
-  }
+  void MessageBox(const QString& prompt, Icon icon) { MessageBox(prompt, icon, kApplicationTitle); }
 
   // The folder of the companion files, without a trailing separator: beside
   // the program in the build tree, the data folder in an installed tree.

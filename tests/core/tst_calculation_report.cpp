@@ -17,18 +17,18 @@ class TestCalculationReport : public QObject {
   static RecordValutazione Valued(const DatiValutazione& dati) {
     auto result = Valuta(dati);
     if (const auto* refusal = std::get_if<Rifiuto>(&result))
-      qFatal("refused: %s", qPrintable(refusal->messaggio));
+      qFatal("refused: %d", int(refusal->motivo));
     return std::get<RecordValutazione>(result);
   }
 
   static DatiValutazione Lifetime(Saggio saggio, const char* value, const char* birth) {
-    return {Usufrutto::Vitalizio,     saggio,
-            QString::fromUtf8(value), QStringLiteral("07/12/2026"),
-            QString::fromUtf8(birth), {}};
+    return {TipoValutazione::Vitalizio, saggio,
+            QString::fromUtf8(value),   QStringLiteral("07/12/2026"),
+            QString::fromUtf8(birth),   {}};
   }
   static DatiValutazione FixedTerm(Saggio saggio, const char* value, const char* years) {
-    return {Usufrutto::TempoDeterminato,  saggio, QString::fromUtf8(value),
-            QStringLiteral("07/12/2026"), {},     QString::fromUtf8(years)};
+    return {TipoValutazione::TempoDeterminato, saggio, QString::fromUtf8(value),
+            QStringLiteral("07/12/2026"),      {},     QString::fromUtf8(years)};
   }
 
  private slots:

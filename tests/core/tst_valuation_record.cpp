@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <variant>
 
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/valuation_record.h"
 
@@ -9,85 +8,92 @@ using namespace velmora;
 
 Q_DECLARE_METATYPE(velmora::DatiValutazione)
 Q_DECLARE_METATYPE(velmora::Campo)
+Q_DECLARE_METATYPE(velmora::Motivo)
 
-// The checks of a valuation, each with the window's message and the input it
-// sends the user back to, and what the record keeps beside the figures.
+// The checks of a valuation, each with its reason and the input it sends the
+// user back to, and what the record keeps beside the figures.
 class TestValuationRecord : public QObject {
   Q_OBJECT
 
   static DatiValutazione Lifetime(Saggio saggio, const QString& value, const QString& birth,
                                   const QString& reference) {
-    return {Usufrutto::Vitalizio, saggio, value, reference, birth, {}};
+    return {TipoValutazione::Vitalizio, saggio, value, reference, birth, {}};
   }
   static DatiValutazione FixedTerm(Saggio saggio, const QString& value, const QString& years,
                                    const QString& reference) {
-    return {Usufrutto::TempoDeterminato, saggio, value, reference, {}, years};
+    return {TipoValutazione::TempoDeterminato, saggio, value, reference, {}, years};
   }
 
  private slots:
   void refusals_data() {
     QTest::addColumn<DatiValutazione>("dati");
     QTest::addColumn<Campo>("campo");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("emptied");
+    QTest::addColumn<Motivo>("motivo");
     const auto T = Saggio::Tabella2016;
     const auto A = Saggio::AllaData;
-    const QString noRate = text::kNoRateOnDate.arg("16 dicembre 1990", "31 dicembre 2026");
 
     QTest::newRow("no value") << Lifetime(T, "", "01/01/1950", "01/01/2020") << Campo::Valore
-                              << text::kValueFirst << false;
+                              << Motivo::ValoreMancante;
     QTest::newRow("zero amount") << FixedTerm(T, "€ 0,00", "5", "") << Campo::Valore
-                                 << text::kValueFirst << false;
-    QTest::newRow("negative") << FixedTerm(A, "-5", "5", "") << Campo::Valore << text::kValueFirst
-                              << false;
+                                 << Motivo::ValoreMancante;
+    QTest::newRow("negative") << FixedTerm(A, "-5", "5", "") << Campo::Valore
+                              << Motivo::ValoreMancante;
     QTest::newRow("value before birth date")
-        << Lifetime(T, "abc", "", "") << Campo::Valore << text::kValueFirst << false;
+        << Lifetime(T, "abc", "", "") << Campo::Valore << Motivo::ValoreMancante;
     QTest::newRow("no birth date")
-        << Lifetime(T, "100", "", "01/01/2020") << Campo::Nascita << text::kValidDate << false;
+        << Lifetime(T, "100", "", "01/01/2020") << Campo::Nascita << Motivo::NascitaNonValida;
     QTest::newRow("eight digits are not yet a date") << Lifetime(T, "100", "16081946", "01/01/2020")
-                                                     << Campo::Nascita << text::kValidDate << false;
-    QTest::newRow("unreadable reference")
-        << Lifetime(T, "100", "01/01/1950", "ieri") << Campo::Riferimento
-        << text::kValidReferenceDate << false;
+                                                     << Campo::Nascita << Motivo::NascitaNonValida;
+    QTest::newRow("unreadable reference") << Lifetime(T, "100", "01/01/1950", "ieri")
+                                          << Campo::Riferimento << Motivo::RiferimentoNonValido;
     QTest::newRow("above the largest amount")
         << Lifetime(T, "10.000.000.000.000", "01/01/1950", "01/01/2020") << Campo::Valore
-        << text::kLargestAmount.arg(LargestAmountText()) << false;
-    QTest::newRow("born after the reference")
-        << Lifetime(T, "100", "02/01/2020", "01/01/2020") << Campo::Nascita
-        << text::kBirthAfterReference << false;
-    QTest::newRow("lifetime, no rate known")
-        << Lifetime(A, "100", "01/01/1950", "01/01/2027") << Campo::Riferimento << noRate << false;
-    QTest::newRow("lifetime, no coefficients")
-        << Lifetime(A, "100", "01/01/1950", "01/06/2005") << Campo::Riferimento
-        << text::kNoCoefficientsInYear.arg("2005", "1 gennaio 2012", "31 dicembre 2026") << false;
+        << Motivo::ValoreTroppoGrande;
+    QTest::newRow("born after the reference") << Lifetime(T, "100", "02/01/2020", "01/01/2020")
+                                              << Campo::Nascita << Motivo::NascitaDopoRiferimento;
+    QTest::newRow("lifetime, no rate known") << Lifetime(A, "100", "01/01/1950", "01/01/2027")
+                                             << Campo::Riferimento << Motivo::SaggioNonNoto;
+    QTest::newRow("lifetime, no coefficients") << Lifetime(A, "100", "01/01/1950", "01/06/2005")
+                                               << Campo::Riferimento << Motivo::CoefficientiNonNoti;
     QTest::newRow("no duration") << FixedTerm(T, "100", "", "") << Campo::Anni
-                                 << text::kDurationFirst << false;
+                                 << Motivo::AnniMancanti;
     QTest::newRow("fixed term, unreadable reference at the date")
-        << FixedTerm(A, "100", "5", "") << Campo::Riferimento << text::kValidReferenceDate << false;
+        << FixedTerm(A, "100", "5", "") << Campo::Riferimento << Motivo::RiferimentoNonValido;
     QTest::newRow("fixed term, no rate known")
-        << FixedTerm(A, "100", "5", "01/01/1980") << Campo::Riferimento << noRate << false;
+        << FixedTerm(A, "100", "5", "01/01/1980") << Campo::Riferimento << Motivo::SaggioNonNoto;
     QTest::newRow("beyond 30 years")
-        << FixedTerm(T, "100", "31", "") << Campo::Anni << text::kLongestDuration << true;
+        << FixedTerm(T, "100", "31", "") << Campo::Anni << Motivo::DurataMassima;
     QTest::newRow("30,5 years") << FixedTerm(T, "100", "30,5", "") << Campo::Anni
-                                << text::kLongestDuration << true;
+                                << Motivo::DurataMassima;
     QTest::newRow("a fraction") << FixedTerm(T, "100", "2,5", "") << Campo::Anni
-                                << text::kWholeYears << false;
-    QTest::newRow("zero years") << FixedTerm(T, "100", "0", "") << Campo::Anni << text::kWholeYears
-                                << false;
-    QTest::newRow("letters") << FixedTerm(T, "100", "dieci", "") << Campo::Anni << text::kWholeYears
-                             << false;
+                                << Motivo::AnniNonInteri;
+    QTest::newRow("zero years") << FixedTerm(T, "100", "0", "") << Campo::Anni
+                                << Motivo::AnniNonInteri;
+    QTest::newRow("letters") << FixedTerm(T, "100", "dieci", "") << Campo::Anni
+                             << Motivo::AnniNonInteri;
   }
   void refusals() {
     QFETCH(DatiValutazione, dati);
     QFETCH(Campo, campo);
-    QFETCH(QString, message);
-    QFETCH(bool, emptied);
+    QFETCH(Motivo, motivo);
     const auto result = Valuta(dati);
     QVERIFY(std::holds_alternative<Rifiuto>(result));
     const Rifiuto& refusal = std::get<Rifiuto>(result);
     QCOMPARE(refusal.campo, campo);
-    QCOMPARE(refusal.messaggio, message);
-    QCOMPARE(refusal.svuota, emptied);
+    QCOMPARE(refusal.motivo, motivo);
+  }
+
+  // The refusals at the date of the act say which days and years the data cover.
+  void refusalsAtTheDateNameWhatTheDataCover() {
+    const auto noRate = Valuta(FixedTerm(Saggio::AllaData, "100", "5", "01/01/1980"));
+    const Rifiuto& rate = std::get<Rifiuto>(noRate);
+    QCOMPARE(rate.primo, QDate(1990, 12, 16));
+    QCOMPARE(rate.ultimo, QDate(2026, 12, 31));
+    const auto noTable = Valuta(Lifetime(Saggio::AllaData, "100", "01/01/1950", "01/06/2005"));
+    const Rifiuto& table = std::get<Rifiuto>(noTable);
+    QCOMPARE(table.anno, 2005);
+    QCOMPARE(table.primo, QDate(2012, 1, 1));
+    QCOMPARE(table.ultimo, QDate(2026, 12, 31));
   }
 
   void theLifetimeRecordKeepsWhatTheFiguresRestOn() {

@@ -54,7 +54,7 @@ expect "the report has the usufruct" "$(has "$OUT" "25.000,00")"
 expect "the report has the words" "$(has "$OUT" "venticinquemila/00")"
 
 # ---- fixed term ----
-run tempo-determinato --valore 1.234,56 --anni 12 --saggio 2016 --formato csv
+run tempo-determinato --valore 1.234,56 --anni 12 --saggio 2016 --data 07/12/2026 --formato csv
 expect "fixed term csv exits 0" "$(is "$RC" 0)"
 expect "fixed term csv figures" \
   "$(has "$(line 2)" "tempo-determinato;1.234,56;;12;")"
@@ -64,24 +64,27 @@ run tempo-determinato --valore 100000 --anni 10 --data 9/12/2026 --formato csv
 expect "fixed term at the rate of the day" \
   "$(is "$(line 2)" "tempo-determinato;100000;;10;9/12/2026;;;;2,5%;21,88%;78,12%;21880,00;78120,00;")"
 
-# ---- refusals: status 1, the window's message on stderr, nothing on stdout ----
+# ---- refusals: status 1, one diagnostic line on stderr, nothing on stdout ----
 refused() {
   local what=$1 message=$2
   shift 2
   run "$@"
   expect "$what: exits 1" "$(is "$RC" 1)"
-  expect "$what: the window's message" "$(is "$ERR" "velmora: $message")"
+  expect "$what: names the option, the value and why" "$(is "$ERR" "velmora: $message")"
   expect "$what: nothing on stdout" "$(is "$OUT" "")"
 }
-refused "no value" "Devi innanzi tutto inserire il valore della piena proprietà!" \
-  vitalizio --valore 0 --nascita 16081946
-refused "birth date" "Devi inserire una data valida!" vitalizio --valore 5 --nascita 31021950
-refused "born after" "La data di nascita è successiva alla data di riferimento!" \
+refused "no value" \
+  '--valore «0»: l'"'"'importo al centesimo deve essere maggiore di zero, come 250.000,50' \
+  vitalizio --valore 0 --nascita 16081946 --data 07/12/2026
+refused "birth date" '--nascita «31021950»: non è una data: scrivere la data come 03/05/1950, 03051950, 3 maggio 1950 o 1950-05-03 (giorno prima del mese, anno di quattro cifre)' \
+  vitalizio --valore 5 --nascita 31021950 --data 07/12/2026
+refused "born after" \
+  '--nascita «1/1/2020»: la data di nascita è successiva alla data di riferimento (01/01/2019)' \
   vitalizio --valore 5 --nascita 1/1/2020 --data 1/1/2019
-refused "fraction of a year" "Devi inserire un numero intero di anni da 1 a 30" \
-  tempo-determinato --valore 5 --anni 2,5
-refused "too many years" "La durata massima per il calcolo è di anni 30" \
-  tempo-determinato --valore 5 --anni 31
+refused "fraction of a year" '--anni «2,5»: la durata è un numero intero di anni da 1 a 30' \
+  tempo-determinato --valore 5 --anni 2,5 --data 07/12/2026
+refused "too many years" '--anni «31»: la durata massima per il calcolo è di 30 anni' \
+  tempo-determinato --valore 5 --anni 31 --data 07/12/2026
 
 # ---- usage errors: status 2 and a hint ----
 usage() {
@@ -126,8 +129,10 @@ expect "batch: lifetime row" \
   "$(is "$(line 2)" "vitalizio;100000;16081946;;07/12/2026;80;3;21;0,2%;25%;75%;25000,00;75000,00;")"
 expect "batch: fixed-term row, today by default" \
   "$(is "$(line 3)" "tempo-determinato;1.234,56;;12;$(date +%d/%m/%Y);;;;0,2%;2,37%;97,63%;29,26;1205,30;")"
-expect "batch: refused value" "$(has "$(line 4)" ";Devi innanzi tutto inserire il valore della piena proprietà!")"
-expect "batch: refused duration" "$(has "$(line 5)" ";La durata massima per il calcolo è di anni 30")"
+expect "batch: refused value" \
+  "$(has "$(line 4)" ';valore «0»: l'"'"'importo al centesimo deve essere maggiore di zero')"
+expect "batch: refused duration" \
+  "$(has "$(line 5)" ';anni «31»: la durata massima per il calcolo è di 30 anni')"
 expect "batch: unclosed quote named by its line" "$(has "$(line 6)" ";riga 6: virgolette non chiuse")"
 expect "batch: short row named by its line" \
   "$(has "$(line 7)" ";riga 7: 3 campi invece dei 6 dell'intestazione")"
@@ -137,18 +142,18 @@ expect "batch: the rows after the broken ones" \
   "$(is "$(line 9)" "tempo-determinato;100000;;10;9/12/2026;;;;2,5%;21,88%;78,12%;21880,00;78120,00;")"
 expect "batch: nothing on stderr" "$(is "$ERR" "")"
 
-printf 'tipo;valore;anni\nvitalizio;1;\ntempo-determinato;1000;5\n' >"$WORK/pochi.csv"
+printf 'tipo;valore;anni;data\nvitalizio;1;;\ntempo-determinato;1000;5;15/03/2026\n' >"$WORK/pochi.csv"
 INPUT="$WORK/pochi.csv"
 run lotto -
 INPUT=/dev/null
-expect "batch from standard input" "$(is "$(line 3)" "tempo-determinato;1000;;5;$(date +%d/%m/%Y);;;;2,5%;11,61%;88,39%;116,10;883,90;")"
-expect "batch: a row without birth date gets the window's message" \
-  "$(has "$(line 2)" ";Devi inserire una data valida!")"
+expect "batch from standard input" "$(is "$(line 3)" "tempo-determinato;1000;;5;15/03/2026;;;;2,5%;11,61%;88,39%;116,10;883,90;")"
+expect "batch: a row without birth date names the column" \
+  "$(has "$(line 2)" ";nascita: manca la data di nascita")"
 
-printf 'tipo;valore\ntempo-determinato;1000\n' >"$WORK/senza-anni.csv"
+printf 'tipo;valore;saggio\ntempo-determinato;1000;2016\n' >"$WORK/senza-anni.csv"
 run lotto "$WORK/senza-anni.csv"
-expect "batch: no years column gives the window's message" \
-  "$(has "$(line 2)" ";Devi inserire il numero di anni di durata dell'usufrutto")"
+expect "batch: no years column names it" \
+  "$(has "$(line 2)" ";anni: manca il numero di anni di durata")"
 
 # Fields are written back as typed: quoted where they must be, and bytes
 # that are not UTF-8 as the replacement character.

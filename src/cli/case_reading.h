@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <variant>
+
+#include "core/valuation_record.h"
+
+// A case as the command line or a batch gives it: its inputs read strictly,
+// then valued by the one record. What could mean two things ("1234.56",
+// "12/25/1950") is refused with the form wanted, never guessed.
+namespace velmora::cli {
+
+// The record, or why the case is refused: one line naming the option or the
+// column, the value as given and the form wanted.
+using Esito = std::variant<RecordValutazione, QString>;
+
+// What a diagnostic calls each input: the options of a command, or the
+// columns of a batch.
+struct NomiIngressi {
+  QString valore;
+  QString nascita;
+  QString anni;
+  QString data;
+};
+const NomiIngressi& OptionNames();
+const NomiIngressi& ColumnNames();
+
+// Reads and values a case. The reference date must be given (the caller puts
+// today in, where that is the rule).
+Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi);
+
+}  // namespace velmora::cli

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QString>
+
+// What the command line writes: the help, the version, and the diagnostics on
+// standard error, one line each, naming the program. Texts with %1 and %2 are
+// filled with QString::arg.
+namespace velmora::text {
+
+inline const QString kHelp = QStringLiteral(
+    "Uso: velmora [OPZIONE]\n"
+    "     velmora vitalizio --valore VALORE --nascita DATA [--data DATA] [--saggio data|2016]\n"
+    "                       [--formato testo|json|csv]\n"
+    "     velmora tempo-determinato --valore VALORE --anni ANNI [--data DATA]\n"
+    "                       [--saggio data|2016] [--formato testo|json|csv]\n"
+    "     velmora lotto [FILE|-]\n"
+    "Calcola il valore dell'usufrutto vitalizio o a tempo determinato e della nuda\n"
+    "proprietà al saggio legale. Senza comando apre la finestra del programma.\n"
+    "\n"
+    "Comandi:\n"
+    "  vitalizio           valuta un usufrutto vitalizio dalla data di nascita\n"
+    "                      velmora vitalizio --valore 250.000 --nascita 03/05/1950\n"
+    "  tempo-determinato   valuta un usufrutto a tempo determinato da 1 a 30 anni\n"
+    "                      velmora tempo-determinato --valore 100000 --anni 10\n"
+    "  lotto               valuta i casi di un file CSV (o dello standard input) e\n"
+    "                      scrive una riga di risultati per caso\n"
+    "                      velmora lotto casi.csv > risultati.csv\n"
+    "\n"
+    "Opzioni dei comandi:\n"
+    "  --valore VALORE     valore della piena proprietà (250000, 250.000,50)\n"
+    "  --nascita DATA      data di nascita dell'usufruttuario (03051950, 03/05/1950,\n"
+    "                      3 maggio 1950)\n"
+    "  --anni ANNI         durata dell'usufrutto in anni interi\n"
+    "  --data DATA         data di riferimento (predefinita: oggi)\n"
+    "  --saggio data|2016  saggio in vigore alla data di riferimento (predefinito)\n"
+    "                      o tabella 2016 allo 0,2%\n"
+    "  --formato FORMATO   testo (prospetto di calcolo, predefinito), json o csv\n"
+    "\n"
+    "Il file del lotto ha i campi separati da \";\" e una riga d'intestazione con le\n"
+    "colonne tipo;valore;nascita;anni;data;saggio in qualsiasi ordine (nascita, anni,\n"
+    "data e saggio si possono omettere); tipo è vitalizio o tempo-determinato.\n"
+    "\n"
+    "Altre opzioni:\n"
+    "  -h, --help          mostra questo aiuto ed esce\n"
+    "  -v, --version       mostra la versione ed esce\n"
+    "\n"
+    "Stato di uscita:\n"
+    "  0  tutti i casi valutati\n"
+    "  1  caso rifiutato, o alcune righe del lotto rifiutate; senza comando: lo\n"
+    "     schermo grafico non si apre\n"
+    "  2  errore negli argomenti\n"
+    "  3  file del lotto non leggibile, o risultati non scritti\n"
+    "Le istruzioni d'uso sono nel menu \"?\" del programma; vedere anche man velmora.\n");
+inline const QString kVersion = QStringLiteral(
+    "velmora %1\n"
+    "Copyright (C) 2026 Dovel\n"
+    "Licenza GPL-3.0 o successiva: <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "Questo è software libero: lo si può modificare e ridistribuire.\n"
+    "Non c'è ALCUNA GARANZIA, nei limiti consentiti dalla legge.\n");
+inline const QString kNoDisplay = QStringLiteral(
+    "velmora: impossibile aprire la finestra: nessuno schermo grafico raggiungibile.\n"
+    "Avviare il programma da una sessione grafica (controllare DISPLAY o WAYLAND_DISPLAY).\n");
+// A usage error: %1 is what is wrong, one of the texts below.
+inline const QString kUsageError = QStringLiteral(
+    "velmora: %1\n"
+    "Per l'elenco dei comandi e delle opzioni: velmora --help\n");
+inline const QString kUnknownArgument = QStringLiteral("argomento non riconosciuto: %1");
+inline const QString kUnknownCommand = QStringLiteral(
+    "comando non riconosciuto: %1 (i comandi sono vitalizio, tempo-determinato e lotto)");
+// %1 is the command.
+inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta per %1: %2");
+inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
+inline const QString kRepeatedOption = QStringLiteral("l'opzione %1 è data più di una volta");
+inline const QString kEmptyOption = QStringLiteral("l'opzione %1 ha un valore vuoto");
+inline const QString kMissingOption = QStringLiteral("%1 richiede l'opzione %2");
+// %3 lists the values allowed.
+inline const QString kBadChoice = QStringLiteral("valore non ammesso per %1: %2 (ammessi: %3)");
+inline const QString kExtraArgument = QStringLiteral("argomento in più: %1");
+// A refused case: the window's message after the program's name.
+inline const QString kCaseRefused = QStringLiteral("velmora: %1\n");
+// The batch file. %1 is the file's name.
+inline const QString kUnreadableFile =
+    QStringLiteral("velmora: impossibile leggere il file %1: %2\n");
+inline const QString kReadInterrupted =
+    QStringLiteral("velmora: lettura del file %1 interrotta da un errore\n");
+// Why a file does not open.
+inline const QString kNoSuchFile = QStringLiteral("il file non esiste");
+inline const QString kNoPermission = QStringLiteral("permesso negato");
+inline const QString kIsFolder = QStringLiteral("è una cartella");
+inline const QString kSystemError = QStringLiteral("errore di sistema %1");
+inline const QString kNoHeader = QStringLiteral(
+    "velmora: il file %1 non ha la riga d'intestazione con le colonne tipo e valore\n");
+inline const QString kUnknownColumn =
+    QStringLiteral("velmora: il file %1 ha una colonna sconosciuta: %2\n");
+inline const QString kRepeatedColumn =
+    QStringLiteral("velmora: il file %1 ha due volte la colonna %2\n");
+inline const QString kStandardInput = QStringLiteral("standard input");
+// The results did not all reach standard output (a full disk, say).
+inline const QString kOutputFailed =
+    QStringLiteral("velmora: impossibile scrivere i risultati sullo standard output\n");
+// The errore column of a batch row. %1 is the line number.
+inline const QString kUnclosedQuote = QStringLiteral("riga %1: virgolette non chiuse");
+inline const QString kTextAfterQuote =
+    QStringLiteral("riga %1: testo dopo le virgolette di chiusura");
+inline const QString kWrongFieldCount =
+    QStringLiteral("riga %1: %2 campi invece dei %3 dell'intestazione");
+inline const QString kLineTooLong = QStringLiteral("riga %1: riga troppo lunga");
+inline const QString kUnknownKind =
+    QStringLiteral("tipo non riconosciuto: %1 (vitalizio o tempo-determinato)");
+inline const QString kUnknownRate = QStringLiteral("saggio non riconosciuto: %1 (data o 2016)");
+
+// ---- a case refused: the option or column, the value as given, and why ----
+// %1 the option or the column, %2 the value, %3 the reason below.
+inline const QString kInputRefused = QStringLiteral("%1 «%2»: %3");
+// %1 the option or the column, %2 what is missing.
+inline const QString kInputMissing = QStringLiteral("%1: %2");
+inline const QString kNotAnAmount =
+    QStringLiteral("non è un importo; scrivere l'importo in euro come 250.000,50");
+inline const QString kStrayFullStops = QStringLiteral(
+    "il punto separa solo gruppi di tre cifre e la virgola i decimali: scrivere l'importo come "
+    "250.000,50");
+inline const QString kTooManyDecimals =
+    QStringLiteral("più di due decimali: scrivere l'importo al centesimo, come 250.000,50");
+inline const QString kNotAboveZero =
+    QStringLiteral("l'importo al centesimo deve essere maggiore di zero, come 250.000,50");
+// %1 the largest amount as a money text.
+inline const QString kAboveLargest = QStringLiteral("l'importo supera il massimo di %1");
+inline const QString kNotADate = QStringLiteral(
+    "non è una data: scrivere la data come 03/05/1950, 03051950, 3 maggio 1950 o 1950-05-03 "
+    "(giorno prima del mese, anno di quattro cifre)");
+inline const QString kNoValue = QStringLiteral("manca il valore della piena proprietà");
+inline const QString kNoBirthDate = QStringLiteral("manca la data di nascita");
+inline const QString kNoYears = QStringLiteral("manca il numero di anni di durata");
+// %1 the reference date.
+inline const QString kBornAfter =
+    QStringLiteral("la data di nascita è successiva alla data di riferimento (%1)");
+inline const QString kNotWholeYears =
+    QStringLiteral("la durata è un numero intero di anni da 1 a 30");
+inline const QString kBeyondLongest =
+    QStringLiteral("la durata massima per il calcolo è di 30 anni");
+// %1 and %2 the first and last days with a legal rate.
+inline const QString kNoRateKnown = QStringLiteral(
+    "per questa data non è noto il saggio degli interessi legali: il calcolo al saggio in vigore "
+    "copre le date dal %1 al %2");
+// %1 the year, %2 and %3 the first and last days of the years with coefficients.
+inline const QString kNoCoefficientsKnown = QStringLiteral(
+    "per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
+    "vigore li applica agli atti dal %2 al %3");
+
+}  // namespace velmora::text

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The main window's and the table window's captions and messages. Texts with
+// %1 and %2 are filled with QString::arg.
+namespace velmora::text {
+
+inline const QString kMainWindowTitle = QStringLiteral("Velmora2016 by Dovel");
+// Every notice and refusal of the main window.
+inline const QString kMainTitle = QStringLiteral("Velmora by Dovel");
+// The error trap of the value field.
+inline const QString kTrapTitle = QStringLiteral("Velmora By Ostrel Quendari");
+inline const QString kTableWindowTitle =
+    QStringLiteral("Tabella Usufrutto by ostrel Ilvo Quendari");
+inline const QString kValueFirst =
+    QStringLiteral("Devi innanzi tutto inserire il valore della piena proprietà!");
+inline const QString kImported = QStringLiteral("Valutazione automatica inserita!");
+// %1 is the start of what the clipboard holds.
+inline const QString kPastedNotAnAmount = QStringLiteral(
+    "Negli appunti c'è \"%1\", che non è un importo nella forma attesa: 1.234.567,89 (il punto "
+    "solo tra gruppi di tre cifre, la virgola prima dei decimali). Il valore non è stato "
+    "inserito.");
+// %1 is the largest amount as a money text.
+inline const QString kLargestAmount =
+    QStringLiteral("L'importo massimo per il calcolo è di %1: il valore non è stato preso.");
+// "Errore n. <number>: <description>" comes before it.
+inline const QString kItalianSettings = QStringLiteral(
+    "Le impostazioni internazionali in Pannello di Controllo non sono impostate per l'Italia: "
+    "provvedere all'aggiornamento !");
+inline const QString kDigitsOnly = QStringLiteral(
+    " Devi inserire una data con le sole cifre senza separatori!\r"
+    " Esempio: 16081946 per 16 agosto 1946");
+inline const QString kValidDate = QStringLiteral(" Devi inserire una data valida!");
+// The reference date takes more forms than the birth date: the message names them.
+inline const QString kValidReferenceDate = QStringLiteral(
+    " Devi inserire una data di riferimento valida!\r"
+    " Esempi: 15062018, 15/06/2018 oppure 15 giugno 2018");
+inline const QString kBirthAfterReference =
+    QStringLiteral("La data di nascita è successiva alla data di riferimento!");
+inline const QString kDurationFirst =
+    QStringLiteral(" Devi inserire il numero di anni di durata dell'usufrutto");
+inline const QString kWholeYears =
+    QStringLiteral(" Devi inserire un numero intero di anni da 1 a 30");
+inline const QString kLongestDuration =
+    QStringLiteral("La durata massima per il calcolo è di anni 30");
+// Text1 is disabled once a birth date has been entered; the reset on PP frees it.
+inline const QString kDurationLocked = QStringLiteral(
+    " Per il calcolo a tempo determinato fare doppio click sul valore della piena proprietà: i "
+    "campi si azzerano e la durata torna disponibile");
+// Label2: %1 is the rate with its article, "dello 0,2%".
+inline const QString kRateHeading = QStringLiteral(
+    "Calcolo dell'usufrutto vitalizio ed a tempo determinato  al saggio d'interesse %1");
+inline const QString kRateOfTheDay = QStringLiteral("in vigore alla data di riferimento");
+// Label2's tooltip, one line each.
+inline const QString kLegalRateTip = QStringLiteral("Saggio degli interessi legali %1: %2.");
+inline const QString kRateFloorTip = QStringLiteral(
+    "Per l'usufrutto si applica il saggio minimo del %1 (art. 46, comma 5-ter, D.P.R. 131/1986, "
+    "introdotto dal D.Lgs. 139/2024).");
+inline const QString kCoefficientsTip =
+    QStringLiteral("Coefficienti dell'usufrutto vitalizio: %1.");
+inline const QString kNoCoefficientsTip =
+    QStringLiteral("Coefficienti dell'usufrutto vitalizio non disponibili per il %1.");
+inline const QString kRatesKnownTip =
+    QStringLiteral("Saggio degli interessi legali noto dal %1 al %2.");
+// %1 is the settings file.
+inline const QString kChoiceNotKept = QStringLiteral(
+    "Impossibile scrivere il file delle impostazioni \"%1\": la scelta del saggio vale per "
+    "questa sessione ma non sarà ricordata al prossimo avvio.");
+// Refusals at the date of the act.
+inline const QString kNoRateOnDate = QStringLiteral(
+    "Per la data di riferimento non è noto il saggio degli interessi legali: il calcolo al saggio "
+    "in vigore copre le date dal %1 al %2.");
+inline const QString kNoCoefficientsInYear = QStringLiteral(
+    "Per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
+    "vigore li applica agli atti dal %2 al %3.");
+// The report's menu.
+inline const QString kSaveReportTitle = QStringLiteral("Salva prospetto PDF");
+inline const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");
+// %1 the date of the calculation, yyyy-mm-dd.
+inline const QString kReportFileName = QStringLiteral("prospetto-usufrutto-%1.pdf");
+// %1 the path chosen.
+inline const QString kPdfFolderNotWritable = QStringLiteral(
+    "Impossibile salvare il prospetto in \"%1\": nella cartella non si può scrivere.");
+inline const QString kPdfWriteFailed = QStringLiteral(
+    "Impossibile salvare il prospetto in \"%1\": la scrittura non è riuscita (il disco potrebbe "
+    "essere pieno). Nessun file è stato scritto o modificato.");
+inline const QString kWorkbookRefused = QStringLiteral(
+    "Errore n. 51: Impossibile eseguire il file \"%1\".\r\nCodice di errore di ShellExecute: %2.");
+inline const QString kInstructionsRefused =
+    QStringLiteral("Impossibile aprire le istruzioni \"%1\".\rCodice di errore: %2.");
+// A page of the help menu or of the tables, or the home page.
+inline const QString kPageRefused = QStringLiteral("Impossibile aprire la pagina \"%1\".");
+inline const QString kNoCalculator =
+    QStringLiteral("Impossibile avviare la calcolatrice: nessuna calcolatrice trovata.");
+inline const QString kCalculatorRefused =
+    QStringLiteral("Impossibile avviare la calcolatrice: il programma \"%1\" non si avvia.");
+// The menu command; %1 is the year.
+inline const QString kTableOfYear = QStringLiteral("&Tabella Usufrutto vitalizio %1");
+inline const QString kSheetTitle = QStringLiteral("Tabella sinottica sul calcolo dell'usufrutto");
+inline const QString kSheetHeading = QStringLiteral("PROSPETTO DEI COEFFICIENTI");
+// %1 the decree, %2 the rate with its article.
+inline const QString kSheetLegalRate = QStringLiteral(
+    "Con %1 il saggio degli interessi legali è stato fissato nella misura %2 annuo.");
+inline const QString kSheetFloor = QStringLiteral(
+    "Per l'usufrutto e le rendite si applica il saggio minimo del %1 (art. 46, comma 5-ter, "
+    "D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024).");
+// %1 the decree, %2 the year from which it applies.
+inline const QString kSheetCoefficients = QStringLiteral(
+    "Con %1 sono stati adeguati i coefficienti per la determinazione dei diritti di usufrutto a "
+    "vita e delle rendite o pensioni vitalizie, di cui al prospetto allegato al D.P.R. 26 aprile "
+    "1986, n. 131, per gli atti a decorrere dal 1° gennaio %2.");
+inline const QString kSheetSameAs =
+    QStringLiteral("Per gli atti del %1 valgono i coefficienti del %2.");
+// %1 the rate with its article.
+inline const QString kSheetRate = QStringLiteral("al tasso di interesse %1");
+inline const QString kSheetBand = QStringLiteral("da %1 a %2");
+// %1 the year asked for, %2 and %3 the first and last years with coefficients.
+inline const QString kSheetNoCoefficients = QStringLiteral(
+    "Per il %1 non sono noti i coefficienti dell'usufrutto vitalizio. Sono noti per gli atti "
+    "degli anni dal %2 al %3, ai saggi qui sotto.");
+inline const QString kSheetYearsHeading = QStringLiteral("ANNI CON I COEFFICIENTI");
+inline const QStringList kSheetColumns = {
+    QStringLiteral("Età del beneficiario"), QStringLiteral("Coefficiente"),
+    QStringLiteral("Valore Usufrutto\n(%)"), QStringLiteral("Valore N. Proprietà\n(%)")};
+inline const QStringList kSheetYearColumns = {QStringLiteral("Anno"), QStringLiteral("Saggio"),
+                                              QStringLiteral("Decreto dei coefficienti")};
+
+}  // namespace velmora::text
