@@ -41,9 +41,12 @@ int Valuation(CommandLine line) {
     case OutputFormat::Text:
       Write(stdout, ProspettoTesto(record, {QDateTime::currentDateTime(), ProgramVersion()}));
       break;
-    case OutputFormat::Json:
-      Write(stdout, JsonObject(line.dati, record));
+    case OutputFormat::Json: {
+      const QByteArray json = JsonDocument(record);
+      std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+      std::fflush(stdout);
       break;
+    }
     case OutputFormat::Csv: {
       std::string out = CsvHeader();
       AppendCsvLine(out, line.dati, esito);

@@ -123,58 +123,11 @@ const std::string& RateField(int hundredths) {
   return text;
 }
 
-QString JsonString(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'"':
-        out += QStringLiteral("\\\"");
-        break;
-      case u'\\':
-        out += QStringLiteral("\\\\");
-        break;
-      case u'\n':
-        out += QStringLiteral("\\n");
-        break;
-      case u'\r':
-        out += QStringLiteral("\\r");
-        break;
-      case u'\t':
-        out += QStringLiteral("\\t");
-        break;
-      default:
-        if (c.unicode() < 0x20) {
-          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += u'"';
-  return out;
-}
-
-QString JsonDate(const QDate& date) {
-  return date.isValid() ? JsonString(date.toString(Qt::ISODate)) : QStringLiteral("null");
-}
-
-QString JsonAmount(const Decimal& amount) {
-  std::string exact;
-  AppendAmount(exact, amount, '.');
-  return JsonString(QString::fromStdString(exact));
-}
-
-QString JsonShare(const QString& percentuale, const Decimal& amount, const QString& testo) {
-  return QStringLiteral("{\"percentuale\": %1, \"importo\": %2, \"testo\": %3, \"lettere\": %4}")
-      .arg(JsonString(percentuale), JsonAmount(amount), JsonString(testo),
-           JsonString(AmountInWords(amount)));
-}
-
-// "475,00" from 47500 hundredths, "0,2188" from 2188 ten-thousandths.
-QString Fixed(int value, int unit, int decimals) {
+// "475,00" from 47500 hundredths.
+QString TwoDecimals(int hundredths) {
   return QStringLiteral("%1,%2")
-      .arg(value / unit)
-      .arg(value % unit, decimals, 10, QLatin1Char('0'));
+      .arg(hundredths / 100)
+      .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -235,44 +188,6 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
   out.push_back('\n');
 }
 
-QString JsonObject(const DatiValutazione& dati, const RecordValutazione& r) {
-  QStringList fields;
-  auto add = [&fields](const char* name, const QString& value) {
-    fields << QStringLiteral("  \"%1\": %2").arg(QLatin1StringView(name), value);
-  };
-  auto number = [](qint64 n) { return QString::number(n); };
-  add("tipo", JsonString(KindName(r.tipo)));
-  add("valore", JsonAmount(r.valore));
-  add("valore_testo", JsonString(r.valoreTesto));
-  add("valore_lettere", JsonString(AmountInWords(r.valore)));
-  add("data", JsonDate(r.riferimento));
-  add("modo_saggio", JsonString(dati.saggio == Saggio::Tabella2016 ? QStringLiteral("2016")
-                                                                   : QStringLiteral("data")));
-  if (r.tipo == TipoValutazione::Vitalizio) {
-    add("nascita", JsonDate(r.nascita));
-    add("eta_anni", number(r.etaAnni));
-    add("eta_mesi", number(r.etaMesi));
-    add("eta_giorni", number(r.etaGiorni));
-    add("fascia", JsonString(r.fascia));
-    add("coefficiente", r.coefficienteCentesimi
-                            ? JsonString(Fixed(*r.coefficienteCentesimi, 100, 2))
-                            : QStringLiteral("null"));
-    add("saggio_coefficienti", JsonString(RateText(r.saggioCoefficienteCentesimi)));
-    add("decreto_coefficienti", JsonString(r.decretoCoefficienti));
-  } else {
-    add("anni", number(r.anni));
-    add("quota", JsonString(r.quotaTesto));
-  }
-  add("saggio", JsonString(RateText(r.saggioCentesimi)));
-  add("saggio_legale", JsonString(RateText(r.saggioLegaleCentesimi)));
-  add("decreto_saggio_legale", JsonString(r.decretoSaggioLegale));
-  add("minimo", r.minimo ? QStringLiteral("true") : QStringLiteral("false"));
-  if (r.minimo) add("articolo_minimo", JsonString(text::kRateFloorArticle));
-  add("usufrutto", JsonShare(r.percUsufrutto, r.usufrutto, r.usufruttoTesto));
-  add("nuda_proprieta", JsonShare(r.percNudaProprieta, r.nudaProprieta, r.nudaProprietaTesto));
-  return QStringLiteral("{\n") + fields.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n");
-}
-
 QByteArray JsonDocument(const RecordValutazione& r) {
   auto share = [](const QString& percentuale, const Decimal& amount, const QString& testo) {
     std::string exact;
@@ -317,7 +232,7 @@ QByteArray JsonDocument(const RecordValutazione& r) {
       json.insert(QStringLiteral("eta_giorni"), r.etaGiorni);
       json.insert(QStringLiteral("fascia"), r.fascia);
       json.insert(QStringLiteral("coefficiente"),
-                  r.coefficienteCentesimi ? QJsonValue(Fixed(*r.coefficienteCentesimi, 100, 2))
+                  r.coefficienteCentesimi ? QJsonValue(TwoDecimals(*r.coefficienteCentesimi))
                                           : QJsonValue(QJsonValue::Null));
       json.insert(QStringLiteral("saggio_coefficienti"), RateText(r.saggioCoefficienteCentesimi));
       json.insert(QStringLiteral("decreto_coefficienti"), r.decretoCoefficienti);

@@ -36,8 +36,7 @@ void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& e
 // known, and the message.
 void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& message);
 
-// One JSON object, with its line end.
-QString JsonObject(const DatiValutazione& dati, const RecordValutazione& record);
+// One JSON object, indented, with its line end.
 QByteArray JsonDocument(const RecordValutazione& record);
 
 // A message of the window on one line: without the blanks it starts with
