@@ -326,8 +326,23 @@ bool AboveLargestAmount(QStringView text) {
   return parts && AboveLargest(ToCents(*parts));
 }
 
+namespace {
+
+// An amount from outside: a spreadsheet in the Italian locale writes the euro
+// sign after the figure ("100.000,00 €") as often as before it.
+std::optional<NumberParts> SplitAmount(QStringView text) {
+  QStringView figure = text;
+  while (!figure.isEmpty() && IsBlank(figure.back().unicode())) figure.chop(1);
+  // One sign only: "€ 5 €" is no amount.
+  if (figure.endsWith(QChar(kEuro)) && text.count(QChar(kEuro)) == 1)
+    return Split(figure.chopped(1));
+  return Split(text);
+}
+
+}  // namespace
+
 ImportoIncollato ReadPastedAmount(QStringView text) {
-  const auto parts = Split(text);
+  const auto parts = SplitAmount(text);
   if (!parts || !ValueOf(*parts)) return {};
   if (!GroupedInThrees(parts->integer)) return {Incollato::PuntiFuoriPosto};
   const std::optional<Decimal> cents = ToCents(*parts);
@@ -340,7 +355,7 @@ ImportoIncollato ReadStrictAmount(QStringView text) {
   const ImportoIncollato amount = ReadPastedAmount(text);
   if (amount.esito != Incollato::Importo && amount.esito != Incollato::Zero) return amount;
   // Zeros after the cents change nothing: "1.000,500" is 1.000,50.
-  const std::optional<NumberParts> parts = Split(text);
+  const std::optional<NumberParts> parts = SplitAmount(text);
   QStringView decimals = parts->decimals;
   while (decimals.size() > 2 && decimals.back() == u'0') decimals.chop(1);
   if (decimals.size() > 2) return {Incollato::TroppiDecimali};

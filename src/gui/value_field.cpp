@@ -114,8 +114,9 @@ void Frmusufrutto::PP_GotFocus() {
   }
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
-  // From the clipboard itself: the field keeps at most 32767 characters.
-  PP->setText(MoneyOf(clipboard));
+  // The amount as the import read it: the field keeps at most 32767
+  // characters, and reads no euro sign after the figure.
+  PP->setText(MoneyText(total.valore));
   services().MessageBox(text::kImported, Services::Icon::None, text::kMainTitle);
   SetBackColor(PP, colore::Bianco);
   SetFocus(D1);

@@ -52,6 +52,8 @@ class DateTextTest : public QObject {
 
   void referenceDateTakesTheEightDigitsToo_data();
   void referenceDateTakesTheEightDigitsToo();
+  void strictDatesMeanOneDayOnly_data();
+  void strictDatesMeanOneDayOnly();
 
   void megabyteTextsAreHandledQuickly();
 };
@@ -373,6 +375,35 @@ void DateTextTest::referenceDateTakesTheEightDigitsToo() {
   QFETCH(QString, text);
   QFETCH(QDate, date);
   QCOMPARE(ReadDateOrDigits(text).value_or(QDate()), date);
+}
+
+// A date from a command or a file: what could be two days, or a day of two
+// centuries, is no date.
+void DateTextTest::strictDatesMeanOneDayOnly_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QDate>("date");  // invalid: refused
+  QTest::newRow("day first") << "07/12/2026" << QDate(2026, 12, 7);
+  QTest::newRow("one-digit parts") << "7/1/2026" << QDate(2026, 1, 7);
+  QTest::newRow("dashes") << "07-12-2026" << QDate(2026, 12, 7);
+  QTest::newRow("eight digits") << "07122026" << QDate(2026, 12, 7);
+  QTest::newRow("ISO 8601") << "2026-12-07" << QDate(2026, 12, 7);
+  QTest::newRow("ISO with blanks") << " 2026-12-07 " << QDate(2026, 12, 7);
+  QTest::newRow("long form") << "3 maggio 1950" << QDate(1950, 5, 3);
+  QTest::newRow("month first") << "12/25/1950" << QDate();
+  QTest::newRow("month first, eight digits") << "12251950" << QDate();
+  QTest::newRow("two-digit year") << "01/01/25" << QDate();
+  QTest::newRow("two-digit year, long form") << "3 maggio 50" << QDate();
+  QTest::newRow("ISO without zeros") << "2026-12-7" << QDate();
+  QTest::newRow("no such day") << "31/02/1950" << QDate();
+  QTest::newRow("no such day, ISO") << "2026-02-30" << QDate();
+  QTest::newRow("empty") << "" << QDate();
+  QTest::newRow("blanks") << "   " << QDate();
+}
+
+void DateTextTest::strictDatesMeanOneDayOnly() {
+  QFETCH(QString, text);
+  QFETCH(QDate, date);
+  QCOMPARE(ReadStrictDate(text).value_or(QDate()), date);
 }
 
 QTEST_GUILESS_MAIN(DateTextTest)

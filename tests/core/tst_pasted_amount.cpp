@@ -39,6 +39,9 @@ class PastedAmountTest : public QObject {
         << "9999999999999,995" << int(Incollato::TroppoGrande) << 0.0;
     QTest::newRow("far too many digits")
         << QString(400, u'9') << int(Incollato::NessunNumero) << 0.0;
+    QTest::newRow("the euro sign after") << "100.000,00 €" << amount << 100000.0;
+    QTest::newRow("the euro sign after, no blank") << "5€\n" << amount << 5.0;
+    QTest::newRow("two euro signs") << "€ 5 €" << int(Incollato::NessunNumero) << 0.0;
   }
   void pastedTotals() {
     QFETCH(QString, text);
@@ -47,6 +50,29 @@ class PastedAmountTest : public QObject {
     const ImportoIncollato read = ReadPastedAmount(text);
     QCOMPARE(int(read.esito), outcome);
     if (read.esito == Incollato::Importo) QCOMPARE(read.valore, value);
+  }
+
+  // Amounts given by a command or a file take no rounding: a third decimal
+  // would be a figure nobody typed.
+  void strictAmounts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("outcome");
+    const int amount = int(Incollato::Importo);
+    QTest::newRow("two decimals") << "1.000,50" << amount;
+    QTest::newRow("zeros after the cents") << "1.000,500" << amount;
+    QTest::newRow("a third decimal") << "1000,005" << int(Incollato::TroppiDecimali);
+    QTest::newRow("rounds to zero") << "0,001" << int(Incollato::TroppiDecimali);
+    QTest::newRow("zero") << "0,00" << int(Incollato::Zero);
+    QTest::newRow("a decimal point") << "1234.56" << int(Incollato::PuntiFuoriPosto);
+    QTest::newRow("two stops") << "1..000" << int(Incollato::PuntiFuoriPosto);
+    QTest::newRow("sign before") << "€ 100.000,00" << amount;
+    QTest::newRow("sign after") << "100.000,00 €" << amount;
+    QTest::newRow("a word") << "abc" << int(Incollato::NessunNumero);
+  }
+  void strictAmounts() {
+    QFETCH(QString, text);
+    QFETCH(int, outcome);
+    QCOMPARE(int(ReadStrictAmount(text).esito), outcome);
   }
 
   void largestAmount_data() {
