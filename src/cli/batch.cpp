@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/case_reading.h"
 #include "cli/cli_texts.h"
@@ -17,8 +18,12 @@ enum Column { kTipo, kValore, kNascita, kAnni, kData, kSaggio, kColumns };
 constexpr std::array<std::string_view, kColumns> kColumnNames = {"tipo", "valore", "nascita",
                                                                  "anni", "data",   "saggio"};
 
-// Where each column is in the file's rows, if there.
-using Layout = std::array<std::optional<std::size_t>, kColumns>;
+// Where each column is in the file's rows, if there, and the columns the
+// batch does not know (a file number, a note), carried through as they are.
+struct Layout {
+  std::array<std::optional<std::size_t>, kColumns> known;
+  std::vector<std::size_t> others;
+};
 
 std::string_view Trimmed(std::string_view field) {
   while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
@@ -62,18 +67,27 @@ std::optional<QString> ReadHeader(const CsvRecord& header, const QString& inputN
     std::size_t column = 0;
     while (column < kColumns && kColumnNames[column] != name) ++column;
     if (column == kColumns) {
-      if (i == 0 && header.fields.size() == 1) return text::kNoHeader.arg(inputName);
-      return text::kUnknownColumn.arg(inputName, Text(header.fields[i]));
+      layout.others.push_back(i);
+      continue;
     }
-    if (layout[column]) return text::kRepeatedColumn.arg(inputName, Text(header.fields[i]));
-    layout[column] = i;
+    if (layout.known[column]) return text::kRepeatedColumn.arg(inputName, Text(header.fields[i]));
+    layout.known[column] = i;
   }
-  if (!layout[kTipo] || !layout[kValore]) return text::kNoHeader.arg(inputName);
+  if (!layout.known[kTipo] || !layout.known[kValore]) return text::kNoHeader.arg(inputName);
   return std::nullopt;
 }
 
+// The fields of the other columns after the results, each with its separator.
+void AppendOthers(std::string& out, const CsvRecord& row, const Layout& layout, bool whole) {
+  for (const std::size_t column : layout.others) {
+    out.push_back(';');
+    if (whole) AppendField(out, row.fields[column]);
+  }
+}
+
 QString FaultText(const CsvRecord& row, std::size_t columns) {
-  const QString line = QString::number(row.line);
+  const QString line = row.lastLine > row.line ? text::kLines.arg(row.line).arg(row.lastLine)
+                                               : text::kLine.arg(row.line);
   switch (row.fault) {
     case CsvFault::UnclosedQuote:
       return text::kUnclosedQuote.arg(line);
@@ -95,8 +109,9 @@ int RunBatch(const BatchIo& io) {
   CsvRecord row;
   Layout layout;
   if (!reader.Next(row)) {
-    io.error(reader.Failed() ? text::kReadInterrupted.arg(io.inputName)
-                             : text::kNoHeader.arg(io.inputName));
+    io.error(reader.Failed()  ? text::kReadInterrupted.arg(io.inputName)
+             : reader.Utf16() ? text::kUtf16File.arg(io.inputName)
+                              : text::kNoHeader.arg(io.inputName));
     return 3;
   }
   const std::size_t columns = row.fields.size();
@@ -108,13 +123,15 @@ int RunBatch(const BatchIo& io) {
   const QString today = io.today.toString(u"dd/MM/yyyy");
   const std::string todayText = today.toStdString();
   std::string out = CsvHeader();
+  AppendOthers(out, row, layout, true);
+  out.push_back('\n');
   bool refused = false;
   DatiValutazione dati;
   while (reader.Next(row)) {
     const bool whole = row.fault == CsvFault::None && row.fields.size() == columns;
     // The fields as typed, written back as they came.
     auto typed = [&](Column c) {
-      return whole && layout[c] ? row.fields[*layout[c]] : std::string_view();
+      return whole && layout.known[c] ? row.fields[*layout.known[c]] : std::string_view();
     };
     // The kind and the rate are words of a few letters, read as bytes.
     const std::string_view tipo = Trimmed(typed(kTipo));
@@ -152,6 +169,8 @@ int RunBatch(const BatchIo& io) {
       refused = refused || !std::holds_alternative<RecordValutazione>(esito);
       AppendCsvLine(out, inputs, esito);
     }
+    AppendOthers(out, row, layout, whole);
+    out.push_back('\n');
     if (out.size() >= 60000) {
       io.output(out);
       out.clear();

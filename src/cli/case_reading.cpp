@@ -118,10 +118,13 @@ const NomiIngressi& ColumnNames() {
 
 Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
   if (dati.valore.trimmed().isEmpty()) return text::kInputMissing.arg(nomi.valore, text::kNoValue);
-  if (const auto fault = AmountFault(ReadStrictAmount(dati.valore).esito))
+  const ImportoIncollato amount = ReadStrictAmount(dati.valore);
+  if (const auto fault = AmountFault(amount.esito))
     return Refused(nomi.valore, dati.valore, *fault);
 
   DatiValutazione read = dati;
+  // The record reads the sign before the figure only.
+  if (dati.valore.trimmed().endsWith(u'€')) read.valore = MoneyText(amount.valore);
   if (const auto fault = ReadDateInto(read.riferimento, nomi.data, text::kNotADate)) return *fault;
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio:

@@ -88,10 +88,12 @@ inline const QString kNoSuchFile = QStringLiteral("il file non esiste");
 inline const QString kNoPermission = QStringLiteral("permesso negato");
 inline const QString kIsFolder = QStringLiteral("è una cartella");
 inline const QString kSystemError = QStringLiteral("errore di sistema %1");
+// %1 the file's name.
+inline const QString kUtf16File = QStringLiteral(
+    "velmora: il file %1 è in UTF-16: salvarlo come CSV in UTF-8 (\"CSV UTF-8\" nei fogli di "
+    "calcolo)\n");
 inline const QString kNoHeader = QStringLiteral(
     "velmora: il file %1 non ha la riga d'intestazione con le colonne tipo e valore\n");
-inline const QString kUnknownColumn =
-    QStringLiteral("velmora: il file %1 ha una colonna sconosciuta: %2\n");
 inline const QString kRepeatedColumn =
     QStringLiteral("velmora: il file %1 ha due volte la colonna %2\n");
 inline const QString kStandardInput = QStringLiteral("standard input");
@@ -99,12 +101,14 @@ inline const QString kStandardInput = QStringLiteral("standard input");
 inline const QString kOutputFailed =
     QStringLiteral("velmora: impossibile scrivere i risultati sullo standard output\n");
 // The errore column of a batch row. %1 is the line number.
-inline const QString kUnclosedQuote = QStringLiteral("riga %1: virgolette non chiuse");
-inline const QString kTextAfterQuote =
-    QStringLiteral("riga %1: testo dopo le virgolette di chiusura");
+// %1 is the line, or the lines of a record whose note holds line ends.
+inline const QString kLine = QStringLiteral("riga %1");
+inline const QString kLines = QStringLiteral("righe %1-%2");
+inline const QString kUnclosedQuote = QStringLiteral("%1: virgolette non chiuse");
+inline const QString kTextAfterQuote = QStringLiteral("%1: testo dopo le virgolette di chiusura");
 inline const QString kWrongFieldCount =
-    QStringLiteral("riga %1: %2 campi invece dei %3 dell'intestazione");
-inline const QString kLineTooLong = QStringLiteral("riga %1: riga troppo lunga");
+    QStringLiteral("%1: %2 campi invece dei %3 dell'intestazione");
+inline const QString kLineTooLong = QStringLiteral("%1: riga troppo lunga");
 inline const QString kUnknownKind =
     QStringLiteral("tipo non riconosciuto: %1 (vitalizio o tempo-determinato)");
 inline const QString kUnknownRate = QStringLiteral("saggio non riconosciuto: %1 (data o 2016)");

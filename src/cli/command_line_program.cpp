@@ -1,8 +1,10 @@
 #include "cli/command_line_program.h"
 
+#include <sys/stat.h>
 #include <QDate>
 #include <QDateTime>
 #include <QStringList>
+
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -48,8 +50,9 @@ int Valuation(CommandLine line) {
       break;
     }
     case OutputFormat::Csv: {
-      std::string out = CsvHeader();
+      std::string out = CsvHeader() + '\n';
       AppendCsvLine(out, line.dati, esito);
+      out.push_back('\n');
       std::fwrite(out.data(), 1, out.size(), stdout);
       std::fflush(stdout);
       break;
@@ -77,6 +80,13 @@ int Batch(const CommandLine& line) {
   std::FILE* file = standardInput ? stdin : std::fopen(line.file.toLocal8Bit().constData(), "rb");
   if (!file) {
     Write(stderr, text::kUnreadableFile.arg(line.file, OpenFailure(errno)));
+    return 3;
+  }
+  // A folder opens like a file and fails only when read.
+  struct stat info {};
+  if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (!standardInput) std::fclose(file);
+    Write(stderr, text::kUnreadableFile.arg(line.file, OpenFailure(EISDIR)));
     return 3;
   }
   BatchIo io;

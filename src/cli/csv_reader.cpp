@@ -1,6 +1,7 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace velmora {
@@ -8,12 +9,19 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// The bytes that end a run of plain text outside quotes.
+constexpr std::array<bool, 256> kSpecial = [] {
+  std::array<bool, 256> special{};
+  for (const char c : {'\n', '\r', '"'}) special[static_cast<unsigned char>(c)] = true;
+  return special;
+}();
+
 }  // namespace
 
 CsvReader::CsvReader(Source source, std::size_t longestLine)
     : source_(std::move(source)),
       longestLine_(longestLine),
-      // Room for the longest line and a chunk of reading beyond it.
+      // Room for the longest record and a chunk of reading beyond it.
       buffer_(longestLine + 64 * 1024) {}
 
 // Moves the unread bytes to the front and reads after them; false when
@@ -35,51 +43,136 @@ bool CsvReader::Fill() {
   return true;
 }
 
-bool CsvReader::Next(CsvRecord& record) {
-  for (;;) {
-    if (!started_) {
-      // The BOM may come in pieces of a slow input.
-      while (end_ - begin_ < kBom.size() && Fill()) {
-      }
-      started_ = true;
-      if (std::string_view(buffer_.data() + begin_, end_ - begin_).starts_with(kBom)) {
-        begin_ += kBom.size();
-      }
-    }
-    // The next line end, reading on as needed; a line beyond the limit is
-    // dropped piece by piece, so that it never fills the memory.
-    std::size_t scanned = begin_;
-    const char* newline = nullptr;
-    bool tooLong = false;
-    for (;;) {
-      newline =
-          static_cast<const char*>(std::memchr(buffer_.data() + scanned, '\n', end_ - scanned));
-      if (newline) break;
-      if (end_ - begin_ > longestLine_) {
-        tooLong = true;
-        begin_ = end_;
-      }
-      const std::size_t searched = end_ - begin_;
-      if (!Fill()) break;
-      scanned = begin_ + searched;
-    }
-    // At the end, or a line cut short by an input that failed.
-    if (failed_ || (!newline && begin_ == end_ && !tooLong)) return false;
+bool CsvReader::Have(std::size_t offset) {
+  while (begin_ + offset >= end_) {
+    if (!Fill()) return false;
+  }
+  return true;
+}
 
-    const std::size_t stop = newline ? std::size_t(newline - buffer_.data()) : end_;
-    std::string_view line(buffer_.data() + begin_, stop - begin_);
-    begin_ = newline ? stop + 1 : end_;
-    ++line_;
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (tooLong || line.size() > longestLine_) {
-      record.line = line_;
+// A UTF-8 BOM is passed over; a UTF-16 one stops the reading: its bytes
+// would read as a CSV of stray zeros.
+void CsvReader::Start() {
+  started_ = true;
+  // The BOM may come in pieces of a slow input.
+  while (end_ - begin_ < kBom.size() && Fill()) {
+  }
+  const std::string_view head(buffer_.data() + begin_, end_ - begin_);
+  if (head.starts_with(kBom)) {
+    begin_ += kBom.size();
+  } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+    utf16_ = true;
+  }
+}
+
+CsvReader::Extent CsvReader::Measure() {
+  Extent e;
+  bool inQuotes = false;
+  std::size_t i = 0;
+  auto lineEndAt = [this](std::size_t at) -> std::size_t {
+    return buffer_[begin_ + at] == '\r' && Have(at + 1) && buffer_[begin_ + at + 1] == '\n' ? 2 : 1;
+  };
+  for (;;) {
+    if (i > longestLine_) {
+      // A quote left open past the limit breaks the line it opened on only.
+      e.unclosed = inQuotes && e.firstLineEnd > 0;
+      e.tooLong = !e.unclosed;
+      e.size = i;
+      return e;
+    }
+    if (!Have(i)) {
+      e.size = i;
+      e.unclosed = inQuotes;
+      if (inQuotes && e.firstLineEnd == 0) e.firstLine = i;
+      return e;
+    }
+    const char* p = buffer_.data() + begin_;
+    if (inQuotes) {
+      const char c = p[i];
+      if (c == '"') {
+        // "" is a quote inside the field; one alone closes it.
+        if (Have(i + 1) && buffer_[begin_ + i + 1] == '"') {
+          i += 2;
+        } else {
+          inQuotes = false;
+          ++i;
+        }
+      } else if (c == '\n' || c == '\r') {
+        const std::size_t length = lineEndAt(i);
+        if (e.firstLineEnd == 0) {
+          e.firstLine = i;
+          e.firstLineEnd = length;
+        }
+        ++e.lineEnds;
+        i += length;
+      } else {
+        ++i;
+      }
+      continue;
+    }
+    // Plain bytes, as nearly all are, in one quick run.
+    const std::size_t available = std::min(end_ - begin_, longestLine_ + 1);
+    while (i < available && !kSpecial[static_cast<unsigned char>(p[i])]) ++i;
+    if (i == available) continue;
+    if (p[i] == '"') {
+      // Only a quote that opens a field quotes it; 12"3 is text.
+      if (i == 0 || p[i - 1] == ';') inQuotes = true;
+      ++i;
+      continue;
+    }
+    e.size = i;
+    e.lineEnd = lineEndAt(i);
+    return e;
+  }
+}
+
+void CsvReader::Drop(std::size_t offset) {
+  begin_ += std::min(offset, end_ - begin_);
+  for (;;) {
+    const char* p = buffer_.data() + begin_;
+    const char* const stop = buffer_.data() + end_;
+    const char* found = std::find_if(p, stop, [](char c) { return c == '\n' || c == '\r'; });
+    if (found != stop) {
+      begin_ = std::size_t(found - buffer_.data());
+      const bool crlf = *found == '\r' && Have(1) && buffer_[begin_ + 1] == '\n';
+      begin_ += crlf ? 2 : 1;
+      return;
+    }
+    begin_ = end_;
+    if (!Fill()) return;
+  }
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  if (!started_) Start();
+  if (utf16_) return false;
+  for (;;) {
+    const Extent e = Measure();
+    if (failed_) return false;
+    if (e.size == 0 && e.lineEnd == 0 && !e.unclosed) return false;  // the end
+    record.fields.clear();
+    record.line = line_ + 1;
+    if (e.tooLong) {
+      line_ += 1 + e.lineEnds;
+      Drop(e.size);
+      record.lastLine = line_;
       record.fault = CsvFault::LineTooLong;
-      record.fields.clear();
       return true;
     }
-    if (line.empty()) continue;
-    record.line = line_;
-    Split(line, record);
+    if (e.unclosed) {
+      // The lines after the one it opened on are read again, as they are.
+      ++line_;
+      begin_ += e.firstLineEnd > 0 ? e.firstLine + e.firstLineEnd : e.size;
+      record.lastLine = line_;
+      record.fault = CsvFault::UnclosedQuote;
+      return true;
+    }
+    const std::string_view text(buffer_.data() + begin_, e.size);
+    line_ += 1 + e.lineEnds;
+    begin_ += e.size + e.lineEnd;
+    if (text.empty()) continue;
+    record.lastLine = line_;
+    Split(text, record);
     return true;
   }
 }

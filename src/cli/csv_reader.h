@@ -3,29 +3,32 @@
 #include <QtGlobal>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // CSV as Italian spreadsheets export it: ";" between fields, fields in double
 // quotes with "" for a quote inside, an optional UTF-8 BOM, lines ending in
-// CRLF or LF. The input is read in chunks, so memory stays flat whatever its
+// CRLF, LF or CR alone (as spreadsheets on the Mac write them). A quoted field
+// may hold line ends, as a note does; a record stays within the reader's
+// limit. The input is read in chunks, so memory stays flat whatever its
 // length.
 //
-// Every line is one record: no field of a case holds a line end, so a quote
-// left open at the end of a line breaks that line only, and the lines after
-// it are read as they are.
+// A quote left open to the end of the input, or past the limit, breaks the
+// line it opened on only: the lines after it are read as they are.
 namespace velmora {
 
 enum class CsvFault {
   None,
-  UnclosedQuote,   // a quoted field runs to the end of the line
+  UnclosedQuote,   // a quoted field that never closes within the limit
   TextAfterQuote,  // "12"3: something other than ";" after a closing quote
   LineTooLong,     // beyond the reader's limit; its fields are not kept
 };
 
 struct CsvRecord {
-  qint64 line = 0;  // from 1
+  qint64 line = 0;      // from 1
+  qint64 lastLine = 0;  // the same, unless a quoted field holds line ends
   CsvFault fault = CsvFault::None;
   // The fields, without their quotes; valid until the next record is read.
   std::vector<std::string_view> fields;
@@ -43,9 +46,27 @@ class CsvReader {
   // (Failed() tells which). Blank lines are passed over.
   bool Next(CsvRecord& record);
   bool Failed() const { return failed_; }
+  // The input starts with a UTF-16 byte order mark: it is not read at all.
+  bool Utf16() const { return utf16_; }
 
  private:
+  // Where the record that starts at begin_ ends.
+  struct Extent {
+    std::size_t size = 0;          // the record's bytes, without its line end
+    std::size_t lineEnd = 0;       // 0 at the end of the input, else 1 or 2
+    qint64 lineEnds = 0;           // the line ends inside quoted fields
+    bool unclosed = false;         // a quote that never closes
+    std::size_t firstLine = 0;     // then: the bytes of the line it opened on
+    std::size_t firstLineEnd = 0;  // and that line's end, 0 for none
+    bool tooLong = false;          // beyond the limit, `size` bytes looked at
+  };
   bool Fill();
+  void Start();
+  // Whether the byte at begin_ + offset has been read, reading on as needed.
+  bool Have(std::size_t offset);
+  Extent Measure();
+  // Passes over the rest of a line beyond the limit, from begin_ + offset.
+  void Drop(std::size_t offset);
   void Split(std::string_view line, CsvRecord& record);
 
   Source source_;
@@ -56,6 +77,7 @@ class CsvReader {
   bool atEnd_ = false;
   bool failed_ = false;
   bool started_ = false;
+  bool utf16_ = false;
   qint64 line_ = 0;
   std::string fields_;
 };

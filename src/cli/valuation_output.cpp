@@ -74,33 +74,6 @@ constexpr std::array<unsigned char, 256> kByteNeeds = [] {
   return needs;
 }();
 
-// A field quoted when it holds the separator, a quote or a line end. Bytes
-// that are not UTF-8 are written as the replacement character, as a reader
-// of the output would show them.
-void AppendField(std::string& out, std::string_view field) {
-  unsigned char needs = kPlain;
-  for (const char c : field) needs |= kByteNeeds[static_cast<unsigned char>(c)];
-  if (needs == kPlain) {
-    out += field;
-    return;
-  }
-  std::string valid;
-  if (needs & kNotAscii) {
-    valid = QString::fromUtf8(field.data(), qsizetype(field.size())).toStdString();
-    field = valid;
-  }
-  if (!(needs & kQuote)) {
-    out += field;
-    return;
-  }
-  out.push_back('"');
-  for (const char c : field) {
-    if (c == '"') out.push_back('"');
-    out.push_back(c);
-  }
-  out.push_back('"');
-}
-
 void AppendInputs(std::string& out, const CsvInputs& inputs) {
   for (const std::string_view field :
        {inputs.tipo, inputs.valore, inputs.nascita, inputs.anni, inputs.data}) {
@@ -132,10 +105,36 @@ QString TwoDecimals(int hundredths) {
 
 }  // namespace
 
+// Bytes that are not UTF-8 are written as the replacement character, as a reader
+// of the output would show them.
+void AppendField(std::string& out, std::string_view field) {
+  unsigned char needs = kPlain;
+  for (const char c : field) needs |= kByteNeeds[static_cast<unsigned char>(c)];
+  if (needs == kPlain) {
+    out += field;
+    return;
+  }
+  std::string valid;
+  if (needs & kNotAscii) {
+    valid = QString::fromUtf8(field.data(), qsizetype(field.size())).toStdString();
+    field = valid;
+  }
+  if (!(needs & kQuote)) {
+    out += field;
+    return;
+  }
+  out.push_back('"');
+  for (const char c : field) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
+}
+
 const std::string& CsvHeader() {
   static const std::string header =
       "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;"
-      "perc_nuda_proprieta;usufrutto;nuda_proprieta;errore\n";
+      "perc_nuda_proprieta;usufrutto;nuda_proprieta;errore";
   return header;
 }
 
@@ -168,7 +167,7 @@ void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito
   AppendAmount(out, record->usufrutto, ',');
   out.push_back(';');
   AppendAmount(out, record->nudaProprieta, ',');
-  out += ";\n";
+  out.push_back(';');
 }
 
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
@@ -185,7 +184,6 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
   out += ";;;;;;;;";
   const std::string line = OneLine(message).toStdString();
   AppendField(out, line);
-  out.push_back('\n');
 }
 
 QByteArray JsonDocument(const RecordValutazione& r) {

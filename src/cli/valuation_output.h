@@ -15,7 +15,7 @@
 // (calculation_report.h).
 namespace velmora::cli {
 
-// The header line of the CSV output, with its line end.
+// The header line of the CSV output, without its line end.
 const std::string& CsvHeader();
 
 // The inputs of a CSV line as they were typed, in UTF-8.
@@ -27,14 +27,17 @@ struct CsvInputs {
   std::string_view data;
 };
 
-// One CSV line with its line end: the inputs as typed, then the figures, or
-// the refusal's diagnostic in the errore column.
+// One CSV line without its line end: the inputs as typed, then the figures,
+// or the refusal's diagnostic in the errore column.
 void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito);
 // The same with the inputs of a single case.
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito);
 // The same for a line that could not be read as a case: the inputs that are
 // known, and the message.
 void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& message);
+// A field quoted when it holds the separator, a quote or a line end, and
+// written as UTF-8.
+void AppendField(std::string& out, std::string_view field);
 
 // One JSON object, indented, with its line end.
 QByteArray JsonDocument(const RecordValutazione& record);

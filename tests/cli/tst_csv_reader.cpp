@@ -20,14 +20,16 @@ CsvReader::Source Chunks(std::string text, std::size_t chunk) {
   };
 }
 
-// "3:a|b" for a record of line 3 with fields a and b; "3:!quote" and the like
-// for a broken one.
+// "3:a|b" for a record of line 3 with fields a and b, "3-4:a|b" when a field
+// holds a line end; "3:!quote" and the like for a broken one.
 QStringList ReadAll(const QByteArray& text, std::size_t chunk, std::size_t longest = 64) {
   CsvReader reader(Chunks(text.toStdString(), chunk), longest);
   CsvRecord record;
   QStringList out;
   while (reader.Next(record)) {
-    QString line = QString::number(record.line) + u':';
+    QString line = QString::number(record.line);
+    if (record.lastLine != record.line) line += u'-' + QString::number(record.lastLine);
+    line += u':';
     switch (record.fault) {
       case CsvFault::None: {
         // Decoded whole, so that a BOM inside stays.
@@ -99,6 +101,17 @@ class TestCsvReader : public QObject {
         << QStringList{"1:a", "2:!long", "3:b"};
     QTest::newRow("a long last line")
         << QByteArray("a\n" + QByteArray(500, ';')) << QStringList{"1:a", "2:!long"};
+    QTest::newRow("CR alone ends a line")
+        << QByteArray("a;b\rc;d\r\re") << QStringList{"1:a|b", "2:c|d", "4:e"};
+    QTest::newRow("a note over two lines")
+        << QByteArray("a;\"uno\ndue\";b\nc\n") << QStringList{"1-2:a|uno\ndue|b", "3:c"};
+    QTest::newRow("CRLF inside a note, kept")
+        << QByteArray("\"x\r\ny\"\r\nz\r\n") << QStringList{"1-2:x\r\ny", "3:z"};
+    QTest::newRow("a quote left open past the limit breaks its line only")
+        << QByteArray("\"x\n" + QByteArray(80, ';') + "\ny\n")
+        << QStringList{"1:!quote", "2:!long", "3:y"};
+    QTest::newRow("a quoted field closing just before the line end")
+        << QByteArray("\"a\"\r\nb") << QStringList{"1:a", "2:b"};
     QTest::newRow("nothing") << QByteArray() << QStringList{};
     QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF") << QStringList{};
   }
@@ -109,6 +122,20 @@ class TestCsvReader : public QObject {
          {std::size_t(1), std::size_t(2), std::size_t(7), std::size_t(1) << 20}) {
       QCOMPARE(ReadAll(text, chunk), records);
     }
+  }
+
+  void aUtf16FileIsNotRead_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("little endian") << QByteArray("\xFF\xFEt\0i\0p\0o\0\n\0", 12);
+    QTest::newRow("big endian") << QByteArray("\xFE\xFF\0t\0i\0p\0o\0\n", 12);
+  }
+  void aUtf16FileIsNotRead() {
+    QFETCH(QByteArray, text);
+    CsvReader reader(Chunks(text.toStdString(), 1), 64);
+    CsvRecord record;
+    QVERIFY(!reader.Next(record));
+    QVERIFY(reader.Utf16());
+    QVERIFY(!reader.Failed());
   }
 
   void aFailingInputEndsTheReading() {

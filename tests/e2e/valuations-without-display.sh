@@ -187,7 +187,7 @@ expect "a folder exits 3" "$(is "$RC" 3)"
 printf 'nome;cognome\nx;y\n' >"$WORK/altro.csv"
 run lotto "$WORK/altro.csv"
 expect "a file of something else exits 3" "$(is "$RC" 3)"
-expect "its column is named" "$(has "$ERR" "colonna sconosciuta: nome")"
+expect "it is named as no batch" "$(has "$ERR" "non ha la riga d'intestazione con le colonne tipo e valore")"
 run lotto "$WORK/buono.csv" "$WORK/altro.csv"
 expect "two files are a usage error" "$(is "$RC" 2)"
 

@@ -101,9 +101,27 @@ void CheckDate(const QString& text) {
   }
 }
 
+// What a command or a file gives is read strictly: a day or an amount read
+// so reads back as itself from the form the program writes.
+void CheckStrict(const QString& text) {
+  if (const auto date = ReadStrictDate(text)) {
+    CHECK(date->isValid() && date->year() >= 100 && date->year() <= 9999, text);
+    CHECK(ReadStrictDate(date->toString(u"dd/MM/yyyy")) == date, text);
+    CHECK(ReadStrictDate(date->toString(Qt::ISODate)) == date || date->year() < 1000, text);
+  }
+  const ImportoIncollato amount = ReadStrictAmount(text);
+  const ImportoIncollato pasted = ReadPastedAmount(text);
+  if (amount.esito == Incollato::Importo) {
+    CHECK(pasted.esito == Incollato::Importo && pasted.valore == amount.valore, text);
+    CHECK(amount.valore > 0 && !AboveLargestAmount(MoneyText(amount.valore)), text);
+    CHECK(ReadStrictAmount(MoneyText(amount.valore)).valore == amount.valore, text);
+  }
+}
+
 void Check(const QString& text) {
   CheckNumber(text);
   CheckDate(text);
+  CheckStrict(text);
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# What a command or a batch is given is read strictly: an amount with a
+# decimal point, a third decimal, a two-digit year or a month before the day
+# is refused with the form wanted, and no refused row is valued. The batch
+# keeps the user's own columns and notes.
+source "$(dirname "$0")/common.sh"
+FAILED=0
+
+run() {
+  set +e
+  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" "$@" <"${INPUT:-/dev/null}" \
+    >"$WORK/out" 2>"$WORK/err"
+  RC=$?
+  set -e
+  OUT=$(cat "$WORK/out")
+  ERR=$(cat "$WORK/err")
+}
+line() { sed -n "$1p" <<<"$OUT"; }
+field() { python3 -c 'import csv, sys; rows = list(csv.reader(open(sys.argv[1], newline=""), delimiter=";")); print(rows[int(sys.argv[2])][int(sys.argv[3])])' "$WORK/out" "$1" "$2"; }
+
+# ---- amounts: refused with the form wanted, status 1, no figures ----
+for value in 250000.00 1234.56 12.50 1.5 1..000 1000,005 0,001 abc; do
+  run tempo-determinato --valore "$value" --anni 10 --data 07/12/2026 --formato csv
+  expect "--valore $value is refused" "$(is "$RC" 1)"
+  expect "--valore $value: nothing valued" "$(is "$OUT" "")"
+  expect "--valore $value: the option and the value are named" \
+    "$(has "$ERR" "velmora: --valore «$value»: ")"
+  expect "--valore $value: one line" "$(is "$(wc -l <"$WORK/err")" 1)"
+done
+expect "the form wanted is shown" "$(has "$ERR" "250.000,50")"
+for value in "€ 100.000,00" "100.000,00 €" "100000"; do
+  run tempo-determinato --valore "$value" --anni 10 --data 07/12/2026 --formato csv
+  expect "--valore $value is taken" "$(is "$(field 1 11)" "21880,00")"
+done
+
+# ---- dates ----
+for date in 12/25/1950 01/01/25 31/02/1950 1950/05/03; do
+  run vitalizio --valore 100000 --nascita "$date" --data 07/12/2026
+  expect "--nascita $date is refused" "$(is "$RC" 1)"
+  expect "--nascita $date: the forms are named" "$(has "$ERR" "03/05/1950, 03051950")"
+done
+run vitalizio --valore 100000 --nascita 1950-05-03 --data 2026-12-07 --formato csv
+expect "ISO dates are taken" "$(is "$(field 1 5)" "76")"
+for empty in --data= "--nascita="; do
+  run vitalizio --valore 100000 --nascita 03/05/1950 "$empty"
+  expect "$empty is a usage error, never today" "$(is "$RC" 2)"
+done
+run vitalizio --valore 100000 --nascita 03/05/1950 --nascita 04/05/1950 --data 07/12/2026
+expect "a birth date given twice is refused" "$(is "$RC" 2)"
+expect "and named" "$(has "$ERR" "l'opzione --nascita è data più di una volta")"
+
+# ---- the batch: every refused row, none valued ----
+{
+  printf 'pratica;tipo;valore;nascita;anni;data;note\n'
+  printf 'A-1;tempo-determinato;1234.56;;10;07/12/2026;\n'
+  printf 'A-2;tempo-determinato;1000,005;;10;07/12/2026;\n'
+  printf 'A-3;vitalizio;100000;12/25/1950;;07/12/2026;\n'
+  printf 'A-4;vitalizio;100000;01/01/25;;07/12/2026;\n'
+  printf 'A-5;tempo-determinato;100.000,00 €;;10;2026-12-07;"prima riga\nseconda; riga"\n'
+} >"$WORK/casi.csv"
+run lotto "$WORK/casi.csv"
+expect "batch with refused rows exits 1" "$(is "$RC" 1)"
+for row in 1 2 3 4; do
+  expect "row A-$row is refused" "$([ -n "$(field "$row" 13)" ] && echo 1 || echo 0)"
+  expect "row A-$row has no figures" "$(is "$(field "$row" 11)$(field "$row" 12)" "")"
+  expect "row A-$row keeps its key" "$(is "$(field "$row" 14)" "A-$row")"
+done
+expect "the decimal point is named" "$(has "$(field 1 13)" "valore «1234.56»")"
+expect "the month first is named" "$(has "$(field 3 13)" "nascita «12/25/1950»")"
+expect "the other columns follow the results" \
+  "$(is "$(line 1)" "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;pratica;note")"
+expect "a note over two lines comes back whole" "$(is "$(field 5 15)" "prima riga
+seconda; riga")"
+expect "and its row is valued" "$(is "$(field 5 11)" "21880,00")"
+
+printf 'tipo;valore;anni;data\rtempo-determinato;1000;5;15/03/2026\r' >"$WORK/mac.csv"
+run lotto "$WORK/mac.csv"
+expect "lines ending in CR alone are read" "$(is "$(field 1 11)" "116,10")"
+
+printf '\xff\xfet\x00i\x00p\x00o\x00' >"$WORK/utf16.csv"
+run lotto "$WORK/utf16.csv"
+expect "a UTF-16 file is refused" "$(is "$RC" 3)"
+expect "saying so" "$(has "$ERR" "è in UTF-16")"
+run lotto "$WORK"
+expect "a folder is refused" "$(is "$RC" 3)"
+expect "saying so" "$(has "$ERR" "è una cartella")"
+
+[ "$FAILED" -eq 0 ] || exit 1
+echo "strict input passed"
