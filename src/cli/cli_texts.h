@@ -76,8 +76,8 @@ inline const QString kMissingOption = QStringLiteral("%1 richiede l'opzione %2")
 // %3 lists the values allowed.
 inline const QString kBadChoice = QStringLiteral("valore non ammesso per %1: %2 (ammessi: %3)");
 inline const QString kExtraArgument = QStringLiteral("argomento in più: %1");
-// A refused case: the window's message after the program's name.
-inline const QString kCaseRefused = QStringLiteral("velmora: %1\n");
+// A line on standard error: the program's name, then what it says.
+inline const QString kDiagnostic = QStringLiteral("velmora: %1\n");
 // The batch file. %1 is the file's name.
 inline const QString kUnreadableFile =
     QStringLiteral("velmora: impossibile leggere il file %1: %2\n");

@@ -35,10 +35,13 @@ int Valuation(CommandLine line) {
   if (line.dati.riferimento.isEmpty()) line.dati.riferimento = Today();
   const Esito esito = ValutaDigitati(line.dati, OptionNames());
   if (const auto* refusal = std::get_if<QString>(&esito)) {
-    Write(stderr, text::kCaseRefused.arg(*refusal));
+    Write(stderr, text::kDiagnostic.arg(*refusal));
     return 1;
   }
   const auto& record = std::get<RecordValutazione>(esito);
+  // Figures that are not the ones due on the day are said to be so.
+  if (const QString warning = AvvertenzaTabella2016(record); !warning.isEmpty())
+    Write(stderr, text::kDiagnostic.arg(warning));
   switch (line.format) {
     case OutputFormat::Text:
       Write(stdout, ProspettoTesto(record, {QDateTime::currentDateTime(), ProgramVersion()}));

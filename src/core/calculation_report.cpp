@@ -1,6 +1,7 @@
 #include "core/calculation_report.h"
 
 #include <QStringList>
+#include <variant>
 #include <vector>
 
 #include "core/amount_words.h"
@@ -19,6 +20,7 @@ struct Row {
 
 struct Report {
   QString heading;
+  QString warning;  // the 2016 table outside 2016
   std::vector<Row> inputs;
   QStringList basis;  // the formula's line holds a %1 for its layout
   std::vector<Row> results;
@@ -90,6 +92,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
   const QString rate = RateWithArticle(r.saggioCentesimi);
   report.heading = text::kReportHeading.arg(
       KindHeading(r.tipo), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
+  report.warning = AvvertenzaTabella2016(r);
 
   report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore)});
   if (r.riferimento.isValid())
@@ -141,6 +144,7 @@ QString HtmlRows(const std::vector<Row>& rows) {
 QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) {
   const Report report = Build(record, calcolo);
   QString out = text::kReportTitle.toUpper() + u'\n' + report.heading + QStringLiteral("\n\n");
+  if (!report.warning.isEmpty()) out += report.warning + QStringLiteral("\n\n");
   out += text::kReportInputs + u'\n' + TextRows(report.inputs) + u'\n';
   out += text::kReportBasis + u'\n';
   for (const QString& line : report.basis)
@@ -158,6 +162,10 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
       text::kReportTitle.toHtmlEscaped() + QStringLiteral("</title></head>\n<body>\n");
   out += QStringLiteral("<h1>") + text::kReportTitle.toHtmlEscaped() + QStringLiteral("</h1>\n");
   out += QStringLiteral("<p><b>") + report.heading.toHtmlEscaped() + QStringLiteral("</b></p>\n");
+  if (!report.warning.isEmpty()) {
+    out += QStringLiteral("<p style=\"color: #b00000;\"><b>") + report.warning.toHtmlEscaped() +
+           QStringLiteral("</b></p>\n");
+  }
   out += QStringLiteral("<h2>") + text::kReportInputs.toHtmlEscaped() + QStringLiteral("</h2>\n") +
          HtmlRows(report.inputs);
   out +=
@@ -173,6 +181,52 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
   out += QStringLiteral("<p><small>") + report.made.toHtmlEscaped() +
          QStringLiteral("</small></p>\n</body></html>\n");
   return out;
+}
+
+namespace {
+
+// A share with its article, as it is read aloud: "il 25%", "l'1,98%", "lo 0,2%".
+QString ShareWithArticle(const QString& share) {
+  const int whole = share.section(u',', 0, 0).section(u'%', 0, 0).toInt();
+  if (whole == 0) return QStringLiteral("lo ") + share;
+  if (whole == 1 || whole == 8 || whole == 11 || (whole >= 80 && whole <= 89))
+    return QStringLiteral("l'") + share;
+  return QStringLiteral("il ") + share;
+}
+
+// The same inputs, valued at the rate in force on the reference date.
+std::variant<RecordValutazione, Rifiuto> AtTheDate(const RecordValutazione& r) {
+  DatiValutazione dati;
+  dati.tipo = r.tipo;
+  dati.saggio = Saggio::AllaData;
+  dati.valore = r.valoreTesto;
+  dati.riferimento = r.riferimento.toString(u"dd/MM/yyyy");
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio:
+      dati.nascita = r.nascita.toString(u"dd/MM/yyyy");
+      break;
+    case TipoValutazione::TempoDeterminato:
+      dati.anni = QString::number(r.anni);
+      break;
+  }
+  return Valuta(dati);
+}
+
+}  // namespace
+
+QString AvvertenzaTabella2016(const RecordValutazione& r) {
+  if (r.saggio != Saggio::Tabella2016 || !r.riferimento.isValid() || r.riferimento.year() == 2016)
+    return {};
+  const QString table = RateWithArticle(r.saggioCentesimi);
+  const QString day = LongDateText(r.riferimento);
+  const auto atTheDate = AtTheDate(r);
+  const auto* due = std::get_if<RecordValutazione>(&atTheDate);
+  if (!due) return text::kNot2016TableUnknownRate.arg(table, day);
+  const QString rate = RateWithArticle(due->saggioCentesimi);
+  if (due->percUsufrutto == r.percUsufrutto)
+    return text::kNot2016TableSameShare.arg(table, day, rate, ShareWithArticle(r.percUsufrutto));
+  return text::kNot2016Table.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
+                                 ShareWithArticle(due->percUsufrutto));
 }
 
 QString ValoriPerAtto(const RecordValutazione& record) {

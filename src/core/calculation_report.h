@@ -23,4 +23,10 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo);
 // One sentence with the three amounts and their words, for the body of an act.
 QString ValoriPerAtto(const RecordValutazione& record);
 
+// A valuation on the 2016 table for a reference date outside 2016: one
+// sentence saying that the table is not the one in force on that day, with
+// the rate and the share in force. Empty for any other valuation. The report
+// opens with it; the window asks before the values for an act leave it.
+QString AvvertenzaTabella2016(const RecordValutazione& record);
+
 }  // namespace velmora

@@ -86,4 +86,19 @@ inline const QString kReportMade =
 inline const QString kValuesForAct = QStringLiteral(
     "Valore della piena proprietà %1; valore dell'usufrutto %2; valore della nuda proprietà %3.");
 
+// A valuation on the 2016 table for a day outside 2016. %1 the rate of the
+// table with its article, %2 the day, %3 the rate in force with its article,
+// %4 and %5 the two shares with their articles.
+inline const QString kNot2016Table = QStringLiteral(
+    "Attenzione: la tabella 2016 (saggio %1) non è quella in vigore il %2: a quella data si "
+    "applica il saggio %3, e per questo usufrutto la tabella 2016 dà %4 dove è dovuto %5.");
+// The same when the two tables give the same share, %4.
+inline const QString kNot2016TableSameShare = QStringLiteral(
+    "Attenzione: la tabella 2016 (saggio %1) non è quella in vigore il %2: a quella data si "
+    "applica il saggio %3; per questo usufrutto le due tabelle danno la stessa quota, %4.");
+// The same when the program knows no rate for that day.
+inline const QString kNot2016TableUnknownRate = QStringLiteral(
+    "Attenzione: la tabella 2016 (saggio %1) vale per gli atti del 2016 e non è quella in vigore "
+    "il %2; il saggio in vigore a quella data non è noto al programma.");
+
 }  // namespace velmora::text

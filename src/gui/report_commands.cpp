@@ -39,6 +39,12 @@ void Frmusufrutto::CopiaProspetto_Click() {
 
 void Frmusufrutto::CopiaValoriAtto_Click() {
   if (!shown_) return;
+  // Figures of the 2016 table for an act of another year go into the act only
+  // when the user says so.
+  const QString warning = AvvertenzaTabella2016(*shown_);
+  if (!warning.isEmpty() &&
+      !services().Question(warning + QStringLiteral("\r\r") + text::kCopyAnyway, text::kMainTitle))
+    return;
   services().SetClipboard(ValoriPerAtto(*shown_), {});
 }
 

@@ -80,6 +80,8 @@ inline const QString kSaveReportTitle = QStringLiteral("Salva prospetto PDF");
 inline const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");
 // %1 the date of the calculation, yyyy-mm-dd.
 inline const QString kReportFileName = QStringLiteral("prospetto-usufrutto-%1.pdf");
+// After the warning that the 2016 table is not the one in force.
+inline const QString kCopyAnyway = QStringLiteral("Copiare comunque i valori per l'atto?");
 // %1 the path chosen.
 inline const QString kPdfFolderNotWritable = QStringLiteral(
     "Impossibile salvare il prospetto in \"%1\": nella cartella non si può scrivere.");

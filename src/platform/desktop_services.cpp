@@ -1,5 +1,6 @@
 #include "platform/desktop_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -67,6 +68,17 @@ void DesktopServices::MessageBox(const QString& prompt, Icon icon, const QString
   QMessageBox box(qtIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+bool DesktopServices::Question(const QString& prompt, const QString& title) {
+  QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 QString DesktopServices::ProgramFolder() {

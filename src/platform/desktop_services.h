@@ -19,6 +19,7 @@ class DesktopServices : public Services {
   ~DesktopServices() override;
 
   void MessageBox(const QString& prompt, Icon icon, const QString& title) override;
+  bool Question(const QString& prompt, const QString& title) override;
   using Services::MessageBox;
   QString ProgramFolder() override;
   void ClearClipboard() override;

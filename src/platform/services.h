@@ -24,6 +24,10 @@ class Services {
   // With the application title.
   void MessageBox(const QString& prompt, Icon icon) { MessageBox(prompt, icon, kApplicationTitle); }
 
+  // A modal question with the buttons Sì and No, No the default, so that Enter
+  // alone does not go ahead. True when the user answered Sì.
+  virtual bool Question(const QString& prompt, const QString& title) = 0;
+
   // The folder of the companion files, without a trailing separator: beside
   // the program in the build tree, the data folder in an installed tree.
   virtual QString ProgramFolder() = 0;

@@ -156,6 +156,10 @@ class TestCalculationReport : public QObject {
         "PROSPETTO DI CALCOLO\n"
         "Usufrutto a tempo determinato al saggio d'interesse dello 0,2% (tabella 2016)\n"
         "\n"
+        "Attenzione: la tabella 2016 (saggio dello 0,2%) non è quella in vigore il 7 dicembre "
+        "2026: a quella data si applica il saggio del 2,5%, e per questo usufrutto la tabella 2016 "
+        "dà il 2,37% dove è dovuto il 25,64%.\n"
+        "\n"
         "Dati del calcolo\n"
         "  Valore della piena proprietà: € 1.234,56 (milleduecentotrentaquattro/56)\n"
         "  Data di riferimento:          7 dicembre 2026\n"
@@ -182,6 +186,42 @@ class TestCalculationReport : public QObject {
         "Calcolo eseguito il 9 dicembre 2026 alle ore 16:05 con Velmora 1.0.0.\n");
     QCOMPARE(ProspettoTesto(Valued(FixedTerm(Saggio::Tabella2016, "1234,56", "12")), calcolo),
              expected);
+  }
+
+  // The 2016 table for a day outside 2016 says so, with what is due.
+  void theWarningOfThe2016Table_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<QString>("warning");
+    auto at = [](DatiValutazione dati, const char* day) {
+      dati.riferimento = QString::fromUtf8(day);
+      return dati;
+    };
+    QTest::newRow("same share in 2026")
+        << Lifetime(Saggio::Tabella2016, "100000", "16/08/1946")
+        << "Attenzione: la tabella 2016 (saggio dello 0,2%) non è quella in vigore il 7 dicembre "
+           "2026: a quella data si applica il saggio del 2,5%; per questo usufrutto le due "
+           "tabelle danno la stessa quota, il 25%.";
+    QTest::newRow("another share in 2018")
+        << at(Lifetime(Saggio::Tabella2016, "100000", "03/05/1950"), "15/06/2018")
+        << "Attenzione: la tabella 2016 (saggio dello 0,2%) non è quella in vigore il 15 giugno "
+           "2018: a quella data si applica il saggio dello 0,3%, e per questo usufrutto la tabella "
+           "2016 dà il 45% dove è dovuto il 42,75%.";
+    QTest::newRow("a day the program knows no rate for")
+        << at(FixedTerm(Saggio::Tabella2016, "100000", "10"), "15/01/2030")
+        << "Attenzione: la tabella 2016 (saggio dello 0,2%) vale per gli atti del 2016 e non è "
+           "quella in vigore il 15 gennaio 2030; il saggio in vigore a quella data non è noto al "
+           "programma.";
+    QTest::newRow("none within 2016")
+        << at(FixedTerm(Saggio::Tabella2016, "100000", "10"), "31/12/2016") << "";
+    QTest::newRow("none at the date of the act")
+        << FixedTerm(Saggio::AllaData, "100000", "10") << "";
+  }
+  void theWarningOfThe2016Table() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(QString, warning);
+    const RecordValutazione record = Valued(dati);
+    QCOMPARE(AvvertenzaTabella2016(record), warning);
+    QCOMPARE(ProspettoHtml(record, calcolo).contains(warning.toHtmlEscaped()), true);
   }
 
   void theHtmlFormulaHasItsExponent() {

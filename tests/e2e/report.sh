@@ -100,7 +100,23 @@ for want in "PROSPETTO DI CALCOLO" "da 79 a 82 anni" "80 anni, 3 mesi e 21 giorn
 done
 expect_contains "HTML clipboard" "$HTML" "<h1>Prospetto di calcolo</h1>"
 
+# The 2016 table for an act of 2026: the values go only when asked for.
 report_command 1
+if wait_window '^Velmora by Dovel$'; then
+  screenshot "$WORK/warning.png"
+  xdotool key Return
+  sleep 0.5
+  ACT=$(xclip -o -selection clipboard 2>/dev/null || true)
+  grep -q "^PROSPETTO DI CALCOLO" <<<"$ACT" && ok "Enter answers No: the report stays" ||
+    fail "Enter copied: '$ACT'"
+else
+  fail "no warning before the values for the act"
+fi
+expect_contains "PDF" "$(xclip -o -selection clipboard)" "non è quella in vigore il 7 dicembre 2026"
+report_command 1
+wait_window '^Velmora by Dovel$' || fail "no warning the second time"
+xdotool key alt+s
+sleep 0.5
 ACT=$(xclip -o -selection clipboard 2>/dev/null || true)
 WANT_ACT="Valore della piena proprietà euro 100.000,00 (centomila/00); valore dell'usufrutto euro 25.000,00 (venticinquemila/00); valore della nuda proprietà euro 75.000,00 (settantacinquemila/00)."
 [ "$ACT" = "$WANT_ACT" ] && ok "values for the act" || fail "values for the act: '$ACT'"

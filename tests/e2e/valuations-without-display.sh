@@ -28,6 +28,8 @@ expect "lifetime csv header" "$(is "$(line 1)" "$HEADER")"
 expect "lifetime csv figures" \
   "$(is "$(line 2)" "vitalizio;100000;16081946;;07/12/2026;80;3;21;0,2%;25%;75%;25000,00;75000,00;")"
 expect "lifetime csv: two lines" "$(is "$(wc -l <"$WORK/out")" 2)"
+expect "the 2016 table for an act of 2026 is said not to be in force" \
+  "$(is "$ERR" "velmora: Attenzione: la tabella 2016 (saggio dello 0,2%) non è quella in vigore il 7 dicembre 2026: a quella data si applica il saggio del 2,5%; per questo usufrutto le due tabelle danno la stessa quota, il 25%.")"
 
 run vitalizio --valore 250.000 --nascita "3 maggio 1950" --data 09/12/2026 --formato json
 expect "lifetime json exits 0" "$(is "$RC" 0)"

@@ -57,6 +57,7 @@ class TestReportCommands : public QObject {
     w.SetFocus(w.R7);
     w.PP->setText("1234,56");
     w.Text1->setText("12");
+    w.D2->setText("15 giugno 2016");
     Click(w.Option2);
     QCOMPARE(w.US->text(), QString("€ 29,26"));
   }
@@ -154,6 +155,35 @@ class TestReportCommands : public QObject {
                      "valore dell'usufrutto euro 29,26 (ventinove/26); valore della nuda "
                      "proprietà euro 1.205,30 (milleduecentocinque/30)."));
     QVERIFY(f.services.clipboardHtml.isEmpty());
+  }
+
+  // The 2016 table for an act of 2026: the values go into the act only when
+  // the user answers Sì to the warning; Enter alone answers No.
+  void copyValuesOfAnotherYearAsksFirst_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("no, the default") << false;
+    QTest::newRow("yes") << true;
+  }
+  void copyValuesOfAnotherYearAsksFirst() {
+    QFETCH(bool, answer);
+    auto& w = f.w();
+    w.SetFocus(w.R7);
+    w.PP->setText("100000");
+    w.Text1->setText("10");
+    w.D2->setText("9 dicembre 2026");
+    Click(w.Option2);
+    f.services.clipboard = "prima";
+    f.services.questionAnswer = answer;
+    f.services.Clear();
+    w.CopiaValoriAtto->trigger();
+    QCOMPARE(f.services.messages.size(), 1);
+    QCOMPARE(f.services.messages.first(),
+             QString("Velmora by Dovel | ? | Attenzione: la tabella 2016 (saggio dello 0,2%) non è "
+                     "quella in vigore il 9 dicembre 2026: a quella data si applica il saggio del "
+                     "2,5%, e per questo usufrutto la tabella 2016 dà l'1,98% dove è dovuto il "
+                     "21,88%.\r\rCopiare comunque i valori per l'atto?"));
+    QCOMPARE(f.services.clipboard.startsWith("Valore della piena proprietà euro 100.000,00"),
+             answer);
   }
 
   void savePdfSuggestsTheDocumentsFolderAndTheDate() {

@@ -18,6 +18,14 @@ void RecordingServices::MessageBox(const QString& prompt, Icon icon, const QStri
   if (onMessageBox) onMessageBox(prompt);
 }
 
+bool RecordingServices::Question(const QString& prompt, const QString& title) {
+  const QString line = title + " | ? | " + prompt;
+  messages << line;
+  log << "Question " + line;
+  if (onMessageBox) onMessageBox(prompt);
+  return questionAnswer;
+}
+
 QString RecordingServices::ProgramFolder() {
   return programFolder;
 }

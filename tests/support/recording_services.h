@@ -39,6 +39,10 @@ class RecordingServices : public Services {
   std::function<void(const QString& name)> onPlayWave;
 
   void MessageBox(const QString& prompt, Icon icon, const QString& title) override;
+  // Questions are written down as message boxes with the icon "?", and
+  // answered with questionAnswer.
+  bool Question(const QString& prompt, const QString& title) override;
+  bool questionAnswer = false;
   using Services::MessageBox;
   QString ProgramFolder() override;
   void ClearClipboard() override;
