@@ -11,7 +11,7 @@ namespace {
 
 // "dd/mm/yyyy": a form the record reads without guessing.
 QString Slashed(const QDate& date) {
-  return date.toString(u"dd/MM/yyyy");
+  return SlashedDate(date);
 }
 
 QString Refused(const QString& name, const QString& value, const QString& reason) {
@@ -42,7 +42,8 @@ std::optional<QString> ReadDateInto(QString& date, const QString& name, const QS
   if (date.trimmed().isEmpty()) return text::kInputMissing.arg(name, missing);
   const std::optional<QDate> read = ReadStrictDate(date);
   if (!read) return Refused(name, date, text::kNotADate);
-  date = Slashed(*read);
+  // The record reads the other forms as they are, and to the same day.
+  if (IsEightDigits(date) || date.contains(u'-')) date = Slashed(*read);
   return std::nullopt;
 }
 

@@ -105,18 +105,6 @@ std::optional<QDate> MakeDate(int year, int month, int day) {
   return date;
 }
 
-// "dd/mm/yyyy", for a date of the years a text may name.
-QString SlashedDate(const QDate& date) {
-  int year = 0, month = 0, day = 0;
-  date.getDate(&year, &month, &day);
-  auto digit = [](int n) { return char16_t(u'0' + n % 10); };
-  const char16_t text[] = {digit(day / 10),    digit(day),        u'/',
-                           digit(month / 10),  digit(month),      u'/',
-                           digit(year / 1000), digit(year / 100), digit(year / 10),
-                           digit(year)};
-  return QString(reinterpret_cast<const QChar*>(text), qsizetype(std::size(text)));
-}
-
 std::optional<QDate> Read(QStringView text, Reading reading) {
   Cursor in(text);
   in.SkipBlanks();
@@ -186,6 +174,17 @@ std::optional<QDate> ReadStrictDate(QStringView text) {
     return MakeDate(number(4, 4), number(2, 2), number(0, 2));
   }
   return Read(text, Reading::Strict);
+}
+
+QString SlashedDate(const QDate& date) {
+  int year = 0, month = 0, day = 0;
+  date.getDate(&year, &month, &day);
+  auto digit = [](int n) { return char16_t(u'0' + n % 10); };
+  const char16_t text[] = {digit(day / 10),    digit(day),        u'/',
+                           digit(month / 10),  digit(month),      u'/',
+                           digit(year / 1000), digit(year / 100), digit(year / 10),
+                           digit(year)};
+  return QString(reinterpret_cast<const QChar*>(text), qsizetype(std::size(text)));
 }
 
 QString LongDateText(const QDate& date) {

@@ -28,6 +28,9 @@ inline bool IsDate(QStringView text) {
 // JSON writes). "12/25/1950" and "01/01/25" are no dates here.
 std::optional<QDate> ReadStrictDate(QStringView text);
 
+// "07/12/2026", for a date of the years a text may name (100 to 9999).
+QString SlashedDate(const QDate& date);
+
 // "16 agosto 1946"; the empty text for an invalid date.
 QString LongDateText(const QDate& date);
 
