@@ -1,10 +1,12 @@
 #include "core/rates_by_date.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
 #include <limits>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -91,11 +93,11 @@ const Row* On(const std::vector<Days<Row>>& periods, qint64 day) {
   return std::prev(after)->row;
 }
 
-// The legal data made ready for lookups, once.
+// The legal data in use made ready for lookups, once for each data put in use.
 struct Prepared {
-  explicit Prepared(const LegalData& data)
-      : law(&data), periods(DaysOf(data.rates)), floors(DaysOf(data.floors)) {
-    const std::vector<LifetimeCoefficients>& all = data.coefficients;
+  explicit Prepared(const MergedLegalData& data)
+      : law(&data), periods(DaysOf(data.data.rates)), floors(DaysOf(data.data.floors)) {
+    const std::vector<LifetimeCoefficients>& all = data.data.coefficients;
     if (all.empty()) return;
     for (const LifetimeCoefficients& c : all) tables.push_back(MakeLifetimeTable(c));
     firstYear = all.front().year;
@@ -108,7 +110,7 @@ struct Prepared {
     }
   }
 
-  const LegalData* law;
+  const MergedLegalData* law;
   std::vector<Days<LegalRatePeriod>> periods;
   std::vector<Days<RateFloor>> floors;
   std::vector<TabellaVitalizio> tables;
@@ -117,9 +119,20 @@ struct Prepared {
   std::vector<std::pair<const LifetimeCoefficients*, const TabellaVitalizio*>> byYear;
 };
 
+std::mutex preparing;
+std::vector<std::unique_ptr<const Prepared>> keptPrepared;
+std::atomic<const Prepared*> prepared{nullptr};
+
 const Prepared& Current() {
-  static const Prepared prepared(BuiltInLegalData());
-  return prepared;
+  const MergedLegalData& law = LawInUse();
+  const Prepared* ready = prepared.load(std::memory_order_acquire);
+  if (ready && ready->law == &law) return *ready;
+  const std::lock_guard lock(preparing);
+  ready = prepared.load(std::memory_order_acquire);
+  if (ready && ready->law == &law) return *ready;
+  keptPrepared.push_back(std::make_unique<const Prepared>(law));
+  prepared.store(keptPrepared.back().get(), std::memory_order_release);
+  return *keptPrepared.back();
 }
 
 const std::pair<const LifetimeCoefficients*, const TabellaVitalizio*>* YearIn(const Prepared& p,
@@ -172,7 +185,7 @@ QDate LastDayWithRate() {
 const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day) {
   if (!day.isValid()) return nullptr;
   // A handful of rows, looked up once for a report: no need to prepare them.
-  for (const StatutePeriod& s : Current().law->statutes) {
+  for (const StatutePeriod& s : Current().law->data.statutes) {
     if (s.subject == subject && s.from <= day && (!s.to.isValid() || day <= s.to)) return &s;
   }
   return nullptr;

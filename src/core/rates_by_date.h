@@ -7,8 +7,8 @@
 #include "core/legal_rate_data.h"
 #include "core/usufruct_tables.h"
 
-// The rate and the tables in force on the date of an act, from the built-in
-// legal data (legal_data_in_use.h): the legal rates by period, the floor, the
+// The rate and the tables in force on the date of an act, from the legal data
+// in use (legal_data_in_use.h): the legal rates by period, the floor, the
 // lifetime coefficients by year. Pointers and references handed out stay
 // valid for the life of the process.
 namespace velmora {
@@ -26,7 +26,7 @@ struct RateInForce {
 
 // The legal rate in force on the day, raised to the floor for usufructs and
 // annuities where one is in force (2,5 % from 1 January 2025). Nothing
-// outside the known periods.
+// outside the known periods. From the legal data in use.
 std::optional<RateInForce> RateOn(const QDate& day);
 QDate FirstDayWithRate();
 QDate LastDayWithRate();
