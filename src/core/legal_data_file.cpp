@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "core/decree_text.h"
@@ -112,8 +113,10 @@ Number ReadHundredths(QStringView text, qint64& value) {
   qsizetype first = 0;
   while (first + 1 < whole.size() && whole[first] == u'0') ++first;
   if (whole.size() - first > 9) return Number::TooLarge;
-  value = whole.mid(first).toLongLong() * 100;
-  if (!decimals.isEmpty()) value += decimals.toString().leftJustified(2, u'0').toLongLong();
+  value = 0;
+  for (QChar digit : whole.sliced(first)) value = value * 10 + (digit.unicode() - u'0');
+  for (qsizetype place = 0; place < 2; ++place)
+    value = value * 10 + (place < decimals.size() ? decimals[place].unicode() - u'0' : 0);
   return Number::Read;
 }
 
@@ -451,19 +454,22 @@ class FileReader {
   }
 
   void Header(int number, const QString& line) {
+    static const std::array<QStringList, std::size(kForms)> kColumns = [] {
+      std::array<QStringList, std::size(kForms)> made;
+      for (std::size_t i = 0; i < made.size(); ++i) made[i] = Columns(kForms[i]);
+      return made;
+    }();
     const QStringList names = line.split(u'\t');
-    for (DataForm form : kForms) {
-      const QStringList columns = Columns(form);
-      if (names == columns) {
-        form_ = form;
-        columns_ = columns;
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+      if (names == kColumns[i]) {
+        form_ = kForms[i];
+        columns_ = kColumns[i];
         return;
       }
     }
     unknownHeader_ = true;
     // The first columns name the form: say what its header must be.
-    for (DataForm form : kForms) {
-      const QStringList columns = Columns(form);
+    for (const QStringList& columns : kColumns) {
       if (names.mid(0, 3) == columns.mid(0, 3))
         return problems_.Add(number,
                              text::kDataWrongHeader.arg(columns.join(QStringLiteral(", "))));

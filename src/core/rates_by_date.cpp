@@ -99,24 +99,37 @@ struct Prepared {
       : law(&data), periods(DaysOf(data.data.rates)), floors(DaysOf(data.data.floors)) {
     const std::vector<LifetimeCoefficients>& all = data.data.coefficients;
     if (all.empty()) return;
-    for (const LifetimeCoefficients& c : all) tables.push_back(MakeLifetimeTable(c));
     firstYear = all.front().year;
     lastYear = all.back().year;
     // A year without coefficients of its own uses the last earlier one.
     std::size_t row = 0;
     for (int year = firstYear; year <= lastYear; ++year) {
       while (row + 1 < all.size() && all[row + 1].year <= year) ++row;
-      byYear.push_back({&all[row], &tables[row]});
+      byYear.push_back({&all[row], row});
     }
+  }
+
+  // The lifetime tables of every year with coefficients, made at the first
+  // lifetime valuation: a rate alone needs none.
+  const TabellaVitalizio& Table(std::size_t row) const {
+    std::call_once(tablesMade, [this] {
+      for (const LifetimeCoefficients& c : law->data.coefficients)
+        tables.push_back(MakeLifetimeTable(c));
+    });
+    return tables[row];
   }
 
   const MergedLegalData* law;
   std::vector<Days<LegalRatePeriod>> periods;
   std::vector<Days<RateFloor>> floors;
-  std::vector<TabellaVitalizio> tables;
   int firstYear = 0;
   int lastYear = 0;
-  std::vector<std::pair<const LifetimeCoefficients*, const TabellaVitalizio*>> byYear;
+  // For each year from the first: its coefficients and their row.
+  std::vector<std::pair<const LifetimeCoefficients*, std::size_t>> byYear;
+
+ private:
+  mutable std::once_flag tablesMade;
+  mutable std::vector<TabellaVitalizio> tables;
 };
 
 std::mutex preparing;
@@ -135,8 +148,7 @@ const Prepared& Current() {
   return *keptPrepared.back();
 }
 
-const std::pair<const LifetimeCoefficients*, const TabellaVitalizio*>* YearIn(const Prepared& p,
-                                                                              int year) {
+const std::pair<const LifetimeCoefficients*, std::size_t>* YearIn(const Prepared& p, int year) {
   if (p.byYear.empty() || year < p.firstYear || year > p.lastYear) return nullptr;
   return &p.byYear[std::size_t(year - p.firstYear)];
 }
@@ -159,17 +171,16 @@ std::optional<RateInForce> RateOn(const QDate& day) {
   const qint64 n = day.toJulianDay();
   const LegalRatePeriod* period = On(p.periods, n);
   if (!period) return std::nullopt;
-  RateInForce rate;
-  rate.hundredths = rate.legalHundredths = period->rateHundredths;
-  rate.setBy = period->setBy;
-  rate.rateOrigin = period->origin;
-  if (const RateFloor* floor = On(p.floors, n)) {
-    rate.floorHundredths = floor->floorHundredths;
-    rate.floorStatute = floor->statute;
-    rate.floorOrigin = floor->origin;
-    rate.hundredths = std::max(rate.hundredths, floor->floorHundredths);
-  }
-  return rate;
+  // Made in place: a batch looks up a rate for every case.
+  const RateFloor* floor = On(p.floors, n);
+  return RateInForce{
+      floor ? std::max(period->rateHundredths, floor->floorHundredths) : period->rateHundredths,
+      period->rateHundredths,
+      period->setBy,
+      floor ? floor->floorHundredths : 0,
+      floor ? floor->statute : QString(),
+      period->origin,
+      floor ? floor->origin : DataOrigin()};
 }
 
 QDate FirstDayWithRate() {
@@ -192,8 +203,9 @@ const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day) {
 }
 
 const TabellaVitalizio* LifetimeTableFor(int year) {
-  const auto* found = YearIn(Current(), year);
-  return found ? found->second : nullptr;
+  const Prepared& p = Current();
+  const auto* found = YearIn(p, year);
+  return found ? &p.Table(found->second) : nullptr;
 }
 
 const LifetimeCoefficients* LifetimeCoefficientsFor(int year) {
