@@ -1,4 +1,3 @@
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -114,18 +113,6 @@ class TestLegalDataInUse : public QObject {
     QFETCH(QString, home);
     QFETCH(QStringList, folders);
     QCOMPARE(AdditionFolders(dataHome, dataDirs, home), folders);
-  }
-
-  void aFileThatCannotBeReadIsSaid() {
-    if (geteuid() == 0) QSKIP("root reads every file");
-    const QString path = root_.path() + QStringLiteral("/chiuso/velmora/dati/2027.tsv");
-    Write(path, kRates);
-    QFile::setPermissions(path, QFileDevice::Permissions());
-    std::vector<DataProblem> problems;
-    QVERIFY(ReadAddedFiles({QFileInfo(path).path()}, problems).empty());
-    QCOMPARE(problems.size(), std::size_t(1));
-    QCOMPARE(problems.front().reason,
-             QStringLiteral("impossibile leggere il file: permesso negato"));
   }
 
  private:
