@@ -1,42 +1,106 @@
 #pragma once
 
+#include <QDate>
+#include <QLatin1StringView>
+#include <QString>
 #include <array>
 #include <span>
+#include <vector>
 
-// The legal interest rates by period and the lifetime coefficients by year of
-// the act, as resources/data gives them (legal_rate_data.cpp is written from
-// those files by resources/make-rate-data.py). Rates and coefficients are
-// held in hundredths, so that every figure is exact.
+// The legal data behind a valuation at the date of the act, in the four forms
+// of the data files (resources/data/README.md): the legal rates by period, the
+// lifetime coefficients by year, the floor of the rate for usufructs and
+// annuities, and the statutes cited. Rates and coefficients are held in
+// hundredths, so that every figure is exact.
 namespace velmora {
 
-struct CivilDate {
-  int year;
-  int month;
-  int day;
+// Where a row came from: built into the program, or a file the office added.
+struct DataOrigin {
+  QString file;  // null for the built-in data
+  int line = 0;
+  bool BuiltIn() const { return file.isNull(); }
 };
 
 struct LegalRatePeriod {
-  CivilDate from;  // both days included
-  CivilDate to;
-  int rateHundredths;  // hundredths of a percent: 250 is 2,5 %
-  const char* setBy;   // the decree or law, as the user reads it (UTF-8)
+  QDate from;  // both days included
+  QDate to;
+  int rateHundredths = 0;  // hundredths of a percent: 250 is 2,5 %
+  QString setBy;           // the decree or law, as the user reads it
+  QString source;
+  DataOrigin origin;
 };
 
 inline constexpr int kAgeBands = 18;
 
+// The age bands of the coefficients, in completed years, both ends included.
+inline constexpr std::array<std::array<int, 2>, kAgeBands> kAgeBandLimits = {{
+    {0, 20},
+    {21, 30},
+    {31, 40},
+    {41, 45},
+    {46, 50},
+    {51, 53},
+    {54, 56},
+    {57, 60},
+    {61, 63},
+    {64, 66},
+    {67, 69},
+    {70, 72},
+    {73, 75},
+    {76, 78},
+    {79, 82},
+    {83, 86},
+    {87, 92},
+    {93, 99},
+}};
+
+inline std::span<const std::array<int, 2>> AgeBands() {
+  return kAgeBandLimits;
+}
+
 struct LifetimeCoefficients {
-  int year;                 // of the act
-  int rateHundredths;       // the rate the coefficients were made for
-  int legalRateHundredths;  // the legal rate of that year
-  const char* decree;       // as the user reads it (UTF-8)
-  std::array<int, kAgeBands> coefficientHundredths;
+  int year = 0;                 // of the act
+  int rateHundredths = 0;       // the rate the coefficients were made for
+  int legalRateHundredths = 0;  // the legal rate of that year
+  QString decree;               // as the user reads it
+  std::array<int, kAgeBands> coefficientHundredths{};
+  QString source;
+  DataOrigin origin;
 };
 
-// Ordered by date; no gaps between periods.
-std::span<const LegalRatePeriod> LegalRatePeriods();
-// The age bands of the coefficients, in completed years, both ends included.
-std::span<const std::array<int, 2>> AgeBands();
-// Ordered by year; a year without a row of its own uses the last earlier one.
-std::span<const LifetimeCoefficients> LifetimeCoefficientTables();
+// The least rate at which usufructs and annuities are valued.
+struct RateFloor {
+  QDate from;
+  QDate to;  // invalid: in force until a later row begins
+  int floorHundredths = 0;
+  QString statute;
+  QString source;
+  DataOrigin origin;
+};
+
+// What a statute row may be cited for. A new subject (the gift and succession
+// tax, say) is one more name here.
+inline constexpr QLatin1StringView kSubjectBaseRegistro("base_registro");
+inline constexpr std::array<QLatin1StringView, 1> kStatuteSubjects = {kSubjectBaseRegistro};
+
+// The statute cited as the basis of a valuation, by period.
+struct StatutePeriod {
+  QDate from;
+  QDate to;  // invalid: in force until a later row begins
+  QString subject;
+  QString citation;
+  QString source;
+  DataOrigin origin;
+};
+
+struct LegalData {
+  std::vector<LegalRatePeriod> rates;
+  std::vector<LifetimeCoefficients> coefficients;
+  std::vector<RateFloor> floors;
+  std::vector<StatutePeriod> statutes;
+  bool Empty() const {
+    return rates.empty() && coefficients.empty() && floors.empty() && statutes.empty();
+  }
+};
 
 }  // namespace velmora

@@ -1,28 +1,22 @@
 #include "core/rates_by_date.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
 #include <limits>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <vector>
 
-#include "core/legal_rate_data.h"
+#include "core/legal_data_in_use.h"
 
 namespace velmora {
 namespace {
 
-// Art. 46 c. 5-ter DPR 131/1986 (D.Lgs. 139/2024): for acts from 1 January
-// 2025 usufructs and annuities are valued at no less than 2,5 %.
-constexpr int kFloorHundredths = 250;
-const QDate kFloorFrom(2025, 1, 1);
-
 constexpr int kLongestTerm = 30;
-
-QDate DateOf(const CivilDate& d) {
-  return QDate(d.year, d.month, d.day);
-}
+constexpr qint64 kOpenEnd = std::numeric_limits<qint64>::max();
 
 // value / 10^scale with a decimal comma, trailing zeros dropped unless
 // `places` asks for a fixed number of decimals.
@@ -41,13 +35,6 @@ QString Scaled(long long value, int scale, int places = -1) {
 
 QString Percent(long long value, int scale, int places = -1) {
   return Scaled(value, scale, places) + u'%';
-}
-
-const LifetimeCoefficients* CoefficientsFor(int year) {
-  const LifetimeCoefficients* found = nullptr;
-  for (const LifetimeCoefficients& table : LifetimeCoefficientTables())
-    if (table.year <= year) found = &table;
-  return year <= LastYearWithCoefficients() ? found : nullptr;
 }
 
 TabellaVitalizio MakeLifetimeTable(const LifetimeCoefficients& c) {
@@ -78,73 +65,165 @@ TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
   return TabellaTempoDeterminato(std::move(rows));
 }
 
+// A period as day numbers: a batch looks up a rate for every case, with a
+// binary search over these.
+template <typename Row>
+struct Days {
+  qint64 from;
+  qint64 to;  // kOpenEnd for a period without a last day
+  const Row* row;
+};
+
+template <typename Row>
+std::vector<Days<Row>> DaysOf(const std::vector<Row>& rows) {
+  std::vector<Days<Row>> made;
+  for (const Row& r : rows)
+    made.push_back({r.from.toJulianDay(), r.to.isValid() ? r.to.toJulianDay() : kOpenEnd, &r});
+  std::sort(made.begin(), made.end(),
+            [](const Days<Row>& a, const Days<Row>& b) { return a.from < b.from; });
+  return made;
+}
+
+// The last period that starts on or before the day, if the day is in it.
+template <typename Row>
+const Row* On(const std::vector<Days<Row>>& periods, qint64 day) {
+  const auto after = std::upper_bound(periods.begin(), periods.end(), day,
+                                      [](qint64 d, const Days<Row>& p) { return d < p.from; });
+  if (after == periods.begin() || day > std::prev(after)->to) return nullptr;
+  return std::prev(after)->row;
+}
+
+// The legal data in use made ready for lookups, once for each data put in use.
+struct Prepared {
+  explicit Prepared(const MergedLegalData& data)
+      : law(&data), periods(DaysOf(data.data.rates)), floors(DaysOf(data.data.floors)) {
+    const std::vector<LifetimeCoefficients>& all = data.data.coefficients;
+    if (all.empty()) return;
+    firstYear = all.front().year;
+    lastYear = all.back().year;
+    // A year without coefficients of its own uses the last earlier one.
+    std::size_t row = 0;
+    for (int year = firstYear; year <= lastYear; ++year) {
+      while (row + 1 < all.size() && all[row + 1].year <= year) ++row;
+      byYear.push_back({&all[row], row});
+    }
+  }
+
+  // The lifetime tables of every year with coefficients, made at the first
+  // lifetime valuation: a rate alone needs none.
+  const TabellaVitalizio& Table(std::size_t row) const {
+    std::call_once(tablesMade, [this] {
+      for (const LifetimeCoefficients& c : law->data.coefficients)
+        tables.push_back(MakeLifetimeTable(c));
+    });
+    return tables[row];
+  }
+
+  const MergedLegalData* law;
+  std::vector<Days<LegalRatePeriod>> periods;
+  std::vector<Days<RateFloor>> floors;
+  int firstYear = 0;
+  int lastYear = 0;
+  // For each year from the first: its coefficients and their row.
+  std::vector<std::pair<const LifetimeCoefficients*, std::size_t>> byYear;
+
+ private:
+  mutable std::once_flag tablesMade;
+  mutable std::vector<TabellaVitalizio> tables;
+};
+
+std::mutex preparing;
+std::vector<std::unique_ptr<const Prepared>> keptPrepared;
+std::atomic<const Prepared*> prepared{nullptr};
+
+const Prepared& Current() {
+  const MergedLegalData& law = LawInUse();
+  const Prepared* ready = prepared.load(std::memory_order_acquire);
+  if (ready && ready->law == &law) return *ready;
+  const std::lock_guard lock(preparing);
+  ready = prepared.load(std::memory_order_acquire);
+  if (ready && ready->law == &law) return *ready;
+  keptPrepared.push_back(std::make_unique<const Prepared>(law));
+  prepared.store(keptPrepared.back().get(), std::memory_order_release);
+  return *keptPrepared.back();
+}
+
+const std::pair<const LifetimeCoefficients*, std::size_t>* YearIn(const Prepared& p, int year) {
+  if (p.byYear.empty() || year < p.firstYear || year > p.lastYear) return nullptr;
+  return &p.byYear[std::size_t(year - p.firstYear)];
+}
+
+// The default mode's coefficients: 2016's of the built-in data.
+const LifetimeCoefficients* BuiltIn2016() {
+  static const LifetimeCoefficients* const found = []() -> const LifetimeCoefficients* {
+    for (const LifetimeCoefficients& c : BuiltInLegalData().coefficients)
+      if (c.year == 2016) return &c;
+    return nullptr;
+  }();
+  return found;
+}
+
 }  // namespace
 
 std::optional<RateInForce> RateOn(const QDate& day) {
-  // The periods as day numbers, with their decrees as texts, made once: a
-  // batch looks up a rate for every case.
-  struct Period {
-    qint64 from;
-    qint64 to;
-    int hundredths;
-    QString setBy;
-  };
-  static const std::vector<Period> periods = [] {
-    std::vector<Period> made;
-    for (const LegalRatePeriod& p : LegalRatePeriods()) {
-      made.push_back({DateOf(p.from).toJulianDay(), DateOf(p.to).toJulianDay(), p.rateHundredths,
-                      QString::fromUtf8(p.setBy)});
-    }
-    std::sort(made.begin(), made.end(),
-              [](const Period& a, const Period& b) { return a.from < b.from; });
-    return made;
-  }();
   if (!day.isValid()) return std::nullopt;
+  const Prepared& p = Current();
   const qint64 n = day.toJulianDay();
-  // The last period that starts on or before the day, if the day is in it.
-  const auto after = std::upper_bound(periods.begin(), periods.end(), n,
-                                      [](qint64 d, const Period& p) { return d < p.from; });
-  if (after == periods.begin() || n > std::prev(after)->to) return std::nullopt;
-  const Period& period = *std::prev(after);
-  RateInForce rate{period.hundredths, period.hundredths, period.setBy};
-  if (day >= kFloorFrom && rate.hundredths < kFloorHundredths) rate.hundredths = kFloorHundredths;
-  return rate;
+  const LegalRatePeriod* period = On(p.periods, n);
+  if (!period) return std::nullopt;
+  // Made in place: a batch looks up a rate for every case.
+  const RateFloor* floor = On(p.floors, n);
+  return RateInForce{
+      floor ? std::max(period->rateHundredths, floor->floorHundredths) : period->rateHundredths,
+      period->rateHundredths,
+      period->setBy,
+      floor ? floor->floorHundredths : 0,
+      floor ? floor->statute : QString(),
+      period->origin,
+      floor ? floor->origin : DataOrigin()};
 }
 
 QDate FirstDayWithRate() {
-  return DateOf(LegalRatePeriods().front().from);
+  const Prepared& p = Current();
+  return p.periods.empty() ? QDate() : p.periods.front().row->from;
 }
 
 QDate LastDayWithRate() {
-  return DateOf(LegalRatePeriods().back().to);
+  const Prepared& p = Current();
+  return p.periods.empty() ? QDate() : p.periods.back().row->to;
+}
+
+const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day) {
+  if (!day.isValid()) return nullptr;
+  // A handful of rows, looked up once for a report: no need to prepare them.
+  for (const StatutePeriod& s : Current().law->data.statutes) {
+    if (s.subject == subject && s.from <= day && (!s.to.isValid() || day <= s.to)) return &s;
+  }
+  return nullptr;
 }
 
 const TabellaVitalizio* LifetimeTableFor(int year) {
-  static const std::map<int, TabellaVitalizio> tables = [] {
-    std::map<int, TabellaVitalizio> built;
-    for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
-      built.emplace(c.year, MakeLifetimeTable(c));
-    return built;
-  }();
-  const LifetimeCoefficients* c = CoefficientsFor(year);
-  return c ? &tables.at(c->year) : nullptr;
+  const Prepared& p = Current();
+  const auto* found = YearIn(p, year);
+  return found ? &p.Table(found->second) : nullptr;
 }
 
 const LifetimeCoefficients* LifetimeCoefficientsFor(int year) {
-  return CoefficientsFor(year);
+  const auto* found = YearIn(Current(), year);
+  return found ? found->first : nullptr;
 }
 
 QString LifetimeDecreeFor(int year) {
-  const LifetimeCoefficients* c = CoefficientsFor(year);
-  return c ? QString::fromUtf8(c->decree) : QString();
+  const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+  return c ? c->decree : QString();
 }
 
 int FirstYearWithCoefficients() {
-  return LifetimeCoefficientTables().front().year;
+  return Current().firstYear;
 }
 
 int LastYearWithCoefficients() {
-  return LifetimeCoefficientTables().back().year;
+  return Current().lastYear;
 }
 
 const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {
@@ -158,11 +237,16 @@ const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {
 }
 
 const TabellaVitalizio& TabellaVitalizio2016() {
-  return *LifetimeTableFor(2016);
+  static const TabellaVitalizio table = [] {
+    const LifetimeCoefficients* c = BuiltIn2016();
+    return c ? MakeLifetimeTable(*c) : TabellaVitalizio({});
+  }();
+  return table;
 }
 
 const TabellaTempoDeterminato& TabellaTempoDeterminato2016() {
-  return FixedTermTableAt(CoefficientsFor(2016)->rateHundredths);
+  const LifetimeCoefficients* c = BuiltIn2016();
+  return FixedTermTableAt(c ? c->rateHundredths : 0);
 }
 
 QString RateText(int hundredths) {

@@ -7,28 +7,39 @@
 #include "core/legal_rate_data.h"
 #include "core/usufruct_tables.h"
 
-// The rate and the tables in force on the date of an act, from the legal rates
-// by period and the lifetime coefficients by year.
+// The rate and the tables in force on the date of an act, from the legal data
+// in use (legal_data_in_use.h): the legal rates by period, the floor, the
+// lifetime coefficients by year. Pointers and references handed out stay
+// valid for the life of the process.
 namespace velmora {
 
 struct RateInForce {
-  int hundredths;       // the rate used, in hundredths of a percent (250 is 2,5 %)
-  int legalHundredths;  // the legal rate in force on the day
-  QString setBy;        // the decree or law that sets the legal rate
+  int hundredths = 0;       // the rate used, in hundredths of a percent (250 is 2,5 %)
+  int legalHundredths = 0;  // the legal rate in force on the day
+  QString setBy;            // the decree or law that sets the legal rate
+  int floorHundredths = 0;  // the floor for usufructs and annuities on the day; 0 for none
+  QString floorStatute;     // the statute that sets the floor
+  DataOrigin rateOrigin;    // where the legal rate came from
+  DataOrigin floorOrigin;   // where the floor came from
   bool Floored() const { return hundredths != legalHundredths; }
 };
 
-// The legal rate in force on the day; from 1 January 2025 at least 2,5 %, the
-// floor for usufructs and annuities. Nothing outside the known periods.
+// The legal rate in force on the day, raised to the floor for usufructs and
+// annuities where one is in force (2,5 % from 1 January 2025). Nothing
+// outside the known periods. From the legal data in use.
 std::optional<RateInForce> RateOn(const QDate& day);
 QDate FirstDayWithRate();
 QDate LastDayWithRate();
+
+// The statute cited for the subject (kSubjectBaseRegistro...) on the day;
+// nothing when none is known.
+const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day);
 
 // The lifetime table for acts of the year, at the rate its coefficients were
 // made for; nothing for a year without coefficients. A year without a table
 // of its own uses the last earlier one (2012's serves 2013).
 const TabellaVitalizio* LifetimeTableFor(int year);
-// The coefficients behind that table, with their rate and decree.
+// The coefficients behind that table, with their rate, decree and origin.
 const LifetimeCoefficients* LifetimeCoefficientsFor(int year);
 // The decree of those coefficients; empty for a year without them.
 QString LifetimeDecreeFor(int year);
@@ -40,7 +51,8 @@ int LastYearWithCoefficients();
 const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths);
 
 // The tables of the default mode: the 2016 coefficients and the fixed-term
-// shares at their rate of 0,2 %, for acts from 1 January 2016.
+// shares at their rate of 0,2 %, for acts from 1 January 2016. Always those of
+// the built-in data.
 const TabellaVitalizio& TabellaVitalizio2016();
 const TabellaTempoDeterminato& TabellaTempoDeterminato2016();
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 #include <vector>
 
 #include "core/age.h"
@@ -33,8 +32,8 @@ QString Band(const RigaVitalizio& row) {
   return text::kBandFromTo.arg(QString::number(row.ageFrom), QString::number(row.ageTo));
 }
 
-// Every year's table has the same bands, and a year's decree never changes:
-// both texts are written once, not at every valuation of a batch.
+// Every year's table has the same bands: their texts are written once, not
+// at every valuation of a batch.
 const QString& BandText(const TabellaVitalizio& table, std::size_t band) {
   static const std::vector<QString> texts = [&table] {
     std::vector<QString> written;
@@ -42,16 +41,6 @@ const QString& BandText(const TabellaVitalizio& table, std::size_t band) {
     return written;
   }();
   return texts.at(band);
-}
-
-const QString& DecreeText(const LifetimeCoefficients& coefficients) {
-  static const std::map<int, QString> decrees = [] {
-    std::map<int, QString> written;
-    for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
-      written.emplace(c.year, QString::fromUtf8(c.decree));
-    return written;
-  }();
-  return decrees.at(coefficients.year);
 }
 
 // The rate used, the legal rate and its decree, for the day's rate or the
@@ -102,7 +91,7 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const DatiValutazione& dati, d
     r.coefficienteCentesimi = coefficients->coefficientHundredths[band];
   r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
   r.annoCoefficienti = coefficients->year;
-  r.decretoCoefficienti = DecreeText(*coefficients);
+  r.decretoCoefficienti = coefficients->decree;
   return std::move(r);
 }
 

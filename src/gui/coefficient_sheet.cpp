@@ -14,14 +14,6 @@ QString WithoutPercent(QString text) {
   return text;
 }
 
-const LifetimeCoefficients* CoefficientsOf(int year) {
-  if (year < FirstYearWithCoefficients() || year > LastYearWithCoefficients()) return nullptr;
-  const LifetimeCoefficients* found = nullptr;
-  for (const LifetimeCoefficients& c : LifetimeCoefficientTables())
-    if (c.year <= year) found = &c;
-  return found;
-}
-
 QString Paragraph(int year, const LifetimeCoefficients& c) {
   QStringList sentences;
   // The legal rate of the first day of the year, and the floor from 2025.
@@ -29,7 +21,7 @@ QString Paragraph(int year, const LifetimeCoefficients& c) {
     sentences << text::kSheetLegalRate.arg(rate->setBy, RateWithArticle(rate->legalHundredths));
     if (rate->Floored()) sentences << text::kSheetFloor.arg(RateText(rate->hundredths));
   }
-  sentences << text::kSheetCoefficients.arg(QString::fromUtf8(c.decree), QString::number(c.year));
+  sentences << text::kSheetCoefficients.arg(c.decree, QString::number(c.year));
   if (c.year != year)
     sentences << text::kSheetSameAs.arg(QString::number(year), QString::number(c.year));
   return sentences.join(u' ');
@@ -40,7 +32,7 @@ QString Paragraph(int year, const LifetimeCoefficients& c) {
 ProspettoCoefficienti ProspettoPerAnno(int year) {
   ProspettoCoefficienti sheet;
   sheet.anno = year;
-  const LifetimeCoefficients* c = CoefficientsOf(year);
+  const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
   if (!c) {
     sheet.paragrafo = text::kSheetNoCoefficients.arg(QString::number(year),
                                                      QString::number(FirstYearWithCoefficients()),
@@ -48,9 +40,8 @@ ProspettoCoefficienti ProspettoPerAnno(int year) {
     // Every covered year, those that keep an earlier year's coefficients too.
     for (int covered = FirstYearWithCoefficients(); covered <= LastYearWithCoefficients();
          ++covered) {
-      const LifetimeCoefficients& c = *CoefficientsOf(covered);
-      sheet.anniCoperti.push_back(
-          {QString::number(covered), RateText(c.rateHundredths), QString::fromUtf8(c.decree)});
+      const LifetimeCoefficients& c = *LifetimeCoefficientsFor(covered);
+      sheet.anniCoperti.push_back({QString::number(covered), RateText(c.rateHundredths), c.decree});
     }
     return sheet;
   }

@@ -1,40 +1,14 @@
 #include <QDate>
-#include <QFile>
-#include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
 
 #include "core/legal_rate_data.h"
 #include "core/rates_by_date.h"
+#include "core/report_texts.h"
 
 using namespace velmora;
 
 namespace {
-
-// The data files themselves, read here again: the compiled tables must say
-// what they say.
-QList<QStringList> DataRows(const char* name) {
-  QFile file(QStringLiteral(VELMORA_DATA_DIR "/") + QLatin1String(name));
-  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", name);
-  QList<QStringList> rows;
-  const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-  for (const QString& line : lines.mid(0)) {
-    if (line.startsWith(u'#')) continue;
-    rows << line.split(u'\t');
-  }
-  rows.removeFirst();  // the header
-  return rows;
-}
-
-// "2.5" or "317.50" as hundredths.
-int Hundredths(const QString& text) {
-  return int(std::llround(text.toDouble() * 100));
-}
-
-// The rate used on a day by the rule, from a legal rate.
-int Used(const QDate& day, int legal) {
-  return day >= QDate(2025, 1, 1) ? std::max(legal, 250) : legal;
-}
 
 // 1 - (1 + rate)^-n in ten-thousandths, in extended precision, with how far
 // the exact figure lies from a half (where rounding could go either way).
@@ -44,6 +18,9 @@ std::pair<long long, long double> FixedTermShare(int rateHundredths, int years) 
   return {std::llround(share), distance};
 }
 
+const QString kFloorStatute =
+    QStringLiteral("art. 46, comma 5-ter, D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024");
+
 }  // namespace
 
 // The rate and the tables in force on the date of the act.
@@ -51,43 +28,6 @@ class TestRatesByDate : public QObject {
   Q_OBJECT
 
  private slots:
-  void compiledRatesAreThoseOfTheDataFile() {
-    const QList<QStringList> rows = DataRows("legal_rates.tsv");
-    const auto periods = LegalRatePeriods();
-    QCOMPARE(qsizetype(periods.size()), rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-      const LegalRatePeriod& p = periods[std::size_t(i)];
-      QCOMPARE(QDate(p.from.year, p.from.month, p.from.day),
-               QDate::fromString(rows[i][0], Qt::ISODate));
-      QCOMPARE(QDate(p.to.year, p.to.month, p.to.day), QDate::fromString(rows[i][1], Qt::ISODate));
-      QCOMPARE(p.rateHundredths, Hundredths(rows[i][2]));
-      // The decree as written for the user keeps its date.
-      const auto day = QRegularExpression(QStringLiteral("\\d\\d/\\d\\d/\\d{4}")).match(rows[i][3]);
-      if (day.hasMatch()) QVERIFY(QString::fromUtf8(p.setBy).contains(day.captured()));
-    }
-  }
-
-  void compiledCoefficientsAreThoseOfTheDataFile() {
-    const QList<QStringList> rows = DataRows("lifetime_coefficients.tsv");
-    const auto tables = LifetimeCoefficientTables();
-    QCOMPARE(qsizetype(tables.size()), rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-      const LifetimeCoefficients& t = tables[std::size_t(i)];
-      QCOMPARE(t.year, rows[i][0].toInt());
-      const auto rate =
-          QRegularExpression(QStringLiteral("^([\\d.]+)(?: \\(floor; legal rate ([\\d.]+)\\))?$"))
-              .match(rows[i][1]);
-      QVERIFY2(rate.hasMatch(), qPrintable(rows[i][1]));
-      QCOMPARE(t.rateHundredths, Hundredths(rate.captured(1)));
-      QCOMPARE(t.legalRateHundredths,
-               Hundredths(rate.hasCaptured(2) ? rate.captured(2) : rate.captured(1)));
-      const QStringList coefficients = rows[i][3].split(u' ');
-      QCOMPARE(coefficients.size(), kAgeBands);
-      for (int band = 0; band < kAgeBands; ++band)
-        QCOMPARE(t.coefficientHundredths[std::size_t(band)], Hundredths(coefficients[band]));
-    }
-  }
-
   void defaultTablesAreThe2016RowsOfTheData() {
     const auto& byData = LifetimeTableFor(2016)->Righe();
     const auto& fixed = TabellaVitalizio2016().Righe();
@@ -109,28 +49,174 @@ class TestRatesByDate : public QObject {
     }
   }
 
-  // Every boundary of the data, the last day of a period and the first of the next.
-  void rateChangesOnTheFirstDayOfAPeriod_data() {
+  // The first day of every period, and the last of a few: the rate, the legal
+  // rate, the floor and the decree as the user reads it, byte for byte.
+  void rateOnTheDay_data() {
     QTest::addColumn<QDate>("day");
     QTest::addColumn<int>("used");
     QTest::addColumn<int>("legal");
-    const QList<QStringList> rows = DataRows("legal_rates.tsv");
-    for (const QStringList& row : rows) {
-      const QDate from = QDate::fromString(row[0], Qt::ISODate);
-      const QDate to = QDate::fromString(row[1], Qt::ISODate);
-      const int legal = Hundredths(row[2]);
-      QTest::addRow("%s", qPrintable(row[0])) << from << Used(from, legal) << legal;
-      QTest::addRow("%s", qPrintable(row[1])) << to << Used(to, legal) << legal;
-    }
+    QTest::addColumn<int>("floor");
+    QTest::addColumn<QString>("decree");
+    const auto row = [](int y, int m, int d, int used, int legal, int floor, const char* decree) {
+      QTest::addRow("%04d-%02d-%02d", y, m, d)
+          << QDate(y, m, d) << used << legal << floor << QString::fromUtf8(decree);
+    };
+    row(1990, 12, 16, 1000, 1000, 0, "L. 26/11/1990 n. 353");
+    row(1996, 12, 31, 1000, 1000, 0, "L. 26/11/1990 n. 353");
+    row(1997, 1, 1, 500, 500, 0, "L. 23/12/1996 n. 662, art. 2 c. 185");
+    row(1999, 1, 1, 250, 250, 0, "D.M. 10/12/1998");
+    row(2001, 1, 1, 350, 350, 0, "D.M. 11/12/2000");
+    row(2002, 1, 1, 300, 300, 0, "D.M. 11/12/2001");
+    row(2004, 1, 1, 250, 250, 0, "D.M. 01/12/2003 (G.U. n. 286 del 10/12/2003)");
+    row(2008, 1, 1, 300, 300, 0, "D.M. 12/12/2007 (G.U. n. 291 del 15/12/2007)");
+    row(2010, 1, 1, 100, 100, 0, "D.M. 04/12/2009 (G.U. n. 291 del 15/12/2009)");
+    row(2011, 1, 1, 150, 150, 0, "D.M. 07/12/2010");
+    row(2012, 1, 1, 250, 250, 0, "D.M. 12/12/2011 (G.U. n. 291 del 15/12/2011)");
+    row(2014, 1, 1, 100, 100, 0, "D.M. 12/12/2013");
+    row(2015, 1, 1, 50, 50, 0, "D.M. 11/12/2014 (G.U. n. 290 del 15/12/2014)");
+    row(2016, 1, 1, 20, 20, 0, "D.M. 11/12/2015 (G.U. n. 291 del 15/12/2015)");
+    row(2017, 1, 1, 10, 10, 0, "D.M. 07/12/2016");
+    row(2018, 1, 1, 30, 30, 0, "D.M. 13/12/2017 (G.U. n. 292 del 15/12/2017)");
+    row(2019, 1, 1, 80, 80, 0, "D.M. 12/12/2018 (G.U. n. 291 del 15/12/2018)");
+    row(2020, 1, 1, 5, 5, 0, "D.M. 12/12/2019 (G.U. n. 293 del 14/12/2019)");
+    row(2021, 1, 1, 1, 1, 0, "D.M. 11/12/2020 (G.U. n. 310 del 15/12/2020)");
+    row(2022, 1, 1, 125, 125, 0, "D.M. 13/12/2021 (G.U. n. 297 del 15/12/2021)");
+    row(2023, 1, 1, 500, 500, 0, "D.M. 13/12/2022 (G.U. n. 292 del 15/12/2022)");
+    row(2024, 1, 1, 250, 250, 0, "D.M. 29/11/2023 (G.U. n. 288 del 11/12/2023)");
+    row(2024, 12, 31, 250, 250, 0, "D.M. 29/11/2023 (G.U. n. 288 del 11/12/2023)");
+    row(2025, 1, 1, 250, 200, 250, "D.M. 10/12/2024 (G.U. n. 294 del 16/12/2024)");
+    row(2026, 1, 1, 250, 160, 250, "D.M. 10/12/2025 (G.U. n. 289 del 13/12/2025)");
+    row(2026, 12, 31, 250, 160, 250, "D.M. 10/12/2025 (G.U. n. 289 del 13/12/2025)");
   }
-  void rateChangesOnTheFirstDayOfAPeriod() {
+  void rateOnTheDay() {
     QFETCH(QDate, day);
     QFETCH(int, used);
     QFETCH(int, legal);
+    QFETCH(int, floor);
+    QFETCH(QString, decree);
     const auto rate = RateOn(day);
     QVERIFY(rate.has_value());
     QCOMPARE(rate->hundredths, used);
     QCOMPARE(rate->legalHundredths, legal);
+    QCOMPARE(rate->setBy, decree);
+    QCOMPARE(rate->floorHundredths, floor);
+    QCOMPARE(rate->floorStatute, floor ? kFloorStatute : QString());
+    QVERIFY(rate->rateOrigin.BuiltIn());
+    QVERIFY(rate->floorOrigin.BuiltIn());
+  }
+
+  // The statutes' words are the report's and the JSON's.
+  void floorAndBasisAreThoseTheReportCites() {
+    QCOMPARE(kFloorStatute, text::kRateFloorArticle);
+    for (const QDate& day : {QDate(1990, 12, 16), QDate(2016, 1, 1), QDate(2026, 12, 31)}) {
+      const StatutePeriod* basis = StatuteOn(kSubjectBaseRegistro, day);
+      QVERIFY(basis);
+      QCOMPARE(basis->citation, text::kReportLaw);
+    }
+    QVERIFY(!StatuteOn(kSubjectBaseRegistro, QDate(1990, 12, 15)));
+    QVERIFY(!StatuteOn(QLatin1StringView("donazioni"), QDate(2020, 1, 1)));
+  }
+
+  // Every year with coefficients, 2013 with 2012's: the rate they were made
+  // for, the decree byte for byte, the share of the first band.
+  void coefficientsOfTheYear_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("tableYear");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("legal");
+    QTest::addColumn<QString>("decree");
+    QTest::addColumn<QString>("youngest");
+    const auto row = [](int year, int tableYear, int rate, int legal, const char* decree,
+                        const char* youngest) {
+      QTest::addRow("%d", year) << year << tableYear << rate << legal << QString::fromUtf8(decree)
+                                << QString::fromUtf8(youngest);
+    };
+    row(2012, 2012, 250, 250, "D.M. 22/12/2011 (G.U. n. 303 del 30/12/2011)", "95%");
+    row(2013, 2012, 250, 250, "D.M. 22/12/2011 (G.U. n. 303 del 30/12/2011)", "95%");
+    row(2014, 2014, 100, 100, "D.M. 23/12/2013", "95%");
+    row(2015, 2015, 50, 50, "D.D. 22/12/2014 (G.U. n. 300 del 29/12/2014)", "95%");
+    row(2016, 2016, 20, 20, "D.M. 21/12/2015 (G.U. n. 302 del 30/12/2015)", "95%");
+    row(2017, 2017, 10, 10, "D.M. 23/12/2016 (G.U. n. 305 del 31/12/2016)", "95%");
+    row(2018, 2018, 30, 30, "D.M. 20/12/2017 (G.U. n. 301 del 28/12/2017)", "95,25%");
+    row(2019, 2019, 80, 80, "D.D. 19/12/2018 (G.U. n. 300 del 28/12/2018)", "95%");
+    row(2020, 2020, 5, 5, "D.M. 20/12/2019 (G.U. n. 304 del 30/12/2019)", "95%");
+    row(2021, 2021, 1, 1, "D.M. 18/12/2020 (G.U. n. 322 del 30/12/2020)", "95%");
+    row(2022, 2022, 125, 125, "D.M. 21/12/2021 (G.U. n. 309 del 30/12/2021)", "95%");
+    row(2023, 2023, 500, 500, "D.M. 20/12/2022 (G.U. n. 304 del 30/12/2022)", "95%");
+    row(2024, 2024, 250, 250, "D.M. 21/12/2023 (G.U. n. 302 del 29/12/2023)", "95%");
+    row(2025, 2025, 250, 200, "D.M. 27/12/2024 (G.U. n. 305 del 31/12/2024)", "95%");
+    row(2026, 2026, 250, 160, "D.M. 24/12/2025 (G.U. n. 302 del 31/12/2025)", "95%");
+  }
+  void coefficientsOfTheYear() {
+    QFETCH(int, year);
+    QFETCH(int, tableYear);
+    QFETCH(int, rate);
+    QFETCH(int, legal);
+    QFETCH(QString, decree);
+    QFETCH(QString, youngest);
+    const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+    QVERIFY(c);
+    QCOMPARE(c->year, tableYear);
+    QCOMPARE(c->rateHundredths, rate);
+    QCOMPARE(c->legalRateHundredths, legal);
+    QCOMPARE(c->decree, decree);
+    QCOMPARE(LifetimeDecreeFor(year), decree);
+    QVERIFY(c->origin.BuiltIn());
+    QCOMPARE(LifetimeTableFor(year)->Righe().front().percUsufrutto, youngest);
+  }
+
+  void yearsWithCoefficientsAre2012To2026() {
+    QCOMPARE(FirstYearWithCoefficients(), 2012);
+    QCOMPARE(LastYearWithCoefficients(), 2026);
+    QCOMPARE(FirstDayWithRate(), QDate(1990, 12, 16));
+    QCOMPARE(LastDayWithRate(), QDate(2026, 12, 31));
+  }
+
+  // A few bands of other years, against the shares the decrees print.
+  void bandSharesOfOtherYears_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<QString>("usufrutto");
+    QTest::addColumn<QString>("nudaProprieta");
+    QTest::newRow("2016, 64-66") << 2016 << 65 << "50%"
+                                 << "50%";
+    QTest::newRow("2019, 79-82") << 2019 << 80 << "25%"
+                                 << "75%";
+    QTest::newRow("2021, 93-99") << 2021 << 99 << "10%"
+                                 << "90%";
+    QTest::newRow("2026, 0-20") << 2026 << 0 << "95%"
+                                << "5%";
+    QTest::newRow("2026, 100") << 2026 << 100 << "0%"
+                               << "100%";
+  }
+  void bandSharesOfOtherYears() {
+    QFETCH(int, year);
+    QFETCH(int, age);
+    QFETCH(QString, usufrutto);
+    QFETCH(QString, nudaProprieta);
+    const RigaVitalizio* row = LifetimeTableFor(year)->RigaPerEta(age);
+    QVERIFY(row);
+    QCOMPARE(row->percUsufrutto, usufrutto);
+    QCOMPARE(row->percNudaProprieta, nudaProprieta);
+  }
+
+  // Fixed-term shares as the decrees' tables print them.
+  void fixedTermSharesAtARate_data() {
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<QString>("usufrutto");
+    QTest::newRow("0,2 %, 1 year") << 20 << 1 << "0,20%";
+    QTest::newRow("0,2 %, 30 years") << 20 << 30 << "5,82%";
+    QTest::newRow("2,5 %, 10 years") << 250 << 10 << "21,88%";
+    QTest::newRow("2,5 %, 30 years") << 250 << 30 << "52,33%";
+    QTest::newRow("5 %, 10 years") << 500 << 10 << "38,61%";
+    QTest::newRow("10 %, 1 year") << 1000 << 1 << "9,09%";
+  }
+  void fixedTermSharesAtARate() {
+    QFETCH(int, rate);
+    QFETCH(int, years);
+    QFETCH(QString, usufrutto);
+    QCOMPARE(FixedTermTableAt(rate).Righe()[std::size_t(years - 1)].percUsufrutto, usufrutto);
   }
 
   void theFloorRaisesTheRateFrom2025_data() {

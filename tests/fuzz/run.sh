@@ -14,15 +14,22 @@ seconds=${2:-60}
 
 CC=clang CXX=clang++ cmake -S "$repo" -B "$build" -DVELMORA_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo
-targets=(fuzz_texts fuzz_csv)
+targets=(fuzz_texts fuzz_csv fuzz_legal_data)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
-# New inputs go to a scratch corpus so that the committed seeds stay as they are.
+# New inputs go to scratch corpora so that the committed seeds stay as they are.
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 for target in "${targets[@]}"; do
   mkdir -p "$corpus/$target"
   cp "$here/corpus/$target"/* "$corpus/$target"/
+done
+# The built-in data files are seeds of the data reader too, with its words.
+cp "$repo"/resources/data/*.tsv "$corpus/fuzz_legal_data"/
+declare -A extra=([fuzz_legal_data]="-max_len=8192 -dict=$here/legal_data.dict")
+for target in "${targets[@]}"; do
+  # shellcheck disable=SC2086 # the extra options are words
   "$build/tests/fuzz/$target" -max_total_time=$((seconds / ${#targets[@]})) -timeout=10 \
-    -rss_limit_mb=2048 -max_len=4096 -artifact_prefix="$build/$target-" "$corpus/$target"
+    -rss_limit_mb=2048 -max_len=4096 ${extra[$target]:-} -artifact_prefix="$build/$target-" \
+    "$corpus/$target"
 done

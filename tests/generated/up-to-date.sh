@@ -4,19 +4,17 @@
 # behind when the data change.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-for tool in python3 clang-format; do
+for tool in python3; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 python3 "$repo/resources/make-documents.py" "$out"
-python3 "$repo/resources/make-rate-data.py" "$out/legal_rate_data.cpp"
 failed=0
 for pair in "normativa.htm:resources/companion/normativa.htm" \
   "TabelleUsufrutto.htm:resources/companion/TabelleUsufrutto.htm" \
-  "TabelleUsufruttoTempoDeterminato.htm:resources/companion/TabelleUsufruttoTempoDeterminato.htm" \
-  "legal_rate_data.cpp:src/core/legal_rate_data.cpp"; do
+  "TabelleUsufruttoTempoDeterminato.htm:resources/companion/TabelleUsufruttoTempoDeterminato.htm"; do
   written=${pair%%:*}
   committed=${pair#*:}
   if ! diff -u "$repo/$committed" "$out/$written"; then

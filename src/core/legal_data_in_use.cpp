@@ -1,0 +1,152 @@
+#include "core/legal_data_in_use.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+#include "core/legal_data_messages.h"
+
+namespace velmora {
+namespace {
+
+const QString kEmbedded = QStringLiteral(":/velmora/dati");
+const QString kAddedFolder = QStringLiteral("/velmora/dati");
+const QString kSuffix = QStringLiteral(".tsv");
+
+struct Embedded {
+  LegalData data;
+  std::vector<DataProblem> problems;
+};
+
+const Embedded& ReadEmbedded() {
+  static const Embedded embedded = [] {
+    Embedded read;
+    QStringList names = QDir(kEmbedded).entryList(QDir::Files);
+    std::sort(names.begin(), names.end());
+    for (const QString& name : names) {
+      QFile file(kEmbedded + u'/' + name);
+      file.open(QIODevice::ReadOnly);
+      LegalDataFile rows = ReadLegalDataFile(file.readAll(), file.fileName());
+      read.problems.insert(read.problems.end(), rows.problems.begin(), rows.problems.end());
+      const auto builtIn = [](auto& table) {
+        for (auto& row : table) row.origin = DataOrigin();
+      };
+      builtIn(rows.rows.rates);
+      builtIn(rows.rows.coefficients);
+      builtIn(rows.rows.floors);
+      builtIn(rows.rows.statutes);
+      const auto append = [](auto& to, auto& from) {
+        to.insert(to.end(), std::make_move_iterator(from.begin()),
+                  std::make_move_iterator(from.end()));
+      };
+      append(read.data.rates, rows.rows.rates);
+      append(read.data.coefficients, rows.rows.coefficients);
+      append(read.data.floors, rows.rows.floors);
+      append(read.data.statutes, rows.rows.statutes);
+    }
+    return read;
+  }();
+  return embedded;
+}
+
+QString ReadFailure(const QFile& file) {
+  return file.error() == QFileDevice::PermissionsError ? text::kDataNoPermission
+                                                       : text::kDataSystemError.arg(file.error());
+}
+
+MergedLegalData Load() {
+  std::vector<DataProblem> problems = BuiltInProblems();
+  const std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
+  MergedLegalData law = MergeLegalData(BuiltInLegalData(), added);
+  law.problems.insert(law.problems.begin(), problems.begin(), problems.end());
+  return law;
+}
+
+// Every law put in use is kept, so that a reference handed out stays good.
+std::mutex guard;
+std::vector<std::unique_ptr<const MergedLegalData>> kept;
+std::atomic<const MergedLegalData*> current{nullptr};
+
+const MergedLegalData& Keep(MergedLegalData law) {
+  kept.push_back(std::make_unique<const MergedLegalData>(std::move(law)));
+  current.store(kept.back().get(), std::memory_order_release);
+  return *kept.back();
+}
+
+}  // namespace
+
+const LegalData& BuiltInLegalData() {
+  return ReadEmbedded().data;
+}
+
+const std::vector<DataProblem>& BuiltInProblems() {
+  return ReadEmbedded().problems;
+}
+
+QStringList AdditionFolders(const QString& dataHome, const QString& dataDirs, const QString& home) {
+  QStringList bases;
+  if (QDir::isAbsolutePath(dataHome))
+    bases << dataHome;
+  else if (QDir::isAbsolutePath(home))
+    bases << home + QStringLiteral("/.local/share");
+  const QString dirs =
+      dataDirs.isEmpty() ? QStringLiteral("/usr/local/share:/usr/share") : dataDirs;
+  for (const QString& dir : dirs.split(u':', Qt::SkipEmptyParts))
+    if (QDir::isAbsolutePath(dir)) bases << dir;
+  QStringList folders;
+  for (const QString& base : bases) {
+    const QString folder = QDir::cleanPath(base + kAddedFolder);
+    if (!folders.contains(folder)) folders << folder;
+  }
+  return folders;
+}
+
+QStringList AdditionFolders() {
+  return AdditionFolders(qEnvironmentVariable("XDG_DATA_HOME"),
+                         qEnvironmentVariable("XDG_DATA_DIRS"), qEnvironmentVariable("HOME"));
+}
+
+std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
+                                      std::vector<DataProblem>& problems) {
+  std::vector<AddedFile> files;
+  for (const QString& folder : folders) {
+    // Regular files only: a folder or a pipe named *.tsv is nothing to read.
+    QStringList names = QDir(folder).entryList(QDir::Files);
+    names.removeIf([](const QString& name) { return !name.endsWith(kSuffix); });
+    std::sort(names.begin(), names.end());
+    for (const QString& name : names) {
+      QFile file(folder + u'/' + name);
+      if (!QFileInfo(file).isFile()) continue;
+      if (!file.open(QIODevice::ReadOnly)) {
+        problems.push_back({file.fileName(), 0, text::kDataCannotRead.arg(ReadFailure(file))});
+        continue;
+      }
+      // One byte past the largest file is enough for the reader to refuse it.
+      QByteArray bytes = file.read(kLargestDataFile + 1);
+      if (file.error() != QFileDevice::NoError) {
+        problems.push_back({file.fileName(), 0, text::kDataCannotRead.arg(ReadFailure(file))});
+        continue;
+      }
+      files.push_back({file.fileName(), std::move(bytes)});
+    }
+  }
+  return files;
+}
+
+const MergedLegalData& LawInUse() {
+  if (const MergedLegalData* law = current.load(std::memory_order_acquire)) return *law;
+  const std::lock_guard lock(guard);
+  if (const MergedLegalData* law = current.load(std::memory_order_acquire)) return *law;
+  return Keep(Load());
+}
+
+void PutLawInUse(MergedLegalData law) {
+  const std::lock_guard lock(guard);
+  Keep(std::move(law));
+}
+
+}  // namespace velmora

@@ -1,0 +1,125 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/legal_data_in_use.h"
+#include "core/rates_by_date.h"
+
+using namespace velmora;
+
+namespace {
+
+const QByteArray kRates = "from\tto\trate_percent\tset_by\tsource\n";
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
+}
+
+}  // namespace
+
+// The built-in data and the office's folders, as the process loads them at
+// first use.
+class TestLegalDataInUse : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Before anything asks for the data in use: the folders are read at first use.
+  void initTestCase() {
+    QVERIFY(root_.isValid());
+    home_ = root_.path() + QStringLiteral("/home/velmora/dati");
+    shared_ = root_.path() + QStringLiteral("/shared/velmora/dati");
+    Write(home_ + QStringLiteral("/2027.tsv"),
+          kRates + "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (inventato per la prova)\t\n");
+    Write(home_ + QStringLiteral("/leggimi.txt"), "not data");
+    Write(home_ + QStringLiteral("/.bozza.tsv"), "not data");
+    Write(home_ + QStringLiteral("/vecchio.TSV"), "not data");
+    QDir().mkpath(home_ + QStringLiteral("/cartella.tsv"));
+    Write(shared_ + QStringLiteral("/2028.tsv"),
+          kRates + "2028-01-01\t2028-12-31\t3\tDM 11/12/2027 (inventato)\t\n");
+    Write(shared_ + QStringLiteral("/rotto.tsv"), kRates + "2029-01-01\t2029-12-31\t1,5\tDM\t\n");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root_.path() + QStringLiteral("/home")));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(QStringLiteral("relativa:") + root_.path() +
+                                               QStringLiteral("/shared:") + root_.path() +
+                                               QStringLiteral("/shared/")));
+  }
+
+  void theOfficeFilesAreInUse() {
+    const MergedLegalData& law = LawInUse();
+    QCOMPARE(law.files, QStringList({home_ + QStringLiteral("/2027.tsv"),
+                                     shared_ + QStringLiteral("/2028.tsv")}));
+    QCOMPARE(law.problems.size(), std::size_t(1));
+    QCOMPARE(law.problems.front().file, shared_ + QStringLiteral("/rotto.tsv"));
+    QCOMPARE(law.problems.front().line, 2);
+    QCOMPARE(RateOn(QDate(2028, 6, 1))->hundredths, 300);
+    QCOMPARE(RateOn(QDate(2027, 6, 1))->rateOrigin.file, home_ + QStringLiteral("/2027.tsv"));
+    QCOMPARE(&LawInUse(), &law);
+  }
+
+  // What the program carries is resources/data, byte for byte.
+  void builtInDataAreTheFilesOfResourcesData() {
+    const QStringList tsv{QStringLiteral("*.tsv")};
+    const QStringList names = QDir(QStringLiteral(VELMORA_DATA_DIR)).entryList(tsv, QDir::Files);
+    QCOMPARE(QDir(QStringLiteral(":/velmora/dati")).entryList(QDir::Files), names);
+    QCOMPARE(names.size(), 4);
+    for (const QString& name : names) {
+      QFile embedded(QStringLiteral(":/velmora/dati/") + name);
+      QFile source(QStringLiteral(VELMORA_DATA_DIR "/") + name);
+      QVERIFY(embedded.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+      QVERIFY2(embedded.readAll() == source.readAll(), qPrintable(name));
+    }
+    QVERIFY(BuiltInProblems().empty());
+    const LegalData& data = BuiltInLegalData();
+    QCOMPARE(data.rates.size(), std::size_t(23));
+    QCOMPARE(data.coefficients.size(), std::size_t(14));
+    QCOMPARE(data.floors.size(), std::size_t(1));
+    QCOMPARE(data.statutes.size(), std::size_t(1));
+    QVERIFY(data.rates.front().origin.BuiltIn());
+  }
+
+  void additionFolders_data() {
+    QTest::addColumn<QString>("dataHome");
+    QTest::addColumn<QString>("dataDirs");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QStringList>("folders");
+    QTest::newRow("defaults") << ""
+                              << ""
+                              << "/home/n"
+                              << QStringList{"/home/n/.local/share/velmora/dati",
+                                             "/usr/local/share/velmora/dati",
+                                             "/usr/share/velmora/dati"};
+    QTest::newRow("both set") << "/h"
+                              << "/a:/b/"
+                              << "/home/n"
+                              << QStringList{"/h/velmora/dati", "/a/velmora/dati",
+                                             "/b/velmora/dati"};
+    QTest::newRow("relative folders ignored")
+        << "h"
+        << "a::/b"
+        << "/home/n" << QStringList{"/home/n/.local/share/velmora/dati", "/b/velmora/dati"};
+    QTest::newRow("each folder once") << "/a"
+                                      << "/a/:/b:/b"
+                                      << "" << QStringList{"/a/velmora/dati", "/b/velmora/dati"};
+    QTest::newRow("no home") << ""
+                             << "/a"
+                             << "" << QStringList{"/a/velmora/dati"};
+  }
+  void additionFolders() {
+    QFETCH(QString, dataHome);
+    QFETCH(QString, dataDirs);
+    QFETCH(QString, home);
+    QFETCH(QStringList, folders);
+    QCOMPARE(AdditionFolders(dataHome, dataDirs, home), folders);
+  }
+
+ private:
+  QTemporaryDir root_;
+  QString home_;
+  QString shared_;
+};
+
+QTEST_GUILESS_MAIN(TestLegalDataInUse)
+#include "tst_legal_data_in_use.moc"
