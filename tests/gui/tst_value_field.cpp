@@ -76,15 +76,39 @@ class TestValueField : public QObject {
     QTest::newRow("digits are grouped in thousands")
         << Keys("1234567")
         << QStringList{"1|1", "12|2", "123|3", "1.234|5", "12.345|6", "123.456|7", "1.234.567|9"};
-    QTest::newRow("decimals after the comma, rounded to cents")
+    QTest::newRow("a third decimal is dropped, not rounded")
         << Keys("1234,567") << QStringList{"1|1",      "12|2",      "123|3",      "1.234|5",
-                                           "1.234,|6", "1.234,5|7", "1.234,56|8", "1.234,57|8"};
-    QTest::newRow("a zero after the comma freezes the text")
+                                           "1.234,|6", "1.234,5|7", "1.234,56|8", "1.234,56|8"};
+    QTest::newRow("a zero after the comma, then the third decimal dropped")
         << (Keys("1234,0567") << "<Left>"
                               << "<BS>")
-        << QStringList{"1|1",           "12|2",         "123|3",      "1.234|5",
-                       "1.234,|6",      "1.234,0|7",    "1.234,05|8", "1.234,056|9",
-                       "1.234,0567|10", "1.234,0567|9", "1.234,057|8"};
+        << QStringList{"1|1",        "12|2",       "123|3",      "1.234|5",
+                       "1.234,|6",   "1.234,0|7",  "1.234,05|8", "1.234,05|8",
+                       "1.234,05|8", "1.234,05|7", "1.234,5|6"};
+    QTest::newRow("a decimal typed before two others is dropped")
+        << (Keys("12,34") << "<Left>"
+                          << "<Left>"
+                          << "9")
+        << QStringList{"1|1",     "12|2",    "12,|3",   "12,3|4",
+                       "12,34|5", "12,34|4", "12,34|3", "12,34|3"};
+    QTest::newRow("an integer digit typed before two decimals is kept")
+        << (Keys("12,34") << "<Home>"
+                          << "9")
+        << QStringList{"1|1", "12|2", "12,|3", "12,3|4", "12,34|5", "12,34|0", "912,34|1"};
+    QTest::newRow("a comma before three digits is dropped")
+        << (Keys("1234567") << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << ",")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
+                       "1.234.567|7", "1.234.567|6", "1.234.567|6"};
+    QTest::newRow("a comma before two digits makes them the decimals")
+        << (Keys("1234567") << "<Left>"
+                            << "<Left>"
+                            << ",")
+        << QStringList{"1|1",       "12|2",        "123|3",       "1.234|5",     "12.345|6",
+                       "123.456|7", "1.234.567|9", "1.234.567|8", "1.234.567|7", "12.345,67|7"};
     QTest::newRow("four zeros empty the field")
         << Keys("00005") << QStringList{"0|1", "00|2", "000|3", "|0", "5|1"};
     QTest::newRow("point, letters, blank and the paste shortcut are dropped")
@@ -116,7 +140,25 @@ class TestValueField : public QObject {
                             << "<BS>")
         << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
                        "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
-                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "123.567|4"};
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "123.567|3"};
+    QTest::newRow("backspace and a digit in the middle keep the digits in order")
+        << (Keys("1234567") << "<Home>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<BS>"
+                            << "9")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",     "12.345|6",
+                       "123.456|7",   "1.234.567|9", "1.234.567|0", "1.234.567|1", "1.234.567|2",
+                       "1.234.567|3", "134.567|1",   "1.934.567|3"};
+    QTest::newRow("backspace over a full stop leaves the caret before it")
+        << (Keys("1234567") << "<Home>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<BS>")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|0",
+                       "1.234.567|1", "1.234.567|2", "1.234.567|1"};
     QTest::newRow("delete inside a grouped number")
         << (Keys("1234567") << "<Home>"
                             << "<Right>"
@@ -130,7 +172,7 @@ class TestValueField : public QObject {
                          << "<BS>"
                          << "<Del>")
         << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234|0", "1.234|0", "234|0"};
-    QTest::newRow("a digit typed inside adds every full stop to the caret")
+    QTest::newRow("a digit typed inside stays before the caret")
         << (Keys("1234567") << "<Left>"
                             << "<Left>"
                             << "<Left>"
@@ -138,7 +180,19 @@ class TestValueField : public QObject {
                             << "8")
         << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
                        "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
-                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "12.348.567|8"};
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "12.348.567|6"};
+    QTest::newRow("a digit typed after a full stop stays before the caret")
+        << (Keys("1234567") << "<Home>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "8")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|0",
+                       "1.234.567|1", "1.234.567|2", "18.234.567|2"};
+    QTest::newRow("a digit typed before the first removes no full stop before the caret")
+        << (Keys("1234") << "<Home>"
+                         << "9")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234|0", "91.234|1"};
   }
   void typingShowsTextAndCaretAfterEveryKey() {
     QFETCH(QStringList, keys);
