@@ -35,11 +35,13 @@ void Frmusufrutto::CopiaProspetto_Click() {
   if (!shown_) return;
   services().SetClipboard(ProspettoTesto(*shown_, shownCalculation_),
                           ProspettoHtml(*shown_, shownCalculation_));
+  ClipboardSeen();
 }
 
 void Frmusufrutto::CopiaValoriAtto_Click() {
   if (!shown_) return;
   services().SetClipboard(ValoriPerAtto(*shown_), {});
+  ClipboardSeen();
 }
 
 void Frmusufrutto::SalvaProspettoPdf_Click() {

@@ -140,21 +140,24 @@ void Frmusufrutto::PP_GotFocus() {
   PP->setSelection(0, PP->text().size());
   SetBackColor(PP, colore::CianoChiaro);
 
-  // Only a full-ownership value is taken: a total of zero or below waits for
-  // typing. A figure in another form is named once, not at every entry.
-  const QString clipboard = services().ClipboardText();
+  // Only a full-ownership value copied since the clipboard was last seen is
+  // taken: a total of zero or below waits for typing. A figure in another
+  // form is named once, not at every entry.
+  const std::optional<QString> copied = NewClipboardText();
+  if (!copied) return;
+  const QString& clipboard = *copied;
   const ImportoIncollato total = ReadPastedAmount(clipboard);
   if (total.esito != Incollato::Importo) {
-    if (clipboard == refusedPaste_) return;
     if (total.esito == Incollato::PuntiFuoriPosto) {
-      refusedPaste_ = clipboard;
+      TookFromClipboard(clipboard);
       Warn(text::kPastedNotAnAmount.arg(Excerpt(clipboard)));
     } else if (total.esito == Incollato::TroppoGrande) {
-      refusedPaste_ = clipboard;
+      TookFromClipboard(clipboard);
       Warn(text::kLargestAmount.arg(LargestAmountText()));
     }
     return;
   }
+  TookFromClipboard(clipboard);
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
   // From the clipboard itself: the field keeps at most 32767 characters.

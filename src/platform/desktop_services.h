@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QUrl>
 #include <memory>
 
@@ -21,9 +22,9 @@ class DesktopServices : public Services {
   void MessageBox(const QString& prompt, Icon icon, const QString& title) override;
   using Services::MessageBox;
   QString ProgramFolder() override;
-  void ClearClipboard() override;
   QString ClipboardText() override;
   void SetClipboard(const QString& plain, const QString& html) override;
+  void WatchClipboard(ClipboardChanged changed) override;
   QString DocumentsFolder() override;
   QString SaveFileName(const QString& title, const QString& suggested,
                        const QString& filter) override;
@@ -41,6 +42,7 @@ class DesktopServices : public Services {
 
  private:
   std::unique_ptr<PrinterSystem> printers_;
+  QMetaObject::Connection clipboardWatch_;
 };
 
 }  // namespace velmora
