@@ -357,4 +357,10 @@ inline const QString kPaperRefused =
     QStringLiteral("La stampante %1 non accetta il formato carta %2");
 inline const QString kNoSuchPrinter = QStringLiteral("Indice non compreso nell'intervallo");
 
+// ---- the paste into the value field ----
+// %1 is the start of what the clipboard holds: zero or below.
+inline const QString kPastedNoValue = QStringLiteral(
+    "Negli appunti c'è \"%1\", che non è un valore della piena proprietà: l'importo deve essere "
+    "maggiore di zero. Il valore non è stato inserito.");
+
 }  // namespace velmora::text

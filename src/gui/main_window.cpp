@@ -101,6 +101,7 @@ void Frmusufrutto::WireEvents() {
   e.OnKeyUp(PP, [this](int keyCode) { PP_KeyUp(keyCode); });
   e.OnGotFocus(PP, [this] { PP_GotFocus(); });
   e.OnLostFocus(PP, [this] { PP_LostFocus(); });
+  e.OnPaste(PP, [this] { PP_Paste(); });
 
   e.OnClick(D1, [this] { D1_Click(); });
   e.OnGotFocus(D1, [this] { D1_GotFocus(); });

@@ -86,6 +86,7 @@ class Frmusufrutto : public QMainWindow {
   void PP_KeyUp(int keyCode);
   void PP_GotFocus();
   void PP_LostFocus();
+  void PP_Paste();
 
   // Dates and duration.
   void D1_GotFocus();

@@ -15,7 +15,8 @@
 
 // The value field: it takes digits and one comma, regroups them as they are
 // typed, starts a new entry (or takes a spreadsheet total from the clipboard)
-// each time it is entered, and is not left without a number.
+// each time it is entered, reads a paste as strictly as that total, and is
+// not left without a number.
 namespace velmora {
 namespace {
 
@@ -167,6 +168,31 @@ void Frmusufrutto::PP_GotFocus() {
   SetFocus(D1);
   SetBackColor(D1, colore::CianoChiaro);
   option5->setChecked(true);
+}
+
+// A paste is the clipboard's text too, and is read as entering the field
+// reads it: the figure becomes the value, or is refused with the same message.
+// Whatever else the clipboard holds is named, since the user asked for it.
+void Frmusufrutto::PP_Paste() {
+  const QString clipboard = services().ClipboardText();
+  if (clipboard.trimmed().isEmpty()) return;
+  ClipboardSeen();
+  TookFromClipboard(clipboard);
+  switch (ReadPastedAmount(clipboard).esito) {
+    case Incollato::Importo:
+      PP->setText(MoneyOf(clipboard));
+      return;
+    case Incollato::TroppoGrande:
+      Warn(text::kLargestAmount.arg(LargestAmountText()));
+      return;
+    case Incollato::Zero:
+      Warn(text::kPastedNoValue.arg(Excerpt(clipboard)));
+      return;
+    case Incollato::PuntiFuoriPosto:
+    case Incollato::NessunNumero:
+      Warn(text::kPastedNotAnAmount.arg(Excerpt(clipboard)));
+      return;
+  }
 }
 
 void Frmusufrutto::PP_LostFocus() {

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The clipboard on a real X display, with xclip as the other program: start-up
-# leaves what another program copied; a number copied while the program runs
-# is new (Qt tells of every new owner) and the value field takes it once; the
-# report copied from the menu is still there after the birth date is entered;
-# after the workbook command the same total copied again is taken again.
+# leaves what another program copied; a paste into the value field from its
+# context menu is read strictly, and the middle button's paste of the
+# selection is refused; a number copied while the program runs is new (Qt
+# tells of every new owner) and the value field takes it once; the report
+# copied from the menu is still there after the birth date is entered; after
+# the workbook command the same total copied again is taken again.
 source "$(dirname "$0")/common.sh"
 need xclip
 FOREIGN="Testo copiato in un altro programma"
@@ -57,6 +59,37 @@ value_lifetime() {
   fail "after start-up the clipboard holds '$(clipboard)'"
 enter_value
 imported && fail "a text copied before start-up was taken as the value"
+
+# ---- pastes into the value field, entered already ----
+# The context menu's Paste ("&Incolla"), chosen by its letter.
+paste_from_menu() {
+  focus_window
+  local top=$((WIN_Y + WIN_H - 433))
+  xdotool mousemove $((WIN_X + 640)) $((top + 36)) click 3
+  sleep 0.5
+  xdotool key i
+  sleep 0.5
+}
+# The value field copies nothing (Ctrl+C is no digit): its value shows in
+# what leaving it and the birth date's click say, and in the valuation.
+printf '250000.00' | xclip -selection primary -i
+xdotool mousemove $((WIN_X + 640)) $((WIN_Y + WIN_H - 433 + 36)) click 2
+sleep 0.5
+xdotool key Tab # a text pasted into the zero would be no number: refused here
+imported && fail "the middle button pasted the selection into the value" ||
+  ok "the middle button pastes nothing into the value"
+enter_value
+copy_elsewhere "250000.00"
+paste_from_menu
+imported && ok "250000.00 pasted from the context menu is refused with a message" ||
+  fail "250000.00 pasted from the context menu was not refused"
+click_at 616 100 # the birth date asks for the value first
+imported && ok "the refused paste left no value" || fail "the refused paste left a value"
+copy_elsewhere "300.000,00"
+paste_from_menu
+imported && fail "a message after pasting 300.000,00"
+value_lifetime
+expect_results "25%" "€ 75.000,00" "75%" "€ 225.000,00"
 
 # ---- a number copied while the program runs ----
 copy_elsewhere "100.000,00"
