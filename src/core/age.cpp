@@ -40,6 +40,16 @@ qint16 NDIFF(const QDate& birth, const QDate& reference, qint16& years, qint16& 
     m = monthOfReference + 12 - monthOfBirth;
     monthBorrow = -1;
   }
+  // Counted as the 30th, a 31st of birth would make the person a year older
+  // on the 30th of the same month, the day before the anniversary; in every
+  // other case the count agrees with the calendar on the years. There the
+  // years wait for the anniversary, and the months and days are those the
+  // count gives on the eve of any other: 11 and 29.
+  if (referenceMonth == birthMonth && birthDay == 31 && referenceDay == 30) {
+    monthBorrow = -1;
+    m = 11;
+    d = 29;
+  }
   years = Clamp16(qint64(referenceYear) - birthYear + monthBorrow);
   months = qint16(m);
   days = qint16(d);

@@ -45,20 +45,23 @@ QString Below1000(int n) {
 }
 
 // 1 to 999.999: "mille" for one thousand, "mila" in the plural.
-QString Below1000000(int n) {
+QString Below1000000(int n, QStringView groupBreak) {
   const int thousands = n / 1000;
   QString words;
   if (thousands == 1)
     words = QStringLiteral("mille");
   else if (thousands > 1)
     words = Below1000(thousands) + QLatin1StringView("mila");
-  if (n % 1000 > 0) words += Below1000(n % 1000);
+  if (n % 1000 > 0) {
+    if (thousands > 0) words += groupBreak;
+    words += Below1000(n % 1000);
+  }
   return words;
 }
 
 }  // namespace
 
-QString NumberInWords(quint64 n) {
+QString NumberInWords(quint64 n, QStringView groupBreak) {
   if (n > kLargestInWords) return {};
   if (n == 0) return QStringLiteral("zero");
   const int milliards = int(n / 1'000'000'000ULL);
@@ -68,26 +71,28 @@ QString NumberInWords(quint64 n) {
   if (milliards == 1)
     words = QStringLiteral("unmiliardo");
   else if (milliards > 1)
-    words = Below1000000(milliards) + QLatin1StringView("miliardi");
+    words = Below1000000(milliards, groupBreak) + QLatin1StringView("miliardi");
+  if (!words.isEmpty() && millions + below > 0) words += groupBreak;
   if (millions == 1)
     words += QLatin1StringView("unmilione");
   else if (millions > 1)
     words += Below1000(millions) + QLatin1StringView("milioni");
-  if (below > 0) words += Below1000000(below);
+  if (millions > 0 && below > 0) words += groupBreak;
+  if (below > 0) words += Below1000000(below, groupBreak);
   // "tre" takes its accent at the end of a compound: ventitré, centotré, milletré.
   if (words.size() > 3 && words.endsWith(QLatin1StringView("tre")))
     words.replace(words.size() - 1, 1, QChar(0x00E9));
   return words;
 }
 
-QString AmountInWords(const Decimal& amount) {
+QString AmountInWords(const Decimal& amount, QStringView groupBreak) {
   if (amount.IsNegative()) return {};
   Decimal cents = amount;
   cents.RoundToPlaces(2, Rounding::HalfAwayFromZero);
   const std::string euros = cents.Integer();
   if (euros.size() > 15) return {};
   const quint64 whole = euros.empty() ? 0 : std::stoull(euros);
-  const QString words = NumberInWords(whole);
+  const QString words = NumberInWords(whole, groupBreak);
   if (words.isEmpty()) return {};
   const QString fraction = QString::fromStdString(cents.Fraction()).leftJustified(2, u'0');
   return words + u'/' + fraction;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 #include "core/decimal.h"
@@ -13,12 +14,14 @@ namespace velmora {
 inline constexpr quint64 kLargestInWords = 999'999'999'999'999ULL;
 
 // "zero", "ventuno", "centotto", "milletré", "duemilioni"; the empty text
-// beyond kLargestInWords.
-QString NumberInWords(quint64 n);
+// beyond kLargestInWords. `groupBreak` goes after each power of a thousand
+// that more words follow ("mila", "milioni", "miliardi"): where a layout may
+// break the one long word.
+QString NumberInWords(quint64 n, QStringView groupBreak = {});
 
 // "venticinquemila/00"; the empty text for a negative amount or one whose
-// euros are beyond kLargestInWords.
-QString AmountInWords(const Decimal& amount);
+// euros are beyond kLargestInWords. `groupBreak` as for NumberInWords.
+QString AmountInWords(const Decimal& amount, QStringView groupBreak = {});
 
 // "euro 25.000,00 (venticinquemila/00)"; without the words when the amount
 // has none.

@@ -31,8 +31,13 @@ QString Counted(int n, const QString& one, const QString& many) {
   return n == 1 ? one : many.arg(n);
 }
 
-QString WithWords(const QString& money, const Decimal& amount) {
-  const QString words = AmountInWords(amount);
+// Where the HTML form lets a word processor break the amounts in words, one
+// word as long as a line: a zero-width space, which no text copied for an act
+// carries, since only the HTML form has it.
+constexpr QChar kWordBreak{0x200B};
+
+QString WithWords(const QString& money, const Decimal& amount, QStringView groupBreak) {
+  const QString words = AmountInWords(amount, groupBreak);
   return words.isEmpty() ? money : money + QStringLiteral(" (") + words + u')';
 }
 
@@ -86,7 +91,7 @@ QString KindHeading(TipoValutazione tipo) {
   return {};
 }
 
-Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
+Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView groupBreak) {
   Report report;
   const bool table2016 = r.saggio == Saggio::Tabella2016;
   const QString rate = RateWithArticle(r.saggioCentesimi);
@@ -94,7 +99,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
       KindHeading(r.tipo), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
   report.warning = AvvertenzaTabella2016(r);
 
-  report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore)});
+  report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore, groupBreak)});
   if (r.riferimento.isValid())
     report.inputs.push_back({text::kReportReference, LongDateText(r.riferimento)});
   KindInputs(r, report.inputs);
@@ -109,11 +114,11 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo) {
   report.basis << KindBasis(r);
 
   report.results.push_back(
-      {text::kReportUsufruct,
-       text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto, AmountInWords(r.usufrutto))});
+      {text::kReportUsufruct, text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto,
+                                                      AmountInWords(r.usufrutto, groupBreak))});
   report.results.push_back({text::kReportBareOwnership,
                             text::kReportAmount.arg(r.percNudaProprieta, r.nudaProprietaTesto,
-                                                    AmountInWords(r.nudaProprieta))});
+                                                    AmountInWords(r.nudaProprieta, groupBreak))});
   report.made = text::kReportMade.arg(LongDateText(calcolo.quando.date()),
                                       calcolo.quando.time().toString(QStringLiteral("HH:mm")),
                                       calcolo.versione);
@@ -129,11 +134,17 @@ QString TextRows(const std::vector<Row>& rows) {
   return out;
 }
 
+// The labels never break: a word processor that lays the table out would
+// split their words ("dell'usufrutt-o") to make room for the amounts. Their
+// blanks do not break, and two more after the colon make up for the cell's
+// padding, which LibreOffice leaves out of the column's least width.
 QString HtmlRows(const std::vector<Row>& rows) {
   QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">\n");
   for (const Row& row : rows) {
-    out += QStringLiteral("<tr><td>") + row.label.toHtmlEscaped() +
-           QStringLiteral(":</td><td><b>") + row.value.toHtmlEscaped() +
+    out += QStringLiteral("<tr><td nowrap>") +
+           row.label.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")) +
+           QStringLiteral(":&nbsp;&nbsp;</td><td><b>") +
+           row.value.toHtmlEscaped().replace(kWordBreak, QStringLiteral("&#8203;")) +
            QStringLiteral("</b></td></tr>\n");
   }
   return out + QStringLiteral("</table>\n");
@@ -142,7 +153,7 @@ QString HtmlRows(const std::vector<Row>& rows) {
 }  // namespace
 
 QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) {
-  const Report report = Build(record, calcolo);
+  const Report report = Build(record, calcolo, {});
   QString out = text::kReportTitle.toUpper() + u'\n' + report.heading + QStringLiteral("\n\n");
   if (!report.warning.isEmpty()) out += report.warning + QStringLiteral("\n\n");
   out += text::kReportInputs + u'\n' + TextRows(report.inputs) + u'\n';
@@ -156,7 +167,7 @@ QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) 
 }
 
 QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
-  const Report report = Build(record, calcolo);
+  const Report report = Build(record, calcolo, QStringView(&kWordBreak, 1));
   QString out =
       QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\"><head><meta charset=\"utf-8\"><title>") +
       text::kReportTitle.toHtmlEscaped() + QStringLiteral("</title></head>\n<body>\n");

@@ -9,8 +9,8 @@
 #include "gui/window_texts.h"
 
 // The birth date and the duration: both need a full-ownership value first;
-// entering the birth date settles that value as a money text and discards
-// every earlier result.
+// entering the birth date settles that value as a money text, discards every
+// earlier result, and makes what the clipboard holds old for the value field.
 namespace velmora {
 void Frmusufrutto::D1_GotFocus() {
   // The value can only be missing when leaving PP failed; it then stays as it is.
@@ -19,7 +19,7 @@ void Frmusufrutto::D1_GotFocus() {
   SetBackColor(D1, colore::CianoChiaro);
   ClearResults(true);
   D1->setText({});
-  services().ClearClipboard();
+  ClipboardSeen();
 }
 
 void Frmusufrutto::D1_Click() {

@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -29,6 +31,20 @@ int KeyAscii(const QKeyEvent* e) {
   if (text.size() != 1) return -1;
   const int code = text.at(0).unicode();
   return code == 0x7F ? -1 : code;
+}
+
+// The field's own context menu, its Paste running the handler instead.
+void ContextMenuPastingBy(QLineEdit* field, const QPoint& where, const EventModel::Handler& paste) {
+  QMenu* menu = field->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // Paste is the command connected to the field's paste, in either form of
+  // connection: Qt's own has changed between versions.
+  for (QAction* action : menu->actions()) {
+    if (QObject::disconnect(action, &QAction::triggered, field, &QLineEdit::paste) ||
+        QObject::disconnect(action, SIGNAL(triggered()), field, SLOT(paste())))
+      QObject::connect(action, &QAction::triggered, field, paste);
+  }
+  menu->popup(where);
 }
 }  // namespace
 
@@ -88,6 +104,11 @@ void EventModel::OnMenuClick(QAction* action, Handler handler) {
   connect(action, &QAction::triggered, this, [this, action] {
     if (const Handler h = menus_.value(action)) h();
   });
+}
+
+void EventModel::OnPaste(QLineEdit* field, Handler handler) {
+  Bind(field).paste = std::move(handler);
+  field->setAcceptDrops(false);
 }
 
 void EventModel::TextChanged() {
@@ -207,10 +228,22 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
   const Bindings b = found.value();
 
   switch (event->type()) {
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+      auto* e = static_cast<QKeyEvent*>(event);
       if (untouched_ == control) untouched_ = nullptr;
-      if (KeyPress(control, b, static_cast<QKeyEvent*>(event))) return true;
+      // The paste keys are dropped: Ctrl+V reaches KeyPress as a control
+      // character, which drops it; Shift+Insert, which types none, is dropped
+      // here. A paste comes from the context menu.
+      if (b.paste && e->matches(QKeySequence::Paste) && e->text().isEmpty()) return true;
+      if (KeyPress(control, b, e)) return true;
       break;
+    }
+    case QEvent::ContextMenu: {
+      auto* field = qobject_cast<QLineEdit*>(control);
+      if (!b.paste || !field) break;
+      ContextMenuPastingBy(field, static_cast<QContextMenuEvent*>(event)->globalPos(), b.paste);
+      return true;
+    }
     case QEvent::KeyRelease: {
       auto* e = static_cast<QKeyEvent*>(event);
       if (e->isAutoRepeat() || !b.keyUp) break;
@@ -233,6 +266,8 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::MouseButtonPress: {
+      // The middle button pastes the selection at its release; it is refused.
+      if (b.paste && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
       // Until something is typed, a press would only put the caret where it
       // landed and lose the selection the entry made.
       const auto* field = qobject_cast<QLineEdit*>(control);
@@ -254,6 +289,7 @@ bool EventModel::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease: {
       auto* e = static_cast<QMouseEvent*>(event);
+      if (b.paste && e->button() == Qt::MiddleButton) return true;
       if (e->button() != Qt::LeftButton) break;
       if (b.afterDblClick) {
         bindings_[watched].afterDblClick = false;

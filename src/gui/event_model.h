@@ -32,6 +32,9 @@ namespace velmora {
 //   the selection its GotFocus made, so that the first key typed replaces it,
 //   whether the box was entered by Tab, by code or by that very press.
 // - MouseMove on a container runs only over its bare surface.
+// - Paste runs instead of a text box's own paste, from its context menu; the
+//   paste keys (Ctrl+V, Shift+Insert), the middle button's paste of the
+//   selection and drops are refused.
 class EventModel : public QObject {
   Q_OBJECT
  public:
@@ -51,6 +54,7 @@ class EventModel : public QObject {
   void OnOptionClick(QRadioButton* option, Handler handler);
   void OnMouseMove(QWidget* control, Handler handler);
   void OnMenuClick(QAction* action, Handler handler);
+  void OnPaste(QLineEdit* field, Handler handler);
 
   // Moves the focus to the control and runs LostFocus and GotFocus at once.
   // Qt does this itself while the window is active; while it is not (just
@@ -74,7 +78,7 @@ class EventModel : public QObject {
 
  private:
   struct Bindings {
-    Handler change, gotFocus, lostFocus, click, dblClick, mouseMove, optionClick;
+    Handler change, gotFocus, lostFocus, click, dblClick, mouseMove, optionClick, paste;
     KeyPressHandler keyPress;
     KeyUpHandler keyUp;
     bool afterDblClick = false;

@@ -25,13 +25,16 @@ Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
   CreateMenus();
   CreateControls();
   WireEvents();
+  WatchClipboard();
   ShowRateHeading();
   ShowTableYear();
   // A fixed single border: nothing in the window follows a change of size.
   setFixedSize(sizeHint());
 }
 
-Frmusufrutto::~Frmusufrutto() = default;
+Frmusufrutto::~Frmusufrutto() {
+  services_.WatchClipboard({});
+}
 
 QFont Frmusufrutto::WindowFont() {
   return FontFor(Face::Default);
@@ -43,7 +46,8 @@ void Frmusufrutto::SetFocus(QWidget* control) {
 
 void Frmusufrutto::Form_Load() {
   show();
-  services_.ClearClipboard();
+  // What another program left on the clipboard stays there, and is not taken.
+  ClipboardSeen();
   option5->setChecked(true);
   D2->setText(LongDateText(QDate::currentDate()));
   activateWindow();
@@ -97,6 +101,7 @@ void Frmusufrutto::WireEvents() {
   e.OnKeyUp(PP, [this](int keyCode) { PP_KeyUp(keyCode); });
   e.OnGotFocus(PP, [this] { PP_GotFocus(); });
   e.OnLostFocus(PP, [this] { PP_LostFocus(); });
+  e.OnPaste(PP, [this] { PP_Paste(); });
 
   e.OnClick(D1, [this] { D1_Click(); });
   e.OnGotFocus(D1, [this] { D1_GotFocus(); });

@@ -8,7 +8,8 @@
 //   value_field.cpp, date_fields.cpp, lifetime_valuation.cpp,
 //   fixed_term_valuation.cpp, spreadsheet_valuation.cpp,
 //   reference_documents.cpp, printing.cpp, resets.cpp, hover_colours.cpp,
-//   shown_valuation.cpp (the valuation on screen), report_commands.cpp.
+//   shown_valuation.cpp (the valuation on screen), report_commands.cpp,
+//   clipboard_watch.cpp (what the value field may take from the clipboard).
 // - EventModel (src/gui): turns Qt's events into the form events the handlers
 //   are written for (Change, KeyPress, KeyUp, GotFocus, LostFocus, Click, ...).
 // - FrmPrinter and Form1 (src/gui): the printer window and the table window.
@@ -85,6 +86,7 @@ class Frmusufrutto : public QMainWindow {
   void PP_KeyUp(int keyCode);
   void PP_GotFocus();
   void PP_LostFocus();
+  void PP_Paste();
 
   // Dates and duration.
   void D1_GotFocus();
@@ -129,6 +131,18 @@ class Frmusufrutto : public QMainWindow {
   // rate has changed, or the results have been cleared.
   const std::optional<RecordValutazione>& ShownValuation() const { return shown_; }
   void ForgetShownValuation();
+
+  // The clipboard as the value field takes from it.
+  // What it holds now is old: only what is put on it later is taken.
+  void ClipboardSeen();
+  // The same, and the workbook's total is awaited: even the same text as
+  // the last one taken is new once it is copied again.
+  void AwaitWorkbookTotal();
+  // The clipboard's text when something new has been put on it since it was
+  // last seen, else nothing; from now it counts as seen.
+  std::optional<QString> NewClipboardText();
+  // The value field took the text as its value, or refused it.
+  void TookFromClipboard(const QString& text);
 
   // Spreadsheet valuation, reference documents and the calculator.
   void Option3_Click();
@@ -246,6 +260,7 @@ class Frmusufrutto : public QMainWindow {
   void ChooseRate(bool atDateOfAct);
   void CreateReportMenu();
   void ShowValuation(RecordValutazione record);
+  void WatchClipboard();
 
   Services& services_;
   EventModel* events_ = nullptr;
@@ -254,8 +269,12 @@ class Frmusufrutto : public QMainWindow {
   Calcolo shownCalculation_;  // when it was made, by which version
   bool settingNotKeptSaid_ = false;
   std::optional<ShownBasis> basis_;  // the inputs of the figures on screen
-  // A clipboard text already refused as an amount: it is not refused again.
-  QString refusedPaste_;
+  struct ClipboardState {
+    bool news = false;  // something was put on it since it was last seen
+    QString taken;      // the text the value field took or refused last
+    bool totalAwaited = false;
+  };
+  ClipboardState clipboard_;
   QWidget* client_ = nullptr;
 };
 

@@ -35,6 +35,7 @@ void Frmusufrutto::CopiaProspetto_Click() {
   if (!shown_) return;
   services().SetClipboard(ProspettoTesto(*shown_, shownCalculation_),
                           ProspettoHtml(*shown_, shownCalculation_));
+  ClipboardSeen();
 }
 
 void Frmusufrutto::CopiaValoriAtto_Click() {
@@ -46,6 +47,7 @@ void Frmusufrutto::CopiaValoriAtto_Click() {
       !services().Question(warning + QStringLiteral("\r\r") + text::kCopyAnyway, text::kMainTitle))
     return;
   services().SetClipboard(ValoriPerAtto(*shown_), {});
+  ClipboardSeen();
 }
 
 void Frmusufrutto::SalvaProspettoPdf_Click() {

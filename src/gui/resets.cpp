@@ -4,12 +4,12 @@
 #include "gui/colours.h"
 #include "gui/main_window.h"
 
-// The two double-click resets: PP starts everything anew, Text1 restarts the
-// fixed-term entry and keeps the clipboard.
+// The two double-click resets: PP starts everything anew, and what the
+// clipboard holds is old for it; Text1 restarts the fixed-term entry.
 namespace velmora {
 
 void Frmusufrutto::PP_DblClick() {
-  services_.ClearClipboard();
+  ClipboardSeen();
   SetBackColor(PP, colore::CianoChiaro);
   SetFocus(PP);
   PP->setText(QStringLiteral("0"));

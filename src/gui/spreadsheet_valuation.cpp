@@ -11,7 +11,7 @@ namespace velmora {
 // the clipboard the next time PP receives the focus.
 void Frmusufrutto::Option3_Click() {
   PP->setText(QStringLiteral("0"));
-  services().ClearClipboard();
+  AwaitWorkbookTotal();
   US->setText(QString());
   NP->setText(QString());
   PERCUSU->setText(QString());

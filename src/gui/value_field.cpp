@@ -15,7 +15,8 @@
 
 // The value field: it takes digits and one comma, regroups them as they are
 // typed, starts a new entry (or takes a spreadsheet total from the clipboard)
-// each time it is entered, and is not left without a number.
+// each time it is entered, reads a paste as strictly as that total, and is
+// not left without a number.
 namespace velmora {
 namespace {
 
@@ -33,6 +34,51 @@ bool HasCommaOutsideSelection(const QLineEdit* field) {
   QString kept = field->text();
   if (field->hasSelectedText()) kept.remove(field->selectionStart(), field->selectedText().size());
   return kept.contains(u',');
+}
+
+// An amount has two decimals: a third digit after the comma, or a comma with
+// more than two digits after it, would only be rounded away at the next
+// regrouping, so it is dropped as a second comma is.
+bool MakesAThirdDecimal(const QLineEdit* field, int keyAscii) {
+  const bool comma = keyAscii == ',';
+  if (!comma && (keyAscii < '0' || keyAscii > '9')) return false;
+  QString kept = field->text();
+  qsizetype at = field->cursorPosition();
+  if (field->hasSelectedText()) {
+    at = field->selectionStart();
+    kept.remove(at, field->selectedText().size());
+  }
+  qsizetype from = at;  // where the decimals start
+  if (!comma) {
+    from = kept.indexOf(u',') + 1;
+    if (from == 0 || at < from) return false;
+  }
+  const qsizetype decimals =
+      std::count_if(kept.cbegin() + from, kept.cend(), [](QChar c) { return c.isDigit(); });
+  return decimals + (comma ? 0 : 1) > 2;
+}
+
+// The characters that the regrouping keeps in their order: the digits but
+// the leading zeros, the comma and the minus. Full stops, the euro sign and
+// blanks come and go.
+bool Kept(QChar c, bool& significant) {
+  const bool digit = c >= u'0' && c <= u'9';
+  if (c == u',' || (digit && c != u'0')) significant = true;
+  return c == u',' || c == u'-' || (digit && significant);
+}
+// How many kept characters come before `end`.
+qsizetype KeptBefore(QStringView text, qsizetype end) {
+  bool significant = false;
+  qsizetype kept = 0;
+  for (qsizetype i = 0; i < end; ++i) kept += Kept(text[i], significant) ? 1 : 0;
+  return kept;
+}
+// The caret right after the same kept characters, in the regrouped text.
+qsizetype CaretAfterKept(QStringView text, qsizetype kept) {
+  bool significant = false;
+  qsizetype i = 0;
+  for (; i < text.size() && kept > 0; ++i) kept -= Kept(text[i], significant) ? 1 : 0;
+  return i;
 }
 
 // What the clipboard holds, on one short line.
@@ -62,7 +108,9 @@ void Frmusufrutto::PP_KeyPress(int& keyAscii) {
   // whatever the keyboard layout gives it; the main keyboard's full stop stays out.
   if (keyAscii == '.' && events().FromKeypad()) keyAscii = ',';
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8;
-  if (!accepted || (keyAscii == ',' && HasCommaOutsideSelection(PP))) keyAscii = 0;
+  if (!accepted || (keyAscii == ',' && HasCommaOutsideSelection(PP)) ||
+      MakesAThirdDecimal(PP, keyAscii))
+    keyAscii = 0;
 }
 
 void Frmusufrutto::PP_Change() {
@@ -75,19 +123,15 @@ void Frmusufrutto::PP_KeyUp(int keyCode) {
   const QString text = PP->text();
   if (text.contains(QStringLiteral(",0"))) return;
   if (text.size() <= 3) return;
-  const int b = SelStart(PP);
-  QString grouped = RegroupTyping(text);
-  int f = b + ContaPunti(grouped);
-  if (!IsNavigationKey(keyCode)) {
-    if (keyCode == 46) f = f <= 2 ? 0 : f - 2;
-    if (keyCode == 8) f = f <= 1 ? 0 : f - 1;
-    if ((keyCode == 46 || keyCode == 8) && grouped.startsWith(u'.')) grouped.remove(0, 1);
-  }
+  const QString grouped = RegroupTyping(text);
   // Writing the same text again would only throw the caret to the end, so an
   // arrow key over a grouped number still moves the caret.
-  if (grouped != text) PP->setText(grouped);
-  if (!IsNavigationKey(keyCode))
-    PP->setCursorPosition(int(std::min<qsizetype>(f, PP->text().size())));
+  if (grouped == text) return;
+  // The caret stays after the digits it was after: it moves by the full
+  // stops added or removed before it, not by all of them.
+  const qsizetype kept = KeptBefore(text, SelStart(PP));
+  PP->setText(grouped);
+  if (!IsNavigationKey(keyCode)) PP->setCursorPosition(int(CaretAfterKept(grouped, kept)));
 }
 
 void Frmusufrutto::PP_GotFocus() {
@@ -97,21 +141,24 @@ void Frmusufrutto::PP_GotFocus() {
   PP->setSelection(0, PP->text().size());
   SetBackColor(PP, colore::CianoChiaro);
 
-  // Only a full-ownership value is taken: a total of zero or below waits for
-  // typing. A figure in another form is named once, not at every entry.
-  const QString clipboard = services().ClipboardText();
+  // Only a full-ownership value copied since the clipboard was last seen is
+  // taken: a total of zero or below waits for typing. A figure in another
+  // form is named once, not at every entry.
+  const std::optional<QString> copied = NewClipboardText();
+  if (!copied) return;
+  const QString& clipboard = *copied;
   const ImportoIncollato total = ReadPastedAmount(clipboard);
   if (total.esito != Incollato::Importo) {
-    if (clipboard == refusedPaste_) return;
     if (total.esito == Incollato::PuntiFuoriPosto) {
-      refusedPaste_ = clipboard;
+      TookFromClipboard(clipboard);
       Warn(text::kPastedNotAnAmount.arg(Excerpt(clipboard)));
     } else if (total.esito == Incollato::TroppoGrande) {
-      refusedPaste_ = clipboard;
+      TookFromClipboard(clipboard);
       Warn(text::kLargestAmount.arg(LargestAmountText()));
     }
     return;
   }
+  TookFromClipboard(clipboard);
   PP->setText(clipboard);
   PP->setText(WithoutTrailingBlanks(PP->text()));
   // The amount as the import read it: the field keeps at most 32767
@@ -122,6 +169,33 @@ void Frmusufrutto::PP_GotFocus() {
   SetFocus(D1);
   SetBackColor(D1, colore::CianoChiaro);
   option5->setChecked(true);
+}
+
+// A paste is the clipboard's text too, and is read as entering the field
+// reads it: the figure becomes the value, or is refused with the same message.
+// Whatever else the clipboard holds is named, since the user asked for it.
+void Frmusufrutto::PP_Paste() {
+  const QString clipboard = services().ClipboardText();
+  if (clipboard.trimmed().isEmpty()) return;
+  ClipboardSeen();
+  TookFromClipboard(clipboard);
+  const ImportoIncollato pasted = ReadPastedAmount(clipboard);
+  switch (pasted.esito) {
+    case Incollato::Importo:
+      PP->setText(MoneyText(pasted.valore));
+      return;
+    case Incollato::TroppoGrande:
+      Warn(text::kLargestAmount.arg(LargestAmountText()));
+      return;
+    case Incollato::Zero:
+      Warn(text::kPastedNoValue.arg(Excerpt(clipboard)));
+      return;
+    case Incollato::PuntiFuoriPosto:
+    case Incollato::TroppiDecimali:
+    case Incollato::NessunNumero:
+      Warn(text::kPastedNotAnAmount.arg(Excerpt(clipboard)));
+      return;
+  }
 }
 
 void Frmusufrutto::PP_LostFocus() {

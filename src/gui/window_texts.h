@@ -80,6 +80,11 @@ inline const QString kSaveReportTitle = QStringLiteral("Salva prospetto PDF");
 inline const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");
 // %1 the date of the calculation, yyyy-mm-dd.
 inline const QString kReportFileName = QStringLiteral("prospetto-usufrutto-%1.pdf");
+// A paste into the value field of zero or below; %1 is the start of what the
+// clipboard holds.
+inline const QString kPastedNoValue = QStringLiteral(
+    "Negli appunti c'è \"%1\", che non è un valore della piena proprietà: l'importo deve essere "
+    "maggiore di zero. Il valore non è stato inserito.");
 // After the warning that the 2016 table is not the one in force.
 inline const QString kCopyAnyway = QStringLiteral("Copiare comunque i valori per l'atto?");
 // %1 the path chosen.

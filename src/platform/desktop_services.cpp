@@ -56,7 +56,9 @@ bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater) {
 }
 
 DesktopServices::DesktopServices() = default;
-DesktopServices::~DesktopServices() = default;
+DesktopServices::~DesktopServices() {
+  QObject::disconnect(clipboardWatch_);
+}
 
 void DesktopServices::MessageBox(const QString& prompt, Icon icon, const QString& title) {
   const auto qtIcon = icon == Icon::Exclamation ? QMessageBox::Warning
@@ -85,10 +87,6 @@ QString DesktopServices::ProgramFolder() {
   return CompanionFolder(QCoreApplication::applicationDirPath());
 }
 
-void DesktopServices::ClearClipboard() {
-  QGuiApplication::clipboard()->clear();
-}
-
 QString DesktopServices::ClipboardText() {
   return QGuiApplication::clipboard()->text();
 }
@@ -98,6 +96,15 @@ void DesktopServices::SetClipboard(const QString& plain, const QString& html) {
   data->setText(plain);
   if (!html.isEmpty()) data->setHtml(html);
   QGuiApplication::clipboard()->setMimeData(data);  // the clipboard owns it
+}
+
+// On X11 Qt tells of every new owner of the clipboard, so a text copied
+// again in another program counts as new.
+void DesktopServices::WatchClipboard(ClipboardChanged changed) {
+  QObject::disconnect(clipboardWatch_);
+  if (!changed) return;
+  clipboardWatch_ = QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, qApp,
+                                     std::move(changed));
 }
 
 QString DesktopServices::DocumentsFolder() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QUrl>
 #include <memory>
 
@@ -22,9 +23,9 @@ class DesktopServices : public Services {
   bool Question(const QString& prompt, const QString& title) override;
   using Services::MessageBox;
   QString ProgramFolder() override;
-  void ClearClipboard() override;
   QString ClipboardText() override;
   void SetClipboard(const QString& plain, const QString& html) override;
+  void WatchClipboard(ClipboardChanged changed) override;
   QString DocumentsFolder() override;
   QString SaveFileName(const QString& title, const QString& suggested,
                        const QString& filter) override;
@@ -42,6 +43,7 @@ class DesktopServices : public Services {
 
  private:
   std::unique_ptr<PrinterSystem> printers_;
+  QMetaObject::Connection clipboardWatch_;
 };
 
 }  // namespace velmora

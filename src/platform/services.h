@@ -32,12 +32,16 @@ class Services {
   // the program in the build tree, the data folder in an installed tree.
   virtual QString ProgramFolder() = 0;
 
-  virtual void ClearClipboard() = 0;
   // The clipboard as plain text; the empty text when it holds none.
   virtual QString ClipboardText() = 0;
   // Puts a text on the clipboard in two forms: plain, and HTML that pastes
   // with its layout into a word processor (empty: plain only).
   virtual void SetClipboard(const QString& plain, const QString& html) = 0;
+  // `changed` runs on the window's thread each time something is put on the
+  // clipboard, by any program, the same text again included. One watcher at
+  // a time; an empty function stops the watch.
+  using ClipboardChanged = std::function<void()>;
+  virtual void WatchClipboard(ClipboardChanged changed) = 0;
 
   // The user's documents folder, without a trailing separator.
   virtual QString DocumentsFolder() = 0;

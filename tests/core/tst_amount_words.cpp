@@ -138,6 +138,35 @@ class TestAmountWords : public QObject {
     QFETCH(quint64, number);
     QFETCH(QString, words);
     QCOMPARE(NumberInWords(number), words);
+    // Breaks only come between the parts: the words are the same without them.
+    QCOMPARE(NumberInWords(number, u"|").remove(u'|'), words);
+  }
+
+  // Where a layout may break the one long word: after each power of a
+  // thousand that more words follow, never at the end or inside a group.
+  void groupBreaksFallBetweenThePowersOfAThousand_data() {
+    QTest::addColumn<quint64>("number");
+    QTest::addColumn<QString>("words");
+    const char* rows =
+        "3=tre 1000=mille 1003=mille|tré 2000=duemila 23456=ventitremila|quattrocentocinquantasei "
+        "1000000=unmilione 1000001=unmilione|uno 2000000=duemilioni 2000003=duemilioni|tré "
+        "2001000=duemilioni|mille 1000000000=unmiliardo 1000000008=unmiliardo|otto "
+        "3000000000=tremiliardi 1001000000=unmiliardo|unmilione "
+        "1000000000000=millemiliardi 1001000000000=mille|unomiliardi";
+    for (const QString& row : QString::fromUtf8(rows).split(' ')) {
+      const QStringList parts = row.split('=');
+      QTest::newRow(qPrintable(parts[0])) << parts[0].toULongLong() << parts[1];
+    }
+    QTest::newRow("the largest amount's euros")
+        << quint64(9'999'999'999'999)
+        << QString::fromUtf8(
+               "novemila|novecentonovantanovemiliardi|novecentonovantanovemilioni|"
+               "novecentonovantanovemila|novecentonovantanove");
+  }
+  void groupBreaksFallBetweenThePowersOfAThousand() {
+    QFETCH(quint64, number);
+    QFETCH(QString, words);
+    QCOMPARE(NumberInWords(number, u"|"), words);
   }
 
   void amountsAsActsWriteThem() {

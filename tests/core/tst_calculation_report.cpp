@@ -136,7 +136,9 @@ class TestCalculationReport : public QObject {
     QFETCH(QString, forAct);
     const RecordValutazione record = Valued(dati);
     const QString text = ProspettoTesto(record, calcolo);
-    const QString html = ProspettoHtml(record, calcolo);
+    // Read as a word processor shows it: the words' break opportunities and
+    // the labels' fixed blanks are not seen.
+    const QString html = ProspettoHtml(record, calcolo).remove("&#8203;").replace("&nbsp;", " ");
     for (const QString& s : stated) {
       QVERIFY2(text.contains(s), qPrintable(s + "\nnot in:\n" + text));
       QVERIFY2(html.contains(s.toHtmlEscaped()), qPrintable(s + "\nnot in:\n" + html));
@@ -245,6 +247,36 @@ class TestCalculationReport : public QObject {
     const QString text =
         ProspettoTesto(Valued(Lifetime(Saggio::Tabella2016, "100", "06/11/2025")), calcolo);
     QVERIFY2(text.contains("1 anno, 1 mese e 1 giorno"), qPrintable(text));
+  }
+
+  // On A4 in a word processor the labels must not break, and the largest
+  // amount's words, one word each, must break between their groups: in the
+  // HTML only, never in the text or in the sentence for the act.
+  void theHtmlLetsTheWordsBreakAndTheLabelsNot() {
+    const RecordValutazione record =
+        Valued(Lifetime(Saggio::AllaData, "9999999999999,99", "16/08/1946"));
+    const QString html = ProspettoHtml(record, calcolo);
+    QVERIFY2(html.contains("(novemila&#8203;novecentonovantanovemiliardi&#8203;"
+                           "novecentonovantanovemilioni&#8203;novecentonovantanovemila&#8203;"
+                           "novecentonovantanove/99)"),
+             qPrintable(html));
+    QVERIFY(html.contains("(duemila&#8203;cinquecentomiliardi/00)"));
+    static const QRegularExpression label("<td nowrap>([^<]*)</td>");
+    int labels = 0;
+    for (const auto& m : label.globalMatch(html)) {
+      ++labels;
+      QVERIFY2(!m.captured(1).contains(u' '), qPrintable(m.captured(1)));
+    }
+    QCOMPARE(labels, 9);
+    QVERIFY(html.contains("<td nowrap>Data&nbsp;di&nbsp;nascita&nbsp;dell'usufruttuario:"));
+    for (const QString& plain : {ProspettoTesto(record, calcolo), ValoriPerAtto(record)}) {
+      QVERIFY(!plain.contains(QChar(0x200B)));
+      QVERIFY(!plain.contains("&#8203;"));
+      QVERIFY(
+          plain.contains("novemilanovecentonovantanovemiliardinovecentonovantanovemilioni"
+                         "novecentonovantanovemilanovecentonovantanove/99"));
+    }
+    QVERIFY(!html.contains(QChar(0x200B)));  // written as the entity, whatever the charset
   }
 
   void markupInTheDataIsEscaped() {

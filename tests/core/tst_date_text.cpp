@@ -317,6 +317,16 @@ void DateTextTest::ndiffCountsMonthsOfThirtyDays_data() {
   QTest::newRow("a hundred and more") << QDate(1900, 1, 1) << QDate(2026, 1, 1) << 126 << 0 << 0;
   QTest::newRow("end of February to 1 March")
       << QDate(2015, 2, 28) << QDate(2015, 3, 1) << 0 << 0 << 3;
+  QTest::newRow("born on the 31st, on the 30th of the month")
+      << QDate(1950, 1, 31) << QDate(2026, 1, 30) << 75 << 11 << 29;
+  QTest::newRow("born on the 31st, on the anniversary")
+      << QDate(1950, 1, 31) << QDate(2026, 1, 31) << 76 << 0 << 0;
+  QTest::newRow("born on the 31st, the day after the anniversary")
+      << QDate(1950, 1, 31) << QDate(2026, 2, 1) << 76 << 0 << 1;
+  QTest::newRow("born on the 31st, on the 30th of the next month")
+      << QDate(1950, 3, 31) << QDate(2026, 4, 30) << 76 << 1 << 0;
+  QTest::newRow("born on the 31st, the 30th before the birth")
+      << QDate(2026, 1, 31) << QDate(2026, 1, 30) << -1 << 11 << 29;
 }
 
 void DateTextTest::ndiffCountsMonthsOfThirtyDays() {

@@ -58,6 +58,22 @@ grep -E '^ *[0-9]+/[0-9]+ Test|tests passed|tests failed' "$OUT/build.log" | tai
 DH_DEB=$(ls "$OUT"/velmora_"$VERSION"_*.deb)
 CHANGES=$(ls "$OUT"/velmora_"$VERSION"_*.changes)
 
+step "the README's source-package lines, in a clone"
+# Run as written, but for the build, which the step above made: the source
+# package alone.
+lines=$(awk '/^```sh$/ { block = ""; inside = 1; next }
+  /^```$/ { if (inside && block ~ /orig\.tar/) printf "%s", block; inside = 0; next }
+  inside { block = block $0 "\n" }' README.md)
+[ -n "$lines" ] || { echo "FAIL: the README shows no source-package lines"; exit 1; }
+git clone -q "$PWD" "$WORK/readme/velmora"
+(cd "$WORK/readme/velmora" &&
+  dpkg-buildpackage() { command dpkg-buildpackage -S -d "$@"; } &&
+  eval "$lines") >"$WORK/readme.log" 2>&1 ||
+  { cat "$WORK/readme.log"; echo "FAIL: the README's source-package lines"; exit 1; }
+ls "$WORK"/readme/velmora_"$VERSION".dsc "$WORK"/readme/velmora_"$UPSTREAM".orig.tar.xz >/dev/null ||
+  { echo "FAIL: the README's lines made no source package"; exit 1; }
+echo "ok: the README's lines make velmora_$VERSION.dsc"
+
 step "lintian on the source and binary packages"
 # No error and no warning: each one accepted is overridden, with its reason,
 # in debian/velmora.lintian-overrides or debian/source/lintian-overrides.

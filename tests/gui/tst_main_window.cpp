@@ -256,8 +256,6 @@ class TestMainWindow : public QObject {
     for (auto* o : {w.Option1, w.Option2, w.Option3, w.Option6}) QVERIFY(!o->isChecked());
     QVERIFY(!w.option5->isVisible());
     QCOMPARE(QApplication::focusWidget(), w.PP);
-    QCOMPARE(f.services.log.value(0), QString("ClearClipboard"));
-    QVERIFY(f.services.clipboard.isEmpty());
     QCOMPARE(w.PP->text(), QString("€ 0,00"));
     QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
     QCOMPARE(Colour(w.PP), QString("#c0ffff"));
@@ -268,14 +266,13 @@ class TestMainWindow : public QObject {
     FillResults();
     const QString d2 = w.D2->text();
     w.Text1->setEnabled(false);
-    f.services.clipboard = "123";
+    f.services.CopyElsewhere("123");
     SetBackColor(w.PP, colore::Bianco);
     QTest::mouseDClick(w.PP, Qt::LeftButton);
     QCOMPARE(w.D2->text(), d2);
     for (auto* e : {w.US, w.NP, w.PERCUSU, w.PERCNP, w.D1, w.Text1, w.R5, w.R6, w.R7})
       QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
-    QVERIFY(f.services.log.contains("ClearClipboard"));
-    QVERIFY(f.services.clipboard.isEmpty());
+    QCOMPARE(f.services.clipboard, QString("123"));  // kept, but old for the value
     QCOMPARE(Colour(w.PP), QString("#c0ffff"));
     QCOMPARE(QApplication::focusWidget(), w.PP);
     QCOMPARE(w.PP->text(), QString("0"));
@@ -290,9 +287,9 @@ class TestMainWindow : public QObject {
     SetBackColor(w.PP, colore::Bianco);
     QTest::mouseClick(w.Option2, Qt::LeftButton);
     f.services.Clear();
-    f.services.clipboard = "123";
+    f.services.CopyElsewhere("123");
     QTest::mouseDClick(w.Text1, Qt::LeftButton);
-    QCOMPARE(f.services.log.filter("ClearClipboard"), QStringList());
+    QCOMPARE(f.services.clipboard, QString("123"));
     QCOMPARE(Colour(w.PP), QString("#ffffff"));
     QCOMPARE(w.PP->text(), QString("0"));
     QCOMPARE(QApplication::focusWidget(), w.Text1);
@@ -312,8 +309,9 @@ class TestMainWindow : public QObject {
                                          << "MessageBox " + test::kValueFirst;
     QTest::newRow("usufrutto a tempo determinato") << "Option2"
                                                    << "MessageBox " + test::kValueFirst;
-    QTest::newRow("valutazione automatica") << "Option3"
-                                            << "ClearClipboard";
+    QTest::newRow("valutazione automatica")
+        << "Option3"
+        << "OpenDocument " + f.services.programFolder + "/ValutazioneAutomatica.xls";
     QTest::newRow("stampa") << "Option6"
                             << "Printers";
   }

@@ -206,8 +206,8 @@ class TestTrueFigures : public QObject {
     QFETCH(QString, shown);
     QFETCH(QStringList, messages);
     auto& w = f.w();
-    f.services.clipboard = clipboard;
     w.SetFocus(w.R5);
+    f.services.CopyElsewhere(clipboard);
     QTest::mouseClick(w.PP, Qt::LeftButton);
     QCOMPARE(f.services.messages, messages);
     QCOMPARE(w.PP->text(), shown);

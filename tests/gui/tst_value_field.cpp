@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QtTest>
 #include <new>
@@ -50,6 +51,23 @@ class TestValueField : public QObject {
 
   static QStringList Keys(const QString& digits) { return digits.split("", Qt::SkipEmptyParts); }
 
+  // The field's context menu, as the right button opens it, and its Paste.
+  void PasteFromTheContextMenu() {
+    QLineEdit* pp = f.w().PP;
+    const QPoint at(pp->width() / 2, pp->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, pp->mapToGlobal(at));
+    QCoreApplication::sendEvent(pp, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+      if (action->text().startsWith("&Incolla")) paste = action;
+    QVERIFY2(paste, "no Paste in the menu");
+    QVERIFY(paste->isEnabled());
+    menu->close();
+    paste->trigger();
+  }
+
   // A key as the keyboard delivers it: pressed in the field that has the
   // focus and released in the one that has it then.
   static void Stroke(Qt::Key key) {
@@ -76,26 +94,43 @@ class TestValueField : public QObject {
     QTest::newRow("digits are grouped in thousands")
         << Keys("1234567")
         << QStringList{"1|1", "12|2", "123|3", "1.234|5", "12.345|6", "123.456|7", "1.234.567|9"};
-    QTest::newRow("decimals after the comma, rounded to cents")
+    QTest::newRow("a third decimal is dropped, not rounded")
         << Keys("1234,567") << QStringList{"1|1",      "12|2",      "123|3",      "1.234|5",
-                                           "1.234,|6", "1.234,5|7", "1.234,56|8", "1.234,57|8"};
-    QTest::newRow("a zero after the comma freezes the text")
+                                           "1.234,|6", "1.234,5|7", "1.234,56|8", "1.234,56|8"};
+    QTest::newRow("a zero after the comma, then the third decimal dropped")
         << (Keys("1234,0567") << "<Left>"
                               << "<BS>")
-        << QStringList{"1|1",           "12|2",         "123|3",      "1.234|5",
-                       "1.234,|6",      "1.234,0|7",    "1.234,05|8", "1.234,056|9",
-                       "1.234,0567|10", "1.234,0567|9", "1.234,057|8"};
+        << QStringList{"1|1",        "12|2",       "123|3",      "1.234|5",
+                       "1.234,|6",   "1.234,0|7",  "1.234,05|8", "1.234,05|8",
+                       "1.234,05|8", "1.234,05|7", "1.234,5|6"};
+    QTest::newRow("a decimal typed before two others is dropped")
+        << (Keys("12,34") << "<Left>"
+                          << "<Left>"
+                          << "9")
+        << QStringList{"1|1",     "12|2",    "12,|3",   "12,3|4",
+                       "12,34|5", "12,34|4", "12,34|3", "12,34|3"};
+    QTest::newRow("an integer digit typed before two decimals is kept")
+        << (Keys("12,34") << "<Home>"
+                          << "9")
+        << QStringList{"1|1", "12|2", "12,|3", "12,3|4", "12,34|5", "12,34|0", "912,34|1"};
+    QTest::newRow("a comma before three digits is dropped")
+        << (Keys("1234567") << "<Left>"
+                            << "<Left>"
+                            << "<Left>"
+                            << ",")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
+                       "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
+                       "1.234.567|7", "1.234.567|6", "1.234.567|6"};
     QTest::newRow("four zeros empty the field")
         << Keys("00005") << QStringList{"0|1", "00|2", "000|3", "|0", "5|1"};
-    QTest::newRow("point, letters, blank and the paste shortcut are dropped")
+    QTest::newRow("point, letters and blank are dropped")
         << (Keys("1234") << "."
                          << "a"
                          << "Z"
                          << "<Space>"
                          << "-"
-                         << "<C-V>"
                          << "5")
-        << QStringList{"1|1",     "12|2",    "123|3",   "1.234|5", "1.234|5", "1.234|5",
+        << QStringList{"1|1",     "12|2",    "123|3",   "1.234|5", "1.234|5",
                        "1.234|5", "1.234|5", "1.234|5", "1.234|5", "12.345|6"};
     QTest::newRow("the keypad's decimal key types the comma")
         << (Keys("1234") << "<KP.>"
@@ -116,7 +151,17 @@ class TestValueField : public QObject {
                             << "<BS>")
         << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
                        "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
-                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "123.567|4"};
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "123.567|3"};
+    QTest::newRow("backspace and a digit in the middle keep the digits in order")
+        << (Keys("1234567") << "<Home>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<Right>"
+                            << "<BS>"
+                            << "9")
+        << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",     "12.345|6",
+                       "123.456|7",   "1.234.567|9", "1.234.567|0", "1.234.567|1", "1.234.567|2",
+                       "1.234.567|3", "134.567|1",   "1.934.567|3"};
     QTest::newRow("delete inside a grouped number")
         << (Keys("1234567") << "<Home>"
                             << "<Right>"
@@ -130,7 +175,7 @@ class TestValueField : public QObject {
                          << "<BS>"
                          << "<Del>")
         << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234|0", "1.234|0", "234|0"};
-    QTest::newRow("a digit typed inside adds every full stop to the caret")
+    QTest::newRow("a digit typed inside stays before the caret")
         << (Keys("1234567") << "<Left>"
                             << "<Left>"
                             << "<Left>"
@@ -138,7 +183,11 @@ class TestValueField : public QObject {
                             << "8")
         << QStringList{"1|1",         "12|2",        "123|3",       "1.234|5",
                        "12.345|6",    "123.456|7",   "1.234.567|9", "1.234.567|8",
-                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "12.348.567|8"};
+                       "1.234.567|7", "1.234.567|6", "1.234.567|5", "12.348.567|6"};
+    QTest::newRow("a digit typed before the first removes no full stop before the caret")
+        << (Keys("1234") << "<Home>"
+                         << "9")
+        << QStringList{"1|1", "12|2", "123|3", "1.234|5", "1.234|0", "91.234|1"};
   }
   void typingShowsTextAndCaretAfterEveryKey() {
     QFETCH(QStringList, keys);
@@ -155,43 +204,94 @@ class TestValueField : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.PP);
   }
 
-  // A context-menu paste is no key press: only the change check sees it, and
-  // the next key release regroups it.
-  void pastedTextIsCheckedThenRegroupedAtTheNextKey_data() {
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("afterPaste");
-    QTest::addColumn<QString>("afterArrow");
-    QTest::newRow("digits") << "1234567"
-                            << "1234567"
-                            << "1.234.567|9";
-    QTest::newRow("money text") << "€ 1.234,5"
-                                << "€ 1.234,5"
-                                << "1.234,5|7";
-    QTest::newRow("a word empties the field") << "dodici"
-                                              << ""
-                                              << "|0";
-    QTest::newRow("a number with letters empties the field") << "12a"
-                                                             << ""
-                                                             << "|0";
-    QTest::newRow("twenty-three nines") << "99999999999999999999999"
-                                        << "99999999999999999999999"
-                                        << "99.999.999.999.999.999.999.999|30";
+  // A paste, whichever way, reads the clipboard as entering the field does:
+  // the figure becomes the value, or it is refused and the field keeps what
+  // it had. The typed digits go too: they were the value being replaced.
+  void pasteIsReadAsEnteringTheFieldReadsIt_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("how");  // "menu", "<C-V>" or "<S-Ins>"
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("messages");
+    const QString notAnAmount = kRefusal +
+                                "Negli appunti c'è \"%1\", che non è un importo nella "
+                                "forma attesa: 1.234.567,89 (il punto solo tra gruppi "
+                                "di tre cifre, la virgola prima dei decimali). Il "
+                                "valore non è stato inserito.";
+    const QString noValue = kRefusal +
+                            "Negli appunti c'è \"%1\", che non è un valore della piena "
+                            "proprietà: l'importo deve essere maggiore di zero. Il "
+                            "valore non è stato inserito.";
+    const QString largest = kRefusal +
+                            "L'importo massimo per il calcolo è di € "
+                            "9.999.999.999.999,99: il valore non è stato preso.";
+    QTest::newRow("digits from the menu") << "1234567"
+                                          << "menu"
+                                          << "€ 1.234.567,00" << QStringList();
+    QTest::newRow("Ctrl+V is a key the field drops") << "1.234.567,89"
+                                                     << "<C-V>"
+                                                     << "€ 12,00" << QStringList();
+    QTest::newRow("so is Shift+Insert") << "€ 1.234,5"
+                                        << "<S-Ins>"
+                                        << "€ 12,00" << QStringList();
+    QTest::newRow("the Italian form from the menu") << "1.234.567,89"
+                                                    << "menu"
+                                                    << "€ 1.234.567,89" << QStringList();
+    QTest::newRow("a third decimal as the import rounds it") << "0,125"
+                                                             << "menu"
+                                                             << "€ 0,13" << QStringList();
+    QTest::newRow("a decimal point from the menu")
+        << "250000.00"
+        << "menu"
+        << "€ 12,00" << QStringList{notAnAmount.arg("250000.00")};
+    QTest::newRow("a word") << "dodici"
+                            << "menu"
+                            << "€ 12,00" << QStringList{notAnAmount.arg("dodici")};
+    QTest::newRow("a megabyte of digits")
+        << QString(1 << 20, u'7') << "menu"
+        << "€ 12,00" << QStringList{notAnAmount.arg(QString(30, u'7') + "…")};
+    QTest::newRow("above the largest") << "10.000.000.000.000"
+                                       << "menu"
+                                       << "€ 12,00" << QStringList{largest};
+    QTest::newRow("zero") << "0,00"
+                          << "menu"
+                          << "€ 12,00" << QStringList{noValue.arg("0,00")};
+    QTest::newRow("nothing") << ""
+                             << "<C-V>"
+                             << "€ 12,00" << QStringList();
   }
-  void pastedTextIsCheckedThenRegroupedAtTheNextKey() {
-    QFETCH(QString, pasted);
-    QFETCH(QString, afterPaste);
-    QFETCH(QString, afterArrow);
+  void pasteIsReadAsEnteringTheFieldReadsIt() {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, how);
+    QFETCH(QString, value);
+    QFETCH(QStringList, messages);
     auto& w = f.w();
-    QApplication::clipboard()->setText(pasted);
-    w.PP->paste();
-    QCOMPARE(w.PP->text(), afterPaste);
-    w.PP->setCursorPosition(2 < w.PP->text().size() ? 2 : 0);
-    // The arrow key rewrites the text; the caret is not placed by the field's
-    // rule (that would be 1 plus the full stops) but stays where the rewrite
-    // leaves it, at the end.
-    Press(w.PP, "<Left>");
-    QCOMPARE(State(), afterArrow);
+    QTest::keyClicks(w.PP, "12");
+    f.services.CopyElsewhere(clipboard);
+    QApplication::clipboard()->setText(clipboard);  // the menu offers Paste by it
+    QElapsedTimer clock;
+    clock.start();
+    if (how == "menu") {
+      PasteFromTheContextMenu();
+    } else if (how == "<S-Ins>") {
+      QTest::keyClick(w.PP, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+      Press(w.PP, how);
+    }
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(f.services.messages, messages);
+    QCOMPARE(QApplication::focusWidget(), w.PP);
+    // The value, as the birth date settles it.
+    Stroke(Qt::Key_Tab);
+    QCOMPARE(w.PP->text(), value);
+    // Pasted, or refused, the clipboard is not taken again on entering.
+    Stroke(Qt::Key_Backtab);
+    QCOMPARE(f.services.messages, messages);
+    QCOMPARE(w.PP->text(), QString("€ 0,00"));
   }
+
+  // A drop would bring text in unread (the middle button's paste, which the
+  // offscreen platform lacks, is tried on a real display by the e2e script).
+  void aDropIsRefused() { QVERIFY(!f.w().PP->acceptDrops()); }
 
   void arrowKeysMoveTheCaretOverAGroupedNumber() {
     auto& w = f.w();
@@ -209,9 +309,7 @@ class TestValueField : public QObject {
   // amount rather than shown with its last digits changed.
   void hugeAmountIsRefusedAndTheFieldStaysUsable() {
     auto& w = f.w();
-    QApplication::clipboard()->setText("99999999999999999999999");
-    w.PP->paste();
-    Press(w.PP, "<End>");
+    QTest::keyClicks(w.PP, "99999999999999999999999");
     QCOMPARE(w.PP->text(), QString("99.999.999.999.999.999.999.999"));
     Stroke(Qt::Key_Tab);
     QCOMPARE(f.services.messages,
@@ -219,19 +317,6 @@ class TestValueField : public QObject {
                                     "9.999.999.999.999,99: il valore non è stato preso."});
     QCOMPARE(QApplication::focusWidget(), w.PP);
     QCOMPARE(w.PP->selectedText(), w.PP->text());
-    QTest::keyClicks(w.PP, "1234");
-    QCOMPARE(State(), QString("1.234|5"));
-  }
-
-  void pastedMegabyteOfDigitsLeavesAnEmptyUsableField() {
-    auto& w = f.w();
-    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
-    QElapsedTimer clock;
-    clock.start();
-    w.PP->paste();
-    Press(w.PP, "<End>");
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(w.PP->text(), QString());
     QTest::keyClicks(w.PP, "1234");
     QCOMPARE(State(), QString("1.234|5"));
   }
@@ -267,14 +352,14 @@ class TestValueField : public QObject {
     Stroke(Qt::Key_Tab);
     w.R5->setText("80");
     f.services.Clear();
-    f.services.clipboard = clipboard;
+    f.services.CopyElsewhere(clipboard);
     QElapsedTimer clock;
     clock.start();
     Stroke(Qt::Key_Backtab);
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
 
     QCOMPARE(atMessage, QStringList({shown, kCyan, "PP"}));
-    QCOMPARE(f.services.log, QStringList({"ClipboardText", kImportedLog, "ClearClipboard"}));
+    QCOMPARE(f.services.log, QStringList({"ClipboardText", kImportedLog}));
     QCOMPARE(w.PP->text(), shown);
     QCOMPARE(Colour(w.PP), kWhite);
     QCOMPARE(QApplication::focusWidget(), w.D1);
@@ -282,7 +367,7 @@ class TestValueField : public QObject {
     QCOMPARE(w.PP->selectedText(), QString());
     QCOMPARE(Colour(w.D1), kCyan);
     QCOMPARE(w.R5->text(), QString());
-    QVERIFY(f.services.clipboard.isEmpty());
+    QCOMPARE(f.services.clipboard, clipboard);  // taken, not emptied
     QVERIFY(w.option5->isChecked());
   }
 
@@ -306,7 +391,7 @@ class TestValueField : public QObject {
     QTest::keyClicks(w.PP, "5");
     Stroke(Qt::Key_Tab);
     f.services.Clear();
-    f.services.clipboard = clipboard;
+    f.services.CopyElsewhere(clipboard);
     QElapsedTimer clock;
     clock.start();
     Stroke(Qt::Key_Backtab);
@@ -316,7 +401,7 @@ class TestValueField : public QObject {
     QCOMPARE(w.PP->text(), QString("€ 0,00"));
     QCOMPARE(w.PP->selectedText(), QString("€ 0,00"));
     QCOMPARE(Colour(w.PP), kCyan);
-    QCOMPARE(f.services.clipboard, clipboard);  // not cleared here
+    QCOMPARE(f.services.clipboard, clipboard);
     QTest::keyClicks(w.PP, "12");
     QCOMPARE(State(), QString("12|2"));
   }
@@ -371,9 +456,9 @@ class TestValueField : public QObject {
     Stroke(Qt::Key_Tab);
 
     QCOMPARE(atMessage, QStringList({""}));
-    // The refusal, then the value field entered again; no clipboard clear
-    // from the birth date.
-    QCOMPARE(f.services.log, QStringList({"MessageBox " + kValueFirst, "ClipboardText"}));
+    // The refusal, then the value field entered again, with nothing new on
+    // the clipboard.
+    QCOMPARE(f.services.log, QStringList({"MessageBox " + kValueFirst}));
     QCOMPARE(QApplication::focusWidget(), w.PP);
     QCOMPARE(w.PP->text(), QString("€ 0,00"));
     // The field's own focus handling must not undo the handler's selection.
@@ -388,16 +473,13 @@ class TestValueField : public QObject {
     auto& w = f.w();
     QTest::keyClick(w.PP, Qt::Key_Backspace);
     f.services.Clear();
-    f.services.clipboard = "250000";
+    f.services.CopyElsewhere("250000");
     Stroke(Qt::Key_Tab);
     QCOMPARE(f.services.messages,
              QStringList({kValueFirst, "Velmora by Dovel |  | Valutazione automatica inserita!"}));
     QCOMPARE(QApplication::focusWidget(), w.D1);
     QCOMPARE(w.PP->text(), QString("€ 250.000,00"));
-    QVERIFY(f.services.clipboard.isEmpty());
-    // The birth date is entered once, though Qt delivers a second FocusIn to
-    // it when the outer focus change (the Tab) ends.
-    QCOMPARE(f.services.log.filter("ClearClipboard").size(), 1);
+    QCOMPARE(f.services.clipboard, QString("250000"));
   }
 
   void failingStepOfTheRefusalIsReportedOnce_data() {
@@ -430,7 +512,6 @@ class TestValueField : public QObject {
     QCOMPARE(w.PP->text(), QString());
     QCOMPARE(Colour(w.PP), kWhite);
     QCOMPARE(Colour(w.D1), kCyan);
-    QCOMPARE(f.services.log.last(), QString("ClearClipboard"));
   }
 };
 

@@ -259,8 +259,27 @@ class TestDesktopServices : public QObject {
     QCOMPARE(services.ClipboardText(), QString());
     QApplication::clipboard()->setText("123,45");
     QCOMPARE(services.ClipboardText(), QString("123,45"));
-    services.ClearClipboard();
-    QCOMPARE(services.ClipboardText(), QString());
+  }
+
+  // The window takes from the clipboard only what is new, so every copy must
+  // be told, the same text again too; and after the watch ends, none.
+  void theWatcherIsToldOfEveryCopyTheSameTextIncluded() {
+    int told = 0;
+    {
+      DesktopServices services;
+      services.WatchClipboard([&told] { ++told; });
+      QApplication::clipboard()->setText("123,45");
+      QApplication::clipboard()->setText("123,45");
+      services.SetClipboard("prospetto", "<p>prospetto</p>");
+      QCOMPARE(told, 3);
+      services.WatchClipboard({});
+      QApplication::clipboard()->setText("678");
+      QCOMPARE(told, 3);
+      services.WatchClipboard([&told] { told += 10; });
+    }
+    QApplication::clipboard()->setText("9");  // the services are gone: no watch
+    QCOMPARE(told, 3);
+    QCOMPARE(QApplication::clipboard()->text(), QString("9"));
   }
 
   void theProgramFolderHasNoTrailingSeparator() {

@@ -30,11 +30,6 @@ QString RecordingServices::ProgramFolder() {
   return programFolder;
 }
 
-void RecordingServices::ClearClipboard() {
-  log << QStringLiteral("ClearClipboard");
-  clipboard.clear();
-}
-
 QString RecordingServices::ClipboardText() {
   log << QStringLiteral("ClipboardText");
   return clipboard;
@@ -44,6 +39,8 @@ void RecordingServices::SetClipboard(const QString& plain, const QString& html) 
   log << QStringLiteral("SetClipboard");
   clipboard = plain;
   clipboardHtml = html;
+  // The desktop tells of the program's own copies too.
+  if (clipboardWatch) clipboardWatch();
 }
 
 QString RecordingServices::DocumentsFolder() {

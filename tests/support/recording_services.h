@@ -18,13 +18,20 @@ class RecordingServices : public Services {
   RecordingServices();
 
   // One line per call, e.g. "MessageBox Velmora by Dovel | ! | Devi ...",
-  // "PlayWave /IR_END.WAV", "ClearClipboard", "ClipboardText".
+  // "PlayWave /IR_END.WAV", "ClipboardText".
   QStringList log;
   // The message boxes alone: "title | icon | prompt" with icon "", "!" or "X".
   QStringList messages;
 
-  QString clipboard;      // what ClipboardText returns
-  QString clipboardHtml;  // the HTML form SetClipboard left
+  QString clipboard;                // what ClipboardText returns
+  QString clipboardHtml;            // the HTML form SetClipboard left
+  ClipboardChanged clipboardWatch;  // the window's, told of every new content
+  // Another program puts a text on the clipboard, as the user copies it there.
+  void CopyElsewhere(const QString& text) {
+    clipboard = text;
+    clipboardHtml.clear();
+    if (clipboardWatch) clipboardWatch();
+  }
   QString documentsFolder = QStringLiteral("/home/notaio/Documenti");
   QString saveFileName;       // what the save dialog answers; empty: cancelled
   QString suggestedFileName;  // what the save dialog was shown
@@ -45,9 +52,9 @@ class RecordingServices : public Services {
   bool questionAnswer = false;
   using Services::MessageBox;
   QString ProgramFolder() override;
-  void ClearClipboard() override;
   QString ClipboardText() override;
   void SetClipboard(const QString& plain, const QString& html) override;
+  void WatchClipboard(ClipboardChanged changed) override { clipboardWatch = std::move(changed); }
   QString DocumentsFolder() override;
   QString SaveFileName(const QString& title, const QString& suggested,
                        const QString& filter) override;
