@@ -49,6 +49,13 @@ run vitalizio --valore 100000 --nascita 03/05/1950 --nascita 04/05/1950 --data 0
 expect "a birth date given twice is refused" "$(is "$RC" 2)"
 expect "and named" "$(has "$ERR" "l'opzione --nascita è data più di una volta")"
 
+# ---- the age that picks the band is the calendar's ----
+run vitalizio --valore 100000 --nascita 31/01/1950 --data 30/01/2026 --formato csv
+expect "born on the 31st: 75 on the eve of the anniversary" \
+  "$(is "$(field 1 5);$(field 1 9)" "75;35%")"
+run vitalizio --valore 100000 --nascita 31/01/1950 --data 31/01/2026 --formato csv
+expect "and 76 on the anniversary" "$(is "$(field 1 5);$(field 1 9)" "76;30%")"
+
 # ---- the batch: every refused row, none valued ----
 {
   printf 'pratica;tipo;valore;nascita;anni;data;note\n'
