@@ -78,10 +78,22 @@ struct RateFloor {
   DataOrigin origin;
 };
 
-// What a statute row may be cited for. A new subject (the gift and succession
-// tax, say) is one more name here.
+// What a statute row may be cited for: the basis of a valuation under each
+// tax, and the rules of the rights and lives valued. A new subject is one more
+// name here.
 inline constexpr QLatin1StringView kSubjectBaseRegistro("base_registro");
-inline constexpr std::array<QLatin1StringView, 1> kStatuteSubjects = {kSubjectBaseRegistro};
+inline constexpr QLatin1StringView kSubjectBaseSuccessioni("base_successioni");
+inline constexpr QLatin1StringView kSubjectUsoAbitazioneRegistro("uso_abitazione_registro");
+inline constexpr QLatin1StringView kSubjectUsoAbitazioneSuccessioni("uso_abitazione_successioni");
+inline constexpr QLatin1StringView kSubjectPiuVite("piu_vite");
+inline constexpr QLatin1StringView kSubjectLimiteTempoDeterminato("limite_tempo_determinato");
+inline constexpr std::array<QLatin1StringView, 6> kStatuteSubjects = {
+    kSubjectBaseRegistro,
+    kSubjectBaseSuccessioni,
+    kSubjectUsoAbitazioneRegistro,
+    kSubjectUsoAbitazioneSuccessioni,
+    kSubjectPiuVite,
+    kSubjectLimiteTempoDeterminato};
 
 // The statute cited as the basis of a valuation, by period.
 struct StatutePeriod {

@@ -191,7 +191,7 @@ class TestLegalDataFile : public QObject {
                                     << 2 << "colonna citation: è vuota";
     QTest::newRow("unknown subject")
         << kStatutes + "2027-01-01\t\tdonazioni\tart. 1\ts\n"
-        << 2 << "«donazioni» non è una materia conosciuta (base_registro)";
+        << 2 << "«donazioni» non è una materia conosciuta (base_registro, base_successioni";
     QTest::newRow("unknown header")
         << QByteArray("# x\nda\ta\tsaggio\n") << 2 << "non riconosciuta";
     QTest::newRow("header of a form, changed")

@@ -76,7 +76,7 @@ class TestLegalDataInUse : public QObject {
     QCOMPARE(data.rates.size(), std::size_t(23));
     QCOMPARE(data.coefficients.size(), std::size_t(14));
     QCOMPARE(data.floors.size(), std::size_t(1));
-    QCOMPARE(data.statutes.size(), std::size_t(1));
+    QCOMPARE(data.statutes.size(), std::size_t(6));
     QVERIFY(data.rates.front().origin.BuiltIn());
   }
 
