@@ -85,7 +85,8 @@ void CoreValuations() {
                                   : velmora::TipoValutazione::TempoDeterminato;
     d.valore = f[1];
     // The eight digits as the command line reads them.
-    d.nascita = f[2].size() == 8 && !f[2].contains(u'/') ? velmora::BirthDigitsToDate(f[2]) : f[2];
+    d.nascite = {f[2].size() == 8 && !f[2].contains(u'/') ? velmora::BirthDigitsToDate(f[2])
+                                                          : f[2]};
     d.anni = f[3];
     d.riferimento = f[4];
     d.saggio = f[5] == u"2016" ? velmora::Saggio::Tabella2016 : velmora::Saggio::AllaData;

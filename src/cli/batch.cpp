@@ -14,9 +14,20 @@
 namespace velmora::cli {
 namespace {
 
-enum Column { kTipo, kValore, kNascita, kAnni, kData, kSaggio, kColumns };
-constexpr std::array<std::string_view, kColumns> kColumnNames = {"tipo", "valore", "nascita",
-                                                                 "anni", "data",   "saggio"};
+enum Column {
+  kTipo,
+  kValore,
+  kNascita,
+  kAnni,
+  kData,
+  kSaggio,
+  kDiritto,
+  kAccrescimento,
+  kImposta,
+  kColumns
+};
+constexpr std::array<std::string_view, kColumns> kColumnNames = {
+    "tipo", "valore", "nascita", "anni", "data", "saggio", "diritto", "accrescimento", "imposta"};
 
 // Where each column is in the file's rows, if there, and the columns the
 // batch does not know (a file number, a note), carried through as they are.
@@ -85,6 +96,48 @@ void AppendOthers(std::string& out, const CsvRecord& row, const Layout& layout, 
   }
 }
 
+// Several lives in one field, joined by "+": "03/05/1950+12/11/1952".
+void SetBirths(QStringList& births, std::string_view field) {
+  qsizetype count = 0;
+  for (;;) {
+    const std::size_t plus = field.find('+');
+    const std::string_view one = Trimmed(field.substr(0, plus));
+    if (births.size() <= count) births.append(QString());
+    SetText(births[count++], one);
+    if (plus == std::string_view::npos) break;
+    field.remove_prefix(plus + 1);
+  }
+  births.resize(count);
+  if (count == 1 && births.front().isEmpty()) births.clear();
+}
+
+// The right, the tax and the accrual, each a word or nothing for the default;
+// the row's fault when one is another word.
+std::optional<QString> ReadWords(std::string_view diritto, std::string_view imposta,
+                                 std::string_view accrescimento, DatiValutazione& dati) {
+  diritto = Trimmed(diritto);
+  imposta = Trimmed(imposta);
+  accrescimento = Trimmed(accrescimento);
+  dati.diritto = Diritto::Usufrutto;
+  dati.imposta = Imposta::Registro;
+  dati.accrescimento.reset();
+  if (!diritto.empty()) {
+    const auto right = RightNamed(Text(diritto));
+    if (!right) return text::kUnknownRight.arg(Text(diritto));
+    dati.diritto = *right;
+  }
+  if (!imposta.empty()) {
+    const auto tax = TaxNamed(Text(imposta));
+    if (!tax) return text::kUnknownTax.arg(Text(imposta));
+    dati.imposta = *tax;
+  }
+  if (!accrescimento.empty()) {
+    dati.accrescimento = AccrualNamed(Text(accrescimento));
+    if (!dati.accrescimento) return text::kUnknownAccrual.arg(Text(accrescimento));
+  }
+  return std::nullopt;
+}
+
 QString FaultText(const CsvRecord& row, std::size_t columns) {
   const QString line = row.lastLine > row.line ? text::kLines.arg(row.line).arg(row.lastLine)
                                                : text::kLine.arg(row.line);
@@ -151,6 +204,7 @@ int RunBatch(const BatchIo& io) {
     } else if (!saggio.empty() && saggio != "data") {
       fault = text::kUnknownRate.arg(Text(saggio));
     }
+    if (!fault) fault = ReadWords(typed(kDiritto), typed(kImposta), typed(kAccrescimento), dati);
 
     if (fault) {
       AppendCsvFault(out, inputs, *fault);
@@ -158,7 +212,7 @@ int RunBatch(const BatchIo& io) {
     } else {
       dati.tipo = *kind;
       SetText(dati.valore, inputs.valore);
-      SetText(dati.nascita, inputs.nascita);
+      SetBirths(dati.nascite, inputs.nascita);
       SetText(dati.anni, inputs.anni);
       SetText(dati.riferimento, inputs.data);
       if (dati.riferimento.isEmpty()) {

@@ -4,15 +4,11 @@
 
 #include "cli/cli_texts.h"
 #include "core/date_text.h"
+#include "core/legal_data_in_use.h"
 #include "core/number_text.h"
 
 namespace velmora::cli {
 namespace {
-
-// "dd/mm/yyyy": a form the record reads without guessing.
-QString Slashed(const QDate& date) {
-  return SlashedDate(date);
-}
 
 QString Refused(const QString& name, const QString& value, const QString& reason) {
   return text::kInputRefused.arg(name, value.trimmed(), reason);
@@ -36,38 +32,35 @@ std::optional<QString> AmountFault(Incollato esito) {
   return text::kNotAnAmount;
 }
 
-// A date read strictly into the form the record reads; the diagnostic when
-// it is no date.
-std::optional<QString> ReadDateInto(QString& date, const QString& name, const QString& missing) {
-  if (date.trimmed().isEmpty()) return text::kInputMissing.arg(name, missing);
-  const std::optional<QDate> read = ReadStrictDate(date);
-  if (!read) return Refused(name, date, text::kNotADate);
-  // The record reads the other forms as they are, and to the same day.
-  if (IsEightDigits(date) || date.contains(u'-')) date = Slashed(*read);
-  return std::nullopt;
+// Where to add the decree of a day past the legal data.
+QString WhereToAdd() {
+  const QStringList folders = AdditionFolders();
+  return text::kHowToAdd.arg(folders.isEmpty() ? QString() : folders.first());
 }
 
-// The value the refusal is about, as given, and its name.
 QString Diagnostic(const Rifiuto& refusal, const DatiValutazione& typed, const NomiIngressi& nomi) {
-  const QString* value = nullptr;
-  const QString* name = nullptr;
+  QString value;
+  QString name;
   switch (refusal.campo) {
     case Campo::Valore:
-      value = &typed.valore;
-      name = &nomi.valore;
+      value = typed.valore;
+      name = nomi.valore;
       break;
     case Campo::Nascita:
-      value = &typed.nascita;
-      name = &nomi.nascita;
+      value = refusal.vita >= 0 && refusal.vita < typed.nascite.size() ? typed.nascite[refusal.vita]
+                                                                       : typed.nascite.join(u'+');
+      name = nomi.nascita;
       break;
     case Campo::Riferimento:
-      value = &typed.riferimento;
-      name = &nomi.data;
+      value = typed.riferimento;
+      name = nomi.data;
       break;
     case Campo::Anni:
-      value = &typed.anni;
-      name = &nomi.anni;
+      value = typed.anni;
+      name = nomi.anni;
       break;
+    case Campo::Accrescimento:
+      return text::kInputMissing.arg(nomi.accrescimento, text::kNoAccrual);
   }
   QString reason;
   switch (refusal.motivo) {
@@ -82,10 +75,15 @@ QString Diagnostic(const Rifiuto& refusal, const DatiValutazione& typed, const N
       reason = text::kNotADate;
       break;
     case Motivo::NascitaDopoRiferimento:
-      reason = text::kBornAfter.arg(Slashed(*ReadStrictDate(typed.riferimento)));
+      reason = text::kBornAfter.arg(SlashedDate(refusal.giorno));
       break;
+    case Motivo::TroppeVite:
+      reason = text::kTooManyLives.arg(kMaxVite);
+      break;
+    case Motivo::AccrescimentoMancante:
+      return text::kInputMissing.arg(nomi.accrescimento, text::kNoAccrual);
     case Motivo::AnniMancanti:
-      return text::kInputMissing.arg(*name, text::kNoYears);
+      return text::kInputMissing.arg(name, text::kNoYears);
     case Motivo::AnniNonInteri:
       reason = text::kNotWholeYears;
       break;
@@ -93,27 +91,56 @@ QString Diagnostic(const Rifiuto& refusal, const DatiValutazione& typed, const N
       reason = text::kBeyondLongest;
       break;
     case Motivo::SaggioNonNoto:
-      reason = text::kNoRateKnown.arg(Slashed(refusal.primo), Slashed(refusal.ultimo));
+      reason =
+          refusal.giorno > refusal.ultimo
+              ? text::kPastTheRates.arg(SlashedDate(refusal.ultimo), WhereToAdd())
+              : text::kNoRateKnown.arg(SlashedDate(refusal.primo), SlashedDate(refusal.ultimo));
       break;
     case Motivo::CoefficientiNonNoti:
-      reason = text::kNoCoefficientsKnown.arg(QString::number(refusal.anno), Slashed(refusal.primo),
-                                              Slashed(refusal.ultimo));
+      reason = refusal.giorno > refusal.ultimo
+                   ? text::kPastTheCoefficients.arg(QString::number(refusal.anno),
+                                                    SlashedDate(refusal.ultimo), WhereToAdd())
+                   : text::kNoCoefficientsKnown.arg(QString::number(refusal.anno),
+                                                    SlashedDate(refusal.primo),
+                                                    SlashedDate(refusal.ultimo));
+      break;
+    case Motivo::NormaNonNota:
+      reason = text::kNoStatuteKnown;
       break;
   }
-  return Refused(*name, *value, reason);
+  return Refused(name, value, reason);
+}
+
+// The dates of a field, each read strictly; the diagnostic when one is not.
+std::optional<QString> ReadDates(const QStringList& typed, const QString& name,
+                                 ListaNascite& into) {
+  for (const QString& date : typed) {
+    const std::optional<QDate> read = ReadStrictDate(date);
+    if (!read) return Refused(name, date, text::kNotADate);
+    into.append(*read);
+  }
+  return std::nullopt;
+}
+
+Esito Value(const IngressiLetti& in, const DatiValutazione& typed, const NomiIngressi& nomi) {
+  auto result = ValutaLetti(in);
+  if (auto* record = std::get_if<RecordValutazione>(&result)) return std::move(*record);
+  return Diagnostic(std::get<Rifiuto>(result), typed, nomi);
 }
 
 }  // namespace
 
 const NomiIngressi& OptionNames() {
   static const NomiIngressi names{QStringLiteral("--valore"), QStringLiteral("--nascita"),
-                                  QStringLiteral("--anni"), QStringLiteral("--data")};
+                                  QStringLiteral("--anni"), QStringLiteral("--data"),
+                                  QStringLiteral("--accrescimento")};
   return names;
 }
 
 const NomiIngressi& ColumnNames() {
   static const NomiIngressi names{QStringLiteral("valore"), QStringLiteral("nascita"),
-                                  QStringLiteral("anni"), QStringLiteral("data")};
+                                  QStringLiteral("anni"), QStringLiteral("data"),
+                                  QStringLiteral("accrescimento")};
   return names;
 }
 
@@ -123,21 +150,29 @@ Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
   if (const auto fault = AmountFault(amount.esito))
     return Refused(nomi.valore, dati.valore, *fault);
 
-  DatiValutazione read = dati;
-  // The record reads the sign before the figure only.
-  if (dati.valore.trimmed().endsWith(u'€')) read.valore = MoneyText(amount.valore);
-  if (const auto fault = ReadDateInto(read.riferimento, nomi.data, text::kNotADate)) return *fault;
+  IngressiLetti in;
+  in.tipo = dati.tipo;
+  in.saggio = dati.saggio;
+  in.diritto = dati.diritto;
+  in.imposta = dati.imposta;
+  in.accrescimento = dati.accrescimento;
+  in.valore = amount.valore;
+  in.riferimento = ReadStrictDate(dati.riferimento);
+  if (!in.riferimento) return Refused(nomi.data, dati.riferimento, text::kNotADate);
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio:
-      if (const auto fault = ReadDateInto(read.nascita, nomi.nascita, text::kNoBirthDate))
-        return *fault;
+      if (dati.nascite.isEmpty() || dati.nascite.join(QString()).trimmed().isEmpty())
+        return text::kInputMissing.arg(nomi.nascita, text::kNoBirthDate);
       break;
     case TipoValutazione::TempoDeterminato:
+      if (dati.anni.trimmed().isEmpty()) return text::kInputMissing.arg(nomi.anni, text::kNoYears);
+      in.anni = ReadYears(dati.anni);
+      // The beneficiary's birth limits a fixed term for the gift and succession
+      // tax only; for the registration tax a batch's birth column is no input.
+      if (dati.imposta == Imposta::Registro) return Value(in, dati, nomi);
       break;
   }
-  auto result = Valuta(read);
-  if (auto* record = std::get_if<RecordValutazione>(&result)) return std::move(*record);
-  return Diagnostic(std::get<Rifiuto>(result), dati, nomi);
+  if (const auto fault = ReadDates(dati.nascite, nomi.nascita, in.nascite)) return *fault;
+  return Value(in, dati, nomi);
 }
-
 }  // namespace velmora::cli

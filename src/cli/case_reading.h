@@ -21,6 +21,7 @@ struct NomiIngressi {
   QString nascita;
   QString anni;
   QString data;
+  QString accrescimento;
 };
 const NomiIngressi& OptionNames();
 const NomiIngressi& ColumnNames();

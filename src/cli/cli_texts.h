@@ -72,6 +72,16 @@ inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta p
 inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
 inline const QString kRepeatedOption = QStringLiteral("l'opzione %1 è data più di una volta");
 inline const QString kEmptyOption = QStringLiteral("l'opzione %1 ha un valore vuoto");
+// %1 --accrescimento.
+inline const QString kAccrualNeeded = QStringLiteral(
+    "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento: "
+    "%1 si o %1 no");
+inline const QString kAccrualOfOneLife =
+    QStringLiteral("l'opzione %1 vale solo con più date di nascita");
+// %1 --nascita.
+inline const QString kLimitOnlyForSuccession = QStringLiteral(
+    "per tempo-determinato l'opzione %1 dà l'età del beneficiario per il limite dell'imposta "
+    "sulle successioni e donazioni: va con --imposta successioni");
 inline const QString kMissingOption = QStringLiteral("%1 richiede l'opzione %2");
 // %3 lists the values allowed.
 inline const QString kBadChoice = QStringLiteral("valore non ammesso per %1: %2 (ammessi: %3)");
@@ -112,6 +122,12 @@ inline const QString kLineTooLong = QStringLiteral("%1: riga troppo lunga");
 inline const QString kUnknownKind =
     QStringLiteral("tipo non riconosciuto: %1 (vitalizio o tempo-determinato)");
 inline const QString kUnknownRate = QStringLiteral("saggio non riconosciuto: %1 (data o 2016)");
+inline const QString kUnknownRight =
+    QStringLiteral("diritto non riconosciuto: %1 (usufrutto, uso o abitazione)");
+inline const QString kUnknownTax =
+    QStringLiteral("imposta non riconosciuta: %1 (registro o successioni)");
+inline const QString kUnknownAccrual =
+    QStringLiteral("accrescimento non riconosciuto: %1 (si o no)");
 
 // ---- a case refused: the option or column, the value as given, and why ----
 // %1 the option or the column, %2 the value, %3 the reason below.
@@ -150,5 +166,23 @@ inline const QString kNoRateKnown = QStringLiteral(
 inline const QString kNoCoefficientsKnown = QStringLiteral(
     "per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
     "vigore li applica agli atti dal %2 al %3");
+
+inline const QString kNoAccrual = QStringLiteral(
+    "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento "
+    "(si o no)");
+// %1 the most lives.
+inline const QString kTooManyLives = QStringLiteral("al più %1 date di nascita");
+inline const QString kNoStatuteKnown = QStringLiteral(
+    "per questa data non è noto il riferimento normativo dell'imposta o del diritto valutato");
+// %1 the last day with a legal rate, %2 where to add a decree.
+inline const QString kPastTheRates =
+    QStringLiteral("il saggio degli interessi legali è noto fino al %1; %2");
+// %1 the year, %2 the last day with coefficients, %3 where to add a decree.
+inline const QString kPastTheCoefficients = QStringLiteral(
+    "per il %1 non sono noti i coefficienti dell'usufrutto vitalizio (noti fino al %2); %3");
+// %1 the office's folder.
+inline const QString kHowToAdd = QStringLiteral(
+    "per aggiungere il decreto, scriverlo in un file della cartella %1 (velmora dati "
+    "--verifica FILE lo controlla, velmora dati mostra i dati in uso)");
 
 }  // namespace velmora::text

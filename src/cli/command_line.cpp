@@ -90,33 +90,15 @@ std::optional<int> Choose(const QString& text, std::initializer_list<Choice> cho
   return std::nullopt;
 }
 
-// The option that carries the input of its own kind.
-QStringView KindOption(TipoValutazione tipo) {
-  switch (tipo) {
-    case TipoValutazione::Vitalizio:
-      return u"--nascita";
-    case TipoValutazione::TempoDeterminato:
-      return u"--anni";
-  }
-  return {};
-}
-
-QString* KindInput(DatiValutazione& dati) {
-  switch (dati.tipo) {
-    case TipoValutazione::Vitalizio:
-      return &dati.nascita;
-    case TipoValutazione::TempoDeterminato:
-      return &dati.anni;
-  }
-  return nullptr;
-}
-
 // An option of a valuation, taken once: a second --valore is a mistake, not
-// a correction.
+// a correction. Only the birth dates of several lives repeat.
 struct Option {
+  explicit Option(QStringView n, bool r = false) : name(n), repeats(r) {}
   QStringView name;
-  QString* value;
-  bool given = false;
+  bool repeats = false;
+  QStringList values;
+  bool Given() const { return !values.isEmpty(); }
+  const QString& Value() const { return values.constLast(); }
 };
 
 // "vitalizio --valore 250000 --nascita 03/05/1950 ..." or "lotto [FILE|-]".
@@ -127,14 +109,17 @@ CommandLine ReadCommand(const QStringList& arguments) {
   line.request = kind ? CommandLineRequest::Valuation : CommandLineRequest::Batch;
   line.dati.tipo = kind.value_or(TipoValutazione::Vitalizio);
   line.dati.saggio = Saggio::AllaData;
-  QString saggio;
-  QString formato;
-  Option valore{u"--valore", &line.dati.valore};
-  Option own{KindOption(line.dati.tipo), KindInput(line.dati)};
-  Option data{u"--data", &line.dati.riferimento};
-  Option rate{u"--saggio", &saggio};
-  Option format{u"--formato", &formato};
-  const std::array<Option*, 5> options = {&valore, &own, &data, &rate, &format};
+  Option valore(u"--valore");
+  Option nascita(u"--nascita", true);
+  Option anni(u"--anni");
+  Option data(u"--data");
+  Option rate(u"--saggio");
+  Option format(u"--formato");
+  Option right(u"--diritto");
+  Option tax(u"--imposta");
+  Option accrual(u"--accrescimento");
+  const std::array<Option*, 9> options = {&valore, &nascita, &anni, &data,   &rate,
+                                          &format, &right,   &tax,  &accrual};
 
   bool help = false;
   bool version = false;
@@ -173,46 +158,89 @@ CommandLine ReadCommand(const QStringList& arguments) {
     Option* option = nullptr;
     for (Option* o : options)
       if (kind && o->name == name) option = o;
+    // A fixed term has no lives of its own, a lifetime no duration.
+    if (option == &anni && kind == TipoValutazione::Vitalizio) option = nullptr;
     if (!option) {
       fail(text::kUnknownOption.arg(command, a));
       continue;
     }
-    if (option->given) fail(text::kRepeatedOption.arg(name));
-    option->given = true;
+    if (option->Given() && !option->repeats) fail(text::kRepeatedOption.arg(name));
     if (equals >= 0) {
-      *option->value = a.mid(equals + 1);
+      option->values << a.mid(equals + 1);
     } else if (i + 1 < arguments.size()) {
-      *option->value = arguments[++i];
+      option->values << arguments[++i];
     } else {
       fail(text::kOptionNeedsValue.arg(a));
       continue;
     }
     // An empty value would be read as no input at all: an empty date as today.
-    if (option->value->trimmed().isEmpty()) fail(text::kEmptyOption.arg(name));
+    if (option->Value().trimmed().isEmpty()) fail(text::kEmptyOption.arg(name));
   }
 
   if (kind) {
-    for (const Option* required : {&valore, &own})
-      if (!required->given) fail(text::kMissingOption.arg(command, required->name));
-    if (rate.given) {
-      const auto chosen =
-          Choose(saggio, {{u"data", int(Saggio::AllaData)}, {u"2016", int(Saggio::Tabella2016)}});
+    switch (*kind) {
+      case TipoValutazione::Vitalizio:
+        if (!nascita.Given()) fail(text::kMissingOption.arg(command, nascita.name));
+        // The act says whether the survivors take the whole; one life has none.
+        if (nascita.values.size() > 1 && !accrual.Given())
+          fail(text::kAccrualNeeded.arg(accrual.name));
+        if (nascita.values.size() == 1 && accrual.Given())
+          fail(text::kAccrualOfOneLife.arg(accrual.name));
+        break;
+      case TipoValutazione::TempoDeterminato:
+        if (!anni.Given()) fail(text::kMissingOption.arg(command, anni.name));
+        if (nascita.values.size() > 1) fail(text::kRepeatedOption.arg(nascita.name));
+        if (accrual.Given()) fail(text::kUnknownOption.arg(command, accrual.name));
+        break;
+    }
+    if (!valore.Given()) fail(text::kMissingOption.arg(command, valore.name));
+    if (valore.Given()) line.dati.valore = valore.Value();
+    if (data.Given()) line.dati.riferimento = data.Value();
+    if (anni.Given()) line.dati.anni = anni.Value();
+    line.dati.nascite = nascita.values;
+    if (rate.Given()) {
+      const auto chosen = Choose(
+          rate.Value(), {{u"data", int(Saggio::AllaData)}, {u"2016", int(Saggio::Tabella2016)}});
       if (chosen) {
         line.dati.saggio = Saggio(*chosen);
       } else {
-        fail(text::kBadChoice.arg(rate.name, saggio, QStringLiteral("data, 2016")));
+        fail(text::kBadChoice.arg(rate.name, rate.Value(), QStringLiteral("data, 2016")));
       }
     }
-    if (format.given) {
-      const auto chosen = Choose(formato, {{u"testo", int(OutputFormat::Text)},
-                                           {u"json", int(OutputFormat::Json)},
-                                           {u"csv", int(OutputFormat::Csv)}});
+    if (format.Given()) {
+      const auto chosen = Choose(format.Value(), {{u"testo", int(OutputFormat::Text)},
+                                                  {u"json", int(OutputFormat::Json)},
+                                                  {u"csv", int(OutputFormat::Csv)}});
       if (chosen) {
         line.format = OutputFormat(*chosen);
       } else {
-        fail(text::kBadChoice.arg(format.name, formato, QStringLiteral("testo, json, csv")));
+        fail(text::kBadChoice.arg(format.name, format.Value(), QStringLiteral("testo, json, csv")));
       }
     }
+    if (right.Given()) {
+      const std::optional<Diritto> chosen = RightNamed(right.Value());
+      if (chosen)
+        line.dati.diritto = *chosen;
+      else
+        fail(text::kBadChoice.arg(right.name, right.Value(),
+                                  QStringLiteral("usufrutto, uso, abitazione")));
+    }
+    if (tax.Given()) {
+      const std::optional<Imposta> chosen = TaxNamed(tax.Value());
+      if (chosen)
+        line.dati.imposta = *chosen;
+      else
+        fail(text::kBadChoice.arg(tax.name, tax.Value(), QStringLiteral("registro, successioni")));
+    }
+    if (accrual.Given()) {
+      line.dati.accrescimento = AccrualNamed(accrual.Value());
+      if (!line.dati.accrescimento)
+        fail(text::kBadChoice.arg(accrual.name, accrual.Value(), QStringLiteral("si, no")));
+    }
+    // The beneficiary's birth limits a fixed term for the gift and succession tax only.
+    if (*kind == TipoValutazione::TempoDeterminato && nascita.Given() &&
+        line.dati.imposta != Imposta::Successioni)
+      fail(text::kLimitOnlyForSuccession.arg(nascita.name));
   }
 
   if (help) {
@@ -238,27 +266,75 @@ QString KindName(TipoValutazione tipo) {
   return {};
 }
 
+QString RightName(Diritto diritto) {
+  switch (diritto) {
+    case Diritto::Usufrutto:
+      return QStringLiteral("usufrutto");
+    case Diritto::Uso:
+      return QStringLiteral("uso");
+    case Diritto::Abitazione:
+      return QStringLiteral("abitazione");
+  }
+  return {};
+}
+
+QString TaxName(Imposta imposta) {
+  switch (imposta) {
+    case Imposta::Registro:
+      return QStringLiteral("registro");
+    case Imposta::Successioni:
+      return QStringLiteral("successioni");
+  }
+  return {};
+}
+
+QString RuleName(RegolaEta regola) {
+  switch (regola) {
+    case RegolaEta::UnaVita:
+      return QStringLiteral("una_vita");
+    case RegolaEta::PiuAnziano:
+      return QStringLiteral("piu_anziano");
+    case RegolaEta::PiuGiovane:
+      return QStringLiteral("piu_giovane");
+  }
+  return {};
+}
+
 namespace {
 
-// Every kind has a name, and KindName's switch lists them all: past the last
-// kind it gives the empty text.
-template <typename Text>
-std::optional<TipoValutazione> Named(Text name) {
+// Every value of an enumeration has a name, and its Name function's switch
+// lists them all: past the last value it gives the empty text.
+template <typename Enumeration, typename Text>
+std::optional<Enumeration> Named(QString (*nameOf)(Enumeration), Text name) {
   for (int k = 0;; ++k) {
-    const QString kindName = KindName(TipoValutazione(k));
-    if (kindName.isEmpty()) return std::nullopt;
-    if (kindName == name) return TipoValutazione(k);
+    const QString written = nameOf(Enumeration(k));
+    if (written.isEmpty()) return std::nullopt;
+    if (written == name) return Enumeration(k);
   }
 }
 
 }  // namespace
 
 std::optional<TipoValutazione> KindNamed(QStringView name) {
-  return Named(name);
+  return Named(KindName, name);
 }
 
 std::optional<TipoValutazione> KindNamed(QLatin1StringView name) {
-  return Named(name);
+  return Named(KindName, name);
+}
+
+std::optional<Diritto> RightNamed(QStringView name) {
+  return Named(RightName, name);
+}
+
+std::optional<Imposta> TaxNamed(QStringView name) {
+  return Named(TaxName, name);
+}
+
+std::optional<bool> AccrualNamed(QStringView name) {
+  if (name == u"si" || name == u"sì") return true;
+  if (name == u"no") return false;
+  return std::nullopt;
 }
 
 CommandLine ReadCommandLine(const QStringList& arguments) {

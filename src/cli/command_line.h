@@ -38,6 +38,15 @@ struct CommandLine {
 QString KindName(TipoValutazione tipo);
 std::optional<TipoValutazione> KindNamed(QStringView name);
 std::optional<TipoValutazione> KindNamed(QLatin1StringView name);
+// The same for the right ("usufrutto", "uso", "abitazione"), the tax
+// ("registro", "successioni") and the accrual ("si", "no").
+QString RightName(Diritto diritto);
+std::optional<Diritto> RightNamed(QStringView name);
+QString TaxName(Imposta imposta);
+std::optional<Imposta> TaxNamed(QStringView name);
+std::optional<bool> AccrualNamed(QStringView name);
+// "una_vita", "piu_anziano", "piu_giovane".
+QString RuleName(RegolaEta regola);
 
 // The arguments without the program's name. The first argument names the
 // command; without one every argument must be one of Qt's own options, so

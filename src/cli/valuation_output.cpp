@@ -1,5 +1,6 @@
 #include "cli/valuation_output.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringView>
@@ -103,7 +104,47 @@ QString TwoDecimals(int hundredths) {
       .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
+// The word of a value of an enumeration, written once for a batch.
+template <typename Enumeration>
+const std::string& Word(QString (*nameOf)(Enumeration), Enumeration value) {
+  static std::array<std::string, 8> words;
+  std::string& word = words.at(std::size_t(value));
+  if (word.empty()) word = nameOf(value).toStdString();
+  return word;
+}
+
+// The right, the tax, the rule of the lives, the limit and the data the
+// figures rest on, after the errore column.
+void AppendWhatItRestsOn(std::string& out, const RecordValutazione& r) {
+  out.push_back(';');
+  out += Word(RightName, r.diritto);
+  out.push_back(';');
+  out += Word(TaxName, r.imposta);
+  out.push_back(';');
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio:
+      out += Word(RuleName, r.vite.regola);
+      break;
+    case TipoValutazione::TempoDeterminato:
+      break;
+  }
+  out.push_back(';');
+  if (r.limite) out += r.limite->applicato ? "applicato" : "non applicato";
+  out.push_back(';');
+  if (r.datiAggiunti.isEmpty()) {
+    static const std::string builtIn = text::kBuiltInData.toStdString();
+    out += builtIn;
+  } else {
+    AppendField(out, DataSource(r).toStdString());
+  }
+}
+
 }  // namespace
+
+QString DataSource(const RecordValutazione& r) {
+  if (r.datiAggiunti.isEmpty()) return text::kBuiltInData;
+  return text::kReportAddedData.arg(r.datiAggiunti.join(QStringLiteral("; ")));
+}
 
 // Bytes that are not UTF-8 are written as the replacement character, as a reader
 // of the output would show them.
@@ -134,7 +175,8 @@ void AppendField(std::string& out, std::string_view field) {
 const std::string& CsvHeader() {
   static const std::string header =
       "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;"
-      "perc_nuda_proprieta;usufrutto;nuda_proprieta;errore";
+      "perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;diritto;imposta;regola;limite;"
+      "fonte_dati";
   return header;
 }
 
@@ -168,12 +210,13 @@ void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito
   out.push_back(';');
   AppendAmount(out, record->nudaProprieta, ',');
   out.push_back(';');
+  AppendWhatItRestsOn(out, *record);
 }
 
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
   const std::string tipo = KindName(dati.tipo).toStdString();
   const std::string valore = dati.valore.toStdString();
-  const std::string nascita = dati.nascita.toStdString();
+  const std::string nascita = dati.nascite.join(u'+').toStdString();
   const std::string anni = dati.anni.toStdString();
   const std::string data = dati.riferimento.toStdString();
   AppendCsvLine(out, {tipo, valore, nascita, anni, data}, esito);
@@ -184,6 +227,7 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
   out += ";;;;;;;;";
   const std::string line = OneLine(message).toStdString();
   AppendField(out, line);
+  out += ";;;;;";
 }
 
 QByteArray JsonDocument(const RecordValutazione& r) {
@@ -240,7 +284,48 @@ QByteArray JsonDocument(const RecordValutazione& r) {
       json.insert(QStringLiteral("quota"), r.quotaTesto);
       break;
   }
-  if (r.minimo) json.insert(QStringLiteral("articolo_minimo"), text::kRateFloorArticle);
+  if (r.minimo) json.insert(QStringLiteral("articolo_minimo"), r.normaMinimo);
+  json.insert(QStringLiteral("diritto"), RightName(r.diritto));
+  json.insert(QStringLiteral("imposta"), TaxName(r.imposta));
+  json.insert(QStringLiteral("norma"), r.normaBase);
+  if (!r.normaDiritto.isEmpty()) json.insert(QStringLiteral("norma_diritto"), r.normaDiritto);
+  json.insert(QStringLiteral("fonte_dati"), DataSource(r));
+  QJsonArray lives;
+  for (const Vita& life : r.vite.vite) {
+    lives.append(QJsonObject{{QStringLiteral("nascita"), date(life.nascita)},
+                             {QStringLiteral("eta_anni"), life.anni},
+                             {QStringLiteral("eta_mesi"), life.mesi},
+                             {QStringLiteral("eta_giorni"), life.giorni}});
+  }
+  if (!lives.isEmpty()) json.insert(QStringLiteral("vite"), lives);
+  switch (r.tipo) {
+    case TipoValutazione::Vitalizio:
+      json.insert(QStringLiteral("regola"), RuleName(r.vite.regola));
+      if (!r.normaVite.isEmpty()) json.insert(QStringLiteral("norma_vite"), r.normaVite);
+      json.insert(QStringLiteral("vita_che_conta"), qint64(r.vite.conta) + 1);
+      break;
+    case TipoValutazione::TempoDeterminato:
+      break;
+  }
+  if (r.limite) {
+    const LimiteTempoDeterminato& limit = *r.limite;
+    json.insert(
+        QStringLiteral("limite"),
+        QJsonObject{
+            {QStringLiteral("tempo_determinato"),
+             share(limit.percTempo, limit.usufruttoTempo, limit.usufruttoTempoTesto)},
+            {QStringLiteral("vitalizio"),
+             share(limit.percVitalizio, limit.usufruttoVitalizio, limit.usufruttoVitalizioTesto)},
+            {QStringLiteral("fascia"), limit.fascia},
+            {QStringLiteral("applicato"), limit.applicato},
+            {QStringLiteral("norma"), r.normaLimite}});
+  }
+  if (r.prossimaFascia) {
+    json.insert(QStringLiteral("prossima_fascia"),
+                QJsonObject{{QStringLiteral("data"), date(r.prossimaFascia->data)},
+                            {QStringLiteral("anni"), r.prossimaFascia->anni},
+                            {QStringLiteral("percentuale"), r.prossimaFascia->percUsufrutto}});
+  }
   return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 

@@ -39,6 +39,10 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
 // written as UTF-8.
 void AppendField(std::string& out, std::string_view field);
 
+// Where the figures' legal data came from: "incorporati", or the files an
+// office added ("dati aggiunti: ...").
+QString DataSource(const RecordValutazione& record);
+
 // One JSON object, indented, with its line end.
 QByteArray JsonDocument(const RecordValutazione& record);
 

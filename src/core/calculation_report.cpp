@@ -24,6 +24,8 @@ struct Report {
   std::vector<Row> inputs;
   QStringList basis;  // the formula's line holds a %1 for its layout
   std::vector<Row> results;
+  QString nextBand;  // the next change of band, when near
+  QString rounding;
   QString made;
 };
 
@@ -41,27 +43,76 @@ QString WithWords(const QString& money, const Decimal& amount, QStringView group
   return words.isEmpty() ? money : money + QStringLiteral(" (") + words + u')';
 }
 
+const text::ParoleDiritto& Words(Diritto diritto) {
+  switch (diritto) {
+    case Diritto::Usufrutto:
+      return text::kUsufrutto;
+    case Diritto::Uso:
+      return text::kUso;
+    case Diritto::Abitazione:
+      return text::kAbitazione;
+  }
+  return text::kUsufrutto;
+}
+
+QString AgeText(int years, int months, int days) {
+  return text::kReportAgeValue.arg(Counted(years, text::kYear, text::kYears),
+                                   Counted(months, text::kMonth, text::kMonths),
+                                   Counted(days, text::kDay, text::kDays));
+}
+
+// The lives the right rests on: one as the usufructuary, several each with its
+// age and the rule that picks the one that counts.
+void Lives(const RecordValutazione& r, std::vector<Row>& inputs) {
+  const text::ParoleDiritto& words = Words(r.diritto);
+  switch (r.vite.regola) {
+    case RegolaEta::UnaVita:
+      inputs.push_back({text::kReportBirth.arg(words.delTitolare), LongDateText(r.nascita)});
+      inputs.push_back({text::kReportAge, AgeText(r.etaAnni, r.etaMesi, r.etaGiorni)});
+      return;
+    case RegolaEta::PiuAnziano:
+    case RegolaEta::PiuGiovane:
+      break;
+  }
+  for (qsizetype i = 0; i < r.vite.vite.size(); ++i) {
+    const Vita& life = r.vite.vite[i];
+    inputs.push_back({text::kReportPerson.arg(i + 1),
+                      text::kReportPersonValue.arg(LongDateText(life.nascita),
+                                                   AgeText(life.anni, life.mesi, life.giorni))});
+  }
+  const int counted = int(r.vite.conta) + 1;
+  inputs.push_back(
+      {text::kReportAgeThatCounts,
+       (r.vite.regola == RegolaEta::PiuAnziano ? text::kReportOldest : text::kReportYoungest)
+           .arg(QString::number(counted), r.normaVite)});
+}
+
 // The kind's own inputs: the age and its band, or the years and the share.
 void KindInputs(const RecordValutazione& r, std::vector<Row>& inputs) {
+  const text::ParoleDiritto& words = Words(r.diritto);
   switch (r.tipo) {
     case TipoValutazione::Vitalizio:
-      inputs.push_back({text::kReportBirth, LongDateText(r.nascita)});
-      inputs.push_back({text::kReportAge,
-                        text::kReportAgeValue.arg(Counted(r.etaAnni, text::kYear, text::kYears),
-                                                  Counted(r.etaMesi, text::kMonth, text::kMonths),
-                                                  Counted(r.etaGiorni, text::kDay, text::kDays))});
+      Lives(r, inputs);
       inputs.push_back({text::kReportBand, r.fascia});
       inputs.push_back({text::kReportCoefficient,
                         r.coefficienteCentesimi
                             ? text::kReportCoefficientValue.arg(
                                   CoefficientText(*r.coefficienteCentesimi),
                                   RateText(r.saggioCoefficienteCentesimi), r.percUsufrutto)
-                            : text::kReportNoCoefficient});
+                            : text::kReportNoCoefficient.arg(words.al)});
       return;
     case TipoValutazione::TempoDeterminato:
-      inputs.push_back({text::kReportDuration, Counted(r.anni, text::kYear, text::kYears)});
       inputs.push_back(
-          {text::kReportShare, text::kReportShareValue.arg(r.quotaTesto, r.percUsufrutto)});
+          {text::kReportDuration.arg(words.del), Counted(r.anni, text::kYear, text::kYears)});
+      if (r.limite) {
+        inputs.push_back({text::kReportBirth.arg(text::kOfBeneficiary), LongDateText(r.nascita)});
+        inputs.push_back({text::kReportAge, AgeText(r.etaAnni, r.etaMesi, r.etaGiorni)});
+        inputs.push_back({text::kReportShare.arg(words.del),
+                          text::kReportShareValue.arg(r.quotaTesto, r.limite->percTempo)});
+        return;
+      }
+      inputs.push_back({text::kReportShare.arg(words.del),
+                        text::kReportShareValue.arg(r.quotaTesto, r.percUsufrutto)});
       return;
   }
 }
@@ -75,50 +126,112 @@ QString KindBasis(const RecordValutazione& r) {
     }
     case TipoValutazione::TempoDeterminato:
       // The formula itself is written by each form: %1 stays for it.
-      return text::kReportFormula.arg(QStringLiteral("%1"), RateText(r.saggioCentesimi),
-                                      QString::number(r.anni), r.quotaTesto);
+      return text::kReportFormula.arg(QStringLiteral("%1"), Words(r.diritto).del,
+                                      RateText(r.saggioCentesimi), QString::number(r.anni),
+                                      r.quotaTesto);
   }
   return {};
 }
 
-QString KindHeading(TipoValutazione tipo) {
-  switch (tipo) {
+QString KindHeading(const RecordValutazione& r) {
+  const QString& right = Words(r.diritto).maiuscolo;
+  switch (r.tipo) {
     case TipoValutazione::Vitalizio:
-      return text::kReportLifetime;
+      return text::kReportLifetime.arg(right);
     case TipoValutazione::TempoDeterminato:
-      return text::kReportFixedTerm;
+      return text::kReportFixedTerm.arg(right);
   }
   return {};
+}
+
+// A share with its article, as it is read aloud: "il 25%", "l'1,98%", "lo 0,2%".
+QString ShareWithArticle(const QString& share) {
+  const int whole = share.section(u',', 0, 0).section(u'%', 0, 0).toInt();
+  if (whole == 0) return QStringLiteral("lo ") + share;
+  if (whole == 1 || whole == 8 || whole == 11 || (whole >= 80 && whole <= 89))
+    return QStringLiteral("l'") + share;
+  return QStringLiteral("il ") + share;
+}
+
+QString NextBand(const RecordValutazione& r) {
+  if (!r.prossimaFascia) return {};
+  const text::ParoleDiritto& words = Words(r.diritto);
+  QString who = words.titolare;
+  switch (r.vite.regola) {
+    case RegolaEta::UnaVita:
+      break;
+    case RegolaEta::PiuAnziano:
+      who = text::kOldestOfThem;
+      break;
+    case RegolaEta::PiuGiovane:
+      who = text::kYoungestOfThem;
+      break;
+  }
+  QString right = words.conArticolo;
+  right[0] = right[0].toLower();
+  return text::kReportNextBand.arg(SlashedDate(r.prossimaFascia->data), who,
+                                   QString::number(r.prossimaFascia->anni), right,
+                                   ShareWithArticle(r.prossimaFascia->percUsufrutto));
 }
 
 Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView groupBreak) {
   Report report;
   const bool table2016 = r.saggio == Saggio::Tabella2016;
   const QString rate = RateWithArticle(r.saggioCentesimi);
+  const text::ParoleDiritto& words = Words(r.diritto);
   report.heading = text::kReportHeading.arg(
-      KindHeading(r.tipo), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
+      KindHeading(r), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
   report.warning = AvvertenzaTabella2016(r);
 
   report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore, groupBreak)});
   if (r.riferimento.isValid())
     report.inputs.push_back({text::kReportReference, LongDateText(r.riferimento)});
+  switch (r.imposta) {
+    case Imposta::Registro:
+      break;
+    case Imposta::Successioni:
+      report.inputs.push_back({text::kReportTax, text::kReportSuccessionTax});
+      break;
+  }
   KindInputs(r, report.inputs);
   report.inputs.push_back({text::kReportRateUsed, RateText(r.saggioCentesimi)});
 
-  report.basis << text::kReportLaw;
+  report.basis << r.normaBase;
+  if (!r.normaDiritto.isEmpty())
+    report.basis << text::kReportValuedAsUsufruct.arg(words.nome, r.normaDiritto);
   const QString legal = RateWithArticle(r.saggioLegaleCentesimi);
   report.basis << (table2016 ? text::kReportLegalRate2016.arg(legal, r.decretoSaggioLegale)
                              : text::kReportLegalRate.arg(legal, LongDateText(r.riferimento),
                                                           r.decretoSaggioLegale));
-  if (r.minimo) report.basis << text::kReportFloor.arg(RateText(r.saggioCentesimi));
+  if (r.minimo) report.basis << text::kReportFloor.arg(RateText(r.saggioCentesimi), r.normaMinimo);
   report.basis << KindBasis(r);
+  if (!r.normaVite.isEmpty()) report.basis << text::kReportLivesBasis.arg(r.normaVite);
+  if (!r.datiAggiunti.isEmpty())
+    report.basis << text::kReportAddedData.arg(r.datiAggiunti.join(QStringLiteral("; ")));
 
+  if (r.limite) {
+    const LimiteTempoDeterminato& limit = *r.limite;
+    report.results.push_back(
+        {text::kReportLimitFixed,
+         text::kReportAmount.arg(limit.percTempo, limit.usufruttoTempoTesto,
+                                 AmountInWords(limit.usufruttoTempo, groupBreak))});
+    report.results.push_back(
+        {text::kReportLimitLifetime,
+         text::kReportLimitLifetimeValue.arg(limit.percVitalizio, limit.usufruttoVitalizioTesto,
+                                             limit.fascia)});
+    report.results.push_back(
+        {text::kReportLimitApplies,
+         (limit.applicato ? text::kReportLimitApplied : text::kReportLimitNotApplied)
+             .arg(r.normaLimite)});
+  }
   report.results.push_back(
-      {text::kReportUsufruct, text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto,
-                                                      AmountInWords(r.usufrutto, groupBreak))});
+      {words.maiuscolo, text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto,
+                                                AmountInWords(r.usufrutto, groupBreak))});
   report.results.push_back({text::kReportBareOwnership,
                             text::kReportAmount.arg(r.percNudaProprieta, r.nudaProprietaTesto,
                                                     AmountInWords(r.nudaProprieta, groupBreak))});
+  report.nextBand = NextBand(r);
+  report.rounding = text::kReportRounding.arg(words.conArticolo);
   report.made = text::kReportMade.arg(LongDateText(calcolo.quando.date()),
                                       calcolo.quando.time().toString(QStringLiteral("HH:mm")),
                                       calcolo.versione);
@@ -162,7 +275,8 @@ QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) 
     out += QStringLiteral("  - ") +
            QString(line).replace(QStringLiteral("%1"), text::kReportFormulaText) + u'\n';
   out += u'\n' + text::kReportResult + u'\n' + TextRows(report.results) + u'\n';
-  out += text::kReportRounding + QStringLiteral("\n\n") + report.made + u'\n';
+  if (!report.nextBand.isEmpty()) out += report.nextBand + QStringLiteral("\n\n");
+  out += report.rounding + QStringLiteral("\n\n") + report.made + u'\n';
   return out;
 }
 
@@ -188,7 +302,10 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
   }
   out += QStringLiteral("</ul>\n<h2>") + text::kReportResult.toHtmlEscaped() +
          QStringLiteral("</h2>\n") + HtmlRows(report.results);
-  out += QStringLiteral("<p>") + text::kReportRounding.toHtmlEscaped() + QStringLiteral("</p>\n");
+  if (!report.nextBand.isEmpty())
+    out +=
+        QStringLiteral("<p><b>") + report.nextBand.toHtmlEscaped() + QStringLiteral("</b></p>\n");
+  out += QStringLiteral("<p>") + report.rounding.toHtmlEscaped() + QStringLiteral("</p>\n");
   out += QStringLiteral("<p><small>") + report.made.toHtmlEscaped() +
          QStringLiteral("</small></p>\n</body></html>\n");
   return out;
@@ -196,31 +313,28 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
 
 namespace {
 
-// A share with its article, as it is read aloud: "il 25%", "l'1,98%", "lo 0,2%".
-QString ShareWithArticle(const QString& share) {
-  const int whole = share.section(u',', 0, 0).section(u'%', 0, 0).toInt();
-  if (whole == 0) return QStringLiteral("lo ") + share;
-  if (whole == 1 || whole == 8 || whole == 11 || (whole >= 80 && whole <= 89))
-    return QStringLiteral("l'") + share;
-  return QStringLiteral("il ") + share;
-}
-
 // The same inputs, valued at the rate in force on the reference date.
 std::variant<RecordValutazione, Rifiuto> AtTheDate(const RecordValutazione& r) {
-  DatiValutazione dati;
-  dati.tipo = r.tipo;
-  dati.saggio = Saggio::AllaData;
-  dati.valore = r.valoreTesto;
-  dati.riferimento = r.riferimento.toString(u"dd/MM/yyyy");
-  switch (r.tipo) {
-    case TipoValutazione::Vitalizio:
-      dati.nascita = r.nascita.toString(u"dd/MM/yyyy");
+  IngressiLetti in;
+  in.tipo = r.tipo;
+  in.saggio = Saggio::AllaData;
+  in.diritto = r.diritto;
+  in.imposta = r.imposta;
+  in.valore = r.valore.ToDouble().value_or(0);
+  in.riferimento = r.riferimento;
+  for (const Vita& life : r.vite.vite) in.nascite.append(life.nascita);
+  switch (r.vite.regola) {
+    case RegolaEta::UnaVita:
       break;
-    case TipoValutazione::TempoDeterminato:
-      dati.anni = QString::number(r.anni);
+    case RegolaEta::PiuAnziano:
+      in.accrescimento = false;
+      break;
+    case RegolaEta::PiuGiovane:
+      in.accrescimento = true;
       break;
   }
-  return Valuta(dati);
+  in.anni = r.anni;
+  return ValutaLetti(in);
 }
 
 }  // namespace
@@ -234,15 +348,18 @@ QString AvvertenzaTabella2016(const RecordValutazione& r) {
   const auto* due = std::get_if<RecordValutazione>(&atTheDate);
   if (!due) return text::kNot2016TableUnknownRate.arg(table, day);
   const QString rate = RateWithArticle(due->saggioCentesimi);
-  if (due->percUsufrutto == r.percUsufrutto)
-    return text::kNot2016TableSameShare.arg(table, day, rate, ShareWithArticle(r.percUsufrutto));
+  const QString& right = Words(r.diritto).nome;
+  if (due->percUsufrutto == r.percUsufrutto) {
+    return text::kNot2016TableSameShare.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
+                                            right);
+  }
   return text::kNot2016Table.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
-                                 ShareWithArticle(due->percUsufrutto));
+                                 ShareWithArticle(due->percUsufrutto), right);
 }
 
 QString ValoriPerAtto(const RecordValutazione& record) {
-  return text::kValuesForAct.arg(EuroInWords(record.valore), EuroInWords(record.usufrutto),
-                                 EuroInWords(record.nudaProprieta));
+  return text::kValuesForAct.arg(EuroInWords(record.valore), Words(record.diritto).del,
+                                 EuroInWords(record.usufrutto), EuroInWords(record.nudaProprieta));
 }
 
 }  // namespace velmora

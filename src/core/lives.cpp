@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-std::optional<Vite> ViteAl(const std::vector<QDate>& nascite, const QDate& riferimento,
+std::optional<Vite> ViteAl(std::span<const QDate> nascite, const QDate& riferimento,
                            std::optional<bool> accrescimento) {
   if (nascite.empty() || (nascite.size() > 1 && !accrescimento)) return std::nullopt;
   Vite lives;
@@ -33,6 +33,7 @@ std::optional<Vite> ViteAl(const std::vector<QDate>& nascite, const QDate& rifer
 }
 
 QDate ProssimoCompleanno(const QDate& nascita, const QDate& riferimento) {
+  if (!nascita.isValid() || !riferimento.isValid()) return {};
   for (int year = riferimento.year();; ++year) {
     QDate day(year, nascita.month(), nascita.day());
     if (!day.isValid()) day = QDate(year, 3, 1);  // the 29th of February

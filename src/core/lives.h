@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QDate>
+#include <QVarLengthArray>
 #include <cstddef>
 #include <optional>
-#include <vector>
+#include <span>
 
 // The lives a lifetime right rests on, and whose age values it.
 namespace velmora {
@@ -22,16 +23,20 @@ struct Vita {
   int giorni = 0;
 };
 
+// Most rights rest on one or two lives: those take no memory of their own.
+using ListaVite = QVarLengthArray<Vita, 2>;
+using ListaNascite = QVarLengthArray<QDate, 2>;
+
 struct Vite {
-  std::vector<Vita> vite;  // in the order given
-  std::size_t conta = 0;   // the life whose age picks the band
+  ListaVite vite;         // in the order given
+  std::size_t conta = 0;  // the life whose age picks the band
   RegolaEta regola = RegolaEta::UnaVita;
 };
 
 // The ages on the reference date and the life that counts. Several lives
 // need to know whether there is accrual between them: nothing without it, and
 // nothing for a life that begins after the reference date.
-std::optional<Vite> ViteAl(const std::vector<QDate>& nascite, const QDate& riferimento,
+std::optional<Vite> ViteAl(std::span<const QDate> nascite, const QDate& riferimento,
                            std::optional<bool> accrescimento);
 
 // The first day after the reference date on which someone born on `nascita`

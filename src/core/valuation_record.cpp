@@ -4,7 +4,6 @@
 #include <limits>
 #include <vector>
 
-#include "core/age.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/rates_by_date.h"
@@ -15,15 +14,27 @@ namespace velmora {
 namespace {
 
 constexpr double kMaxYears = 30;
+// How far ahead the report looks for the next change of band.
+constexpr int kNextBandDays = 60;
 const QDate k2016(2016, 1, 1);
 
-Rifiuto Refuse(Campo campo, Motivo motivo) {
-  return Rifiuto{campo, motivo, {}, {}, 0};
+Rifiuto Refuse(Campo campo, Motivo motivo, int vita = -1) {
+  return Rifiuto{campo, motivo, {}, {}, 0, {}, vita};
 }
 
-Rifiuto NoRate() {
-  return Rifiuto{Campo::Riferimento, Motivo::SaggioNonNoto, FirstDayWithRate(), LastDayWithRate(),
-                 0};
+Rifiuto NoRate(const QDate& day) {
+  return Rifiuto{
+      Campo::Riferimento, Motivo::SaggioNonNoto, FirstDayWithRate(), LastDayWithRate(), 0, day, -1};
+}
+
+Rifiuto NoCoefficients(const QDate& day) {
+  return Rifiuto{Campo::Riferimento,
+                 Motivo::CoefficientiNonNoti,
+                 QDate(FirstYearWithCoefficients(), 1, 1),
+                 QDate(LastYearWithCoefficients(), 12, 31),
+                 day.year(),
+                 day,
+                 -1};
 }
 
 QString Band(const RigaVitalizio& row) {
@@ -34,94 +45,259 @@ QString Band(const RigaVitalizio& row) {
 
 // Every year's table has the same bands: their texts are written once, not
 // at every valuation of a batch.
-const QString& BandText(const TabellaVitalizio& table, std::size_t band) {
+const QString& BandText(const TabellaVitalizio& table, const RigaVitalizio& row) {
   static const std::vector<QString> texts = [&table] {
     std::vector<QString> written;
-    for (const RigaVitalizio& row : table.Righe()) written.push_back(Band(row));
+    for (const RigaVitalizio& r : table.Righe()) written.push_back(Band(r));
     return written;
   }();
-  return texts.at(band);
+  return texts.at(std::size_t(&row - table.Righe().data()));
 }
 
-// The rate used, the legal rate and its decree, for the day's rate or the
-// 2016 table's.
+// The figures rest on a file an office added: the record names it.
+void Note(RecordValutazione& r, const DataOrigin& origin) {
+  if (!origin.BuiltIn() && !r.datiAggiunti.contains(origin.file)) r.datiAggiunti << origin.file;
+}
+
+// The rate used, the legal rate and its decree, and the floor where it applied.
 void SetRate(RecordValutazione& r, const RateInForce& rate) {
   r.saggioCentesimi = rate.hundredths;
   r.saggioLegaleCentesimi = rate.legalHundredths;
   r.decretoSaggioLegale = rate.setBy;
   r.minimo = rate.Floored();
+  Note(r, rate.rateOrigin);
+  if (r.minimo) {
+    r.normaMinimo = rate.floorStatute;
+    Note(r, rate.floorOrigin);
+  }
 }
 
-std::variant<RecordValutazione, Rifiuto> Lifetime(const DatiValutazione& dati, double value) {
-  const std::optional<QDate> birth = ReadDate(dati.nascita);
-  if (!birth) return Refuse(Campo::Nascita, Motivo::NascitaNonValida);
-  // The reference date is typed freely; an unreadable one is refused like the birth date.
-  const std::optional<QDate> reference = ReadDateOrDigits(dati.riferimento);
-  if (!reference) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
-  // Before birth there is no age to value.
-  if (*birth > *reference) return Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento);
+QLatin1StringView BaseSubject(Imposta imposta) {
+  switch (imposta) {
+    case Imposta::Registro:
+      return kSubjectBaseRegistro;
+    case Imposta::Successioni:
+      return kSubjectBaseSuccessioni;
+  }
+  return {};
+}
 
-  const QDate rateDay = dati.saggio == Saggio::Tabella2016 ? k2016 : *reference;
+QLatin1StringView RightSubject(Imposta imposta) {
+  switch (imposta) {
+    case Imposta::Registro:
+      return kSubjectUsoAbitazioneRegistro;
+    case Imposta::Successioni:
+      return kSubjectUsoAbitazioneSuccessioni;
+  }
+  return {};
+}
+
+bool ValuedAsUsufruct(Diritto diritto) {
+  switch (diritto) {
+    case Diritto::Usufrutto:
+      return false;
+    case Diritto::Uso:
+    case Diritto::Abitazione:
+      return true;
+  }
+  return false;
+}
+
+// The statutes the valuation rests on, on the day whose law it applies (the
+// 2016 table's in that mode): the basis under its tax and the rules that
+// applied. A day none of them covers is refused.
+std::optional<Rifiuto> Cite(RecordValutazione& r, const QDate& day) {
+  auto cite = [&](QLatin1StringView subject, QString& into) {
+    const StatutePeriod* statute = StatuteOn(subject, day);
+    if (!statute) return false;
+    into = statute->citation;
+    Note(r, statute->origin);
+    return true;
+  };
+  const bool known =
+      cite(BaseSubject(r.imposta), r.normaBase) &&
+      (!ValuedAsUsufruct(r.diritto) || cite(RightSubject(r.imposta), r.normaDiritto)) &&
+      (r.vite.regola == RegolaEta::UnaVita || cite(kSubjectPiuVite, r.normaVite)) &&
+      (!r.limite || cite(kSubjectLimiteTempoDeterminato, r.normaLimite));
+  if (known) return std::nullopt;
+  Rifiuto refusal = Refuse(Campo::Riferimento, Motivo::NormaNonNota);
+  refusal.giorno = day;
+  return refusal;
+}
+
+void SetKind(RecordValutazione& r, const IngressiLetti& in) {
+  r.tipo = in.tipo;
+  r.saggio = in.saggio;
+  r.diritto = in.diritto;
+  r.imposta = in.imposta;
+}
+
+// The lifetime table of the day of a valuation; the 2016 table in that mode.
+const TabellaVitalizio* LifetimeTableOn(Saggio saggio, const QDate& day) {
+  switch (saggio) {
+    case Saggio::Tabella2016:
+      return &TabellaVitalizio2016();
+    case Saggio::AllaData:
+      return LifetimeTableFor(day.year());
+  }
+  return nullptr;
+}
+
+// The next birthday of the life that counts, when it brings another band
+// within kNextBandDays, with the share of that day.
+void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& row) {
+  const QDate day = ProssimoCompleanno(counted.nascita, r.riferimento);
+  if (!day.isValid() || r.riferimento.daysTo(day) > kNextBandDays) return;
+  // At the date of the act a birthday in the new year takes that year's table,
+  // when the data have it; nothing is said of a day they do not cover.
+  if (r.saggio == Saggio::AllaData && !RateOn(day)) return;
+  const TabellaVitalizio* table = LifetimeTableOn(r.saggio, day);
+  const RigaVitalizio* next = table ? table->RigaPerEta(counted.anni + 1) : nullptr;
+  if (!next || next->ageFrom == row.ageFrom) return;
+  r.prossimaFascia = ProssimaFascia{day, counted.anni + 1, next->percUsufrutto};
+}
+
+std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
+  if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
+  const QDate& reference = *in.riferimento;
+  if (in.nascite.empty()) return Refuse(Campo::Nascita, Motivo::NascitaNonValida, 0);
+  if (in.nascite.size() > kMaxVite) return Refuse(Campo::Nascita, Motivo::TroppeVite);
+  // Before birth there is no age to value.
+  for (qsizetype i = 0; i < in.nascite.size(); ++i) {
+    if (in.nascite[i] > reference) {
+      Rifiuto refusal = Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento, int(i));
+      refusal.giorno = reference;
+      return refusal;
+    }
+  }
+  if (in.nascite.size() > 1 && !in.accrescimento)
+    return Refuse(Campo::Accrescimento, Motivo::AccrescimentoMancante);
+
+  const QDate rateDay = in.saggio == Saggio::Tabella2016 ? k2016 : reference;
   const std::optional<RateInForce> rate = RateOn(rateDay);
-  if (!rate) return NoRate();
+  if (!rate) return NoRate(reference);
   const TabellaVitalizio* table = LifetimeTableFor(rateDay.year());
   const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
-  if (!table || !coefficients) {
-    return Rifiuto{Campo::Riferimento, Motivo::CoefficientiNonNoti,
-                   QDate(FirstYearWithCoefficients(), 1, 1),
-                   QDate(LastYearWithCoefficients(), 12, 31), rateDay.year()};
-  }
+  if (!table || !coefficients) return NoCoefficients(reference);
 
-  qint16 years = 0, months = 0, days = 0;
-  NDIFF(*birth, *reference, years, months, days);
-  const RigaVitalizio* row = table->RigaPerEta(years);
-  std::optional<RecordValutazione> valued = ValutaVitalizio(value, years, *table);
-  if (!row || !valued) return Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento);
+  std::optional<Vite> lives = ViteAl(in.nascite, reference, in.accrescimento);
+  if (!lives) return Refuse(Campo::Accrescimento, Motivo::AccrescimentoMancante);
+  const Vita counted = lives->vite[qsizetype(lives->conta)];
+  const RigaVitalizio* row = table->RigaPerEta(counted.anni);
+  const std::optional<Ripartizione> split = row ? Ripartisci(in.valore, row->share) : std::nullopt;
+  if (!split) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
 
-  RecordValutazione& r = *valued;
-  r.saggio = dati.saggio;
-  r.riferimento = *reference;
-  r.nascita = *birth;
-  SetRate(r, *rate);
-  r.etaMesi = months;
-  r.etaGiorni = days;
+  RecordValutazione r;
+  SetKind(r, in);
+  ScriviCifre(r, *split, row->percUsufrutto, row->percNudaProprieta);
+  r.riferimento = reference;
+  r.nascita = counted.nascita;
+  r.etaAnni = counted.anni;
+  r.etaMesi = counted.mesi;
+  r.etaGiorni = counted.giorni;
+  r.vite = std::move(*lives);
+  r.fascia = BandText(*table, *row);
   const auto band = std::size_t(row - table->Righe().data());
-  r.fascia = BandText(*table, band);
   if (band < coefficients->coefficientHundredths.size())
     r.coefficienteCentesimi = coefficients->coefficientHundredths[band];
   r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
   r.annoCoefficienti = coefficients->year;
   r.decretoCoefficienti = coefficients->decree;
-  return std::move(r);
+  SetRate(r, *rate);
+  Note(r, coefficients->origin);
+  if (const auto refusal = Cite(r, rateDay)) return *refusal;
+  NextBand(r, counted, *row);
+  return r;
 }
 
-std::variant<RecordValutazione, Rifiuto> FixedTerm(const DatiValutazione& dati, double value) {
-  if (dati.anni.isEmpty()) return Refuse(Campo::Anni, Motivo::AnniMancanti);
+// Amounts to the cent, or as doubles beyond what cents hold.
+bool Below(const Decimal& a, const Decimal& b) {
+  const auto ca = a.Cents();
+  const auto cb = b.Cents();
+  if (ca && cb) return *ca < *cb;
+  return a.ToDouble().value_or(0) < b.ToDouble().value_or(0);
+}
 
-  // The 2016 table needs no date, so an unreadable one is no reason to refuse it.
-  const std::optional<QDate> reference = ReadDateOrDigits(dati.riferimento);
-  if (dati.saggio == Saggio::AllaData && !reference)
+// The gift and succession tax: a fixed term that ends at the beneficiary's
+// death is worth no more than the lifetime right at the beneficiary's age.
+std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, const QDate& rateDay,
+                             const Ripartizione& fixedTerm) {
+  if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
+  if (in.nascite.size() > 1) return Refuse(Campo::Nascita, Motivo::TroppeVite);
+  const QDate& birth = in.nascite.front();
+  if (birth > *in.riferimento) {
+    Rifiuto refusal = Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento, 0);
+    refusal.giorno = *in.riferimento;
+    return refusal;
+  }
+  const TabellaVitalizio* table = LifetimeTableOn(in.saggio, rateDay);
+  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
+  if (!table || !coefficients) return NoCoefficients(*in.riferimento);
+  std::optional<Vite> lives = ViteAl(in.nascite, *in.riferimento, std::nullopt);
+  const RigaVitalizio* row = lives ? table->RigaPerEta(lives->vite.front().anni) : nullptr;
+  const std::optional<Ripartizione> lifetime =
+      row ? Ripartisci(in.valore, row->share) : std::nullopt;
+  if (!lifetime) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
+
+  LimiteTempoDeterminato limit;
+  limit.percTempo = r.percUsufrutto;
+  limit.usufruttoTempo = fixedTerm.usufrutto;
+  limit.usufruttoTempoTesto = r.usufruttoTesto;
+  limit.percVitalizio = row->percUsufrutto;
+  limit.usufruttoVitalizio = lifetime->usufrutto;
+  limit.usufruttoVitalizioTesto = MoneyText(lifetime->usufrutto);
+  limit.fascia = BandText(*table, *row);
+  limit.applicato = Below(lifetime->usufrutto, fixedTerm.usufrutto);
+  if (limit.applicato) ScriviCifre(r, *lifetime, row->percUsufrutto, row->percNudaProprieta);
+  r.limite = std::move(limit);
+  const Vita& beneficiary = lives->vite.front();
+  r.nascita = beneficiary.nascita;
+  r.etaAnni = beneficiary.anni;
+  r.etaMesi = beneficiary.mesi;
+  r.etaGiorni = beneficiary.giorni;
+  r.vite = std::move(*lives);
+  if (in.saggio == Saggio::AllaData) Note(r, coefficients->origin);
+  return std::nullopt;
+}
+
+std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
+  if (in.saggio == Saggio::AllaData && !in.riferimento)
     return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
-  const std::optional<RateInForce> rate =
-      RateOn(dati.saggio == Saggio::Tabella2016 ? k2016 : *reference);
-  if (!rate) return NoRate();
-  const TabellaTempoDeterminato& table = dati.saggio == Saggio::Tabella2016
+  // The 2016 table needs no date, so an unreadable one is no reason to refuse it.
+  const QDate rateDay = in.saggio == Saggio::Tabella2016 ? k2016 : *in.riferimento;
+  const std::optional<RateInForce> rate = RateOn(rateDay);
+  if (!rate) return NoRate(in.riferimento.value_or(QDate()));
+  const TabellaTempoDeterminato& table = in.saggio == Saggio::Tabella2016
                                              ? TabellaTempoDeterminato2016()
                                              : FixedTermTableAt(rate->hundredths);
 
-  const std::optional<double> years = ReadYears(dati.anni);
-  std::optional<RecordValutazione> valued =
-      years ? ValutaTempoDeterminato(value, *years, table) : std::nullopt;
-  if (!valued) {
-    if (years && *years > kMaxYears) return Refuse(Campo::Anni, Motivo::DurataMassima);
+  const RigaTempoDeterminato* row = in.anni ? table.RigaPerDurata(*in.anni) : nullptr;
+  if (!row) {
+    if (in.anni && *in.anni > kMaxYears) return Refuse(Campo::Anni, Motivo::DurataMassima);
     // Zero, negative, a fraction or no number at all: nothing to look up.
     return Refuse(Campo::Anni, Motivo::AnniNonInteri);
   }
-  RecordValutazione& r = *valued;
-  r.saggio = dati.saggio;
-  r.riferimento = reference.value_or(QDate());
+  const std::optional<Ripartizione> split = Ripartisci(in.valore, row->factor);
+  if (!split) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
+
+  RecordValutazione r;
+  SetKind(r, in);
+  ScriviCifre(r, *split, row->percUsufrutto, row->percNudaProprieta);
+  r.riferimento = in.riferimento.value_or(QDate());
+  r.anni = row->years;
+  r.quotaDiecimillesimi = row->quotaDiecimillesimi;
+  r.quotaTesto = row->quota;
   SetRate(r, *rate);
-  return std::move(r);
+  switch (in.imposta) {
+    case Imposta::Registro:
+      break;
+    case Imposta::Successioni:
+      if (in.nascite.empty()) break;
+      if (const auto refusal = Limit(r, in, rateDay, *split)) return *refusal;
+      break;
+  }
+  if (const auto refusal = Cite(r, rateDay)) return *refusal;
+  return r;
 }
 
 }  // namespace
@@ -137,12 +313,46 @@ std::optional<Motivo> ValueRefusal(QStringView valore) {
 
 std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
   if (const auto refusal = ValueRefusal(dati.valore)) return Refuse(Campo::Valore, *refusal);
-  const double value = *ReadNumber(dati.valore);
+  IngressiLetti in;
+  in.tipo = dati.tipo;
+  in.saggio = dati.saggio;
+  in.diritto = dati.diritto;
+  in.imposta = dati.imposta;
+  in.accrescimento = dati.accrescimento;
+  in.valore = *ReadNumber(dati.valore);
+  // The reference date is typed freely: the birth date's form, or any other.
+  in.riferimento = ReadDateOrDigits(dati.riferimento);
+  auto readBirths = [&dati, &in]() -> std::optional<Rifiuto> {
+    for (qsizetype i = 0; i < dati.nascite.size(); ++i) {
+      const std::optional<QDate> birth = ReadDate(dati.nascite[i]);
+      if (!birth) return Refuse(Campo::Nascita, Motivo::NascitaNonValida, int(i));
+      in.nascite.append(*birth);
+    }
+    return std::nullopt;
+  };
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio:
-      return Lifetime(dati, value);
+      if (dati.nascite.isEmpty()) return Refuse(Campo::Nascita, Motivo::NascitaNonValida, 0);
+      if (const auto refusal = readBirths()) return *refusal;
+      break;
     case TipoValutazione::TempoDeterminato:
-      return FixedTerm(dati, value);
+      if (dati.anni.isEmpty()) return Refuse(Campo::Anni, Motivo::AnniMancanti);
+      in.anni = ReadYears(dati.anni);
+      // The beneficiary's age limits a fixed term for the gift and succession tax only.
+      if (dati.imposta == Imposta::Successioni) {
+        if (const auto refusal = readBirths()) return *refusal;
+      }
+      break;
+  }
+  return ValutaLetti(in);
+}
+
+std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti) {
+  switch (letti.tipo) {
+    case TipoValutazione::Vitalizio:
+      return Lifetime(letti);
+    case TipoValutazione::TempoDeterminato:
+      return FixedTerm(letti);
   }
   return Refuse(Campo::Valore, Motivo::ValoreMancante);
 }

@@ -2,11 +2,13 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <optional>
 #include <variant>
 
 #include "core/decimal.h"
+#include "core/lives.h"
 
 // One valuation as a record: what the window shows, and everything the figures
 // rest on. The window's fields, the calculation report and the command line
@@ -22,31 +24,66 @@ enum class TipoValutazione { Vitalizio, TempoDeterminato };
 // coefficients in force on the reference date.
 enum class Saggio { Tabella2016, AllaData };
 
+// The right valued. Use and habitation are valued exactly as a usufruct: only
+// their name changes.
+enum class Diritto { Usufrutto, Uso, Abitazione };
+
+// The tax the valuation is for. Under the gift and succession tax a fixed term
+// that ends at the beneficiary's death is worth no more than the lifetime
+// right at the beneficiary's age.
+enum class Imposta { Registro, Successioni };
+
+// The most lives one right may rest on.
+inline constexpr int kMaxVite = 10;
+
 // The inputs as typed, in the window's fields or on the command line.
 struct DatiValutazione {
   TipoValutazione tipo = TipoValutazione::Vitalizio;
   Saggio saggio = Saggio::Tabella2016;
   QString valore;       // PP
   QString riferimento;  // D2
-  QString nascita;      // D1, lifetime only
-  QString anni;         // Text1, fixed term only
+  // Lifetime: the birth dates of the lives, D1 alone in the main window.
+  // Fixed term: the beneficiary's, for the limit of the gift and succession tax.
+  QStringList nascite;
+  QString anni;  // Text1, fixed term only
+  Diritto diritto = Diritto::Usufrutto;
+  Imposta imposta = Imposta::Registro;
+  // Several lives: whether the survivors take the whole (diritto di accrescimento).
+  std::optional<bool> accrescimento;
+};
+
+// The inputs read, by the window's readers or strictly by the command line's:
+// what is not a date or a number is none here, and refused in its turn.
+struct IngressiLetti {
+  TipoValutazione tipo = TipoValutazione::Vitalizio;
+  Saggio saggio = Saggio::Tabella2016;
+  Diritto diritto = Diritto::Usufrutto;
+  Imposta imposta = Imposta::Registro;
+  double valore = 0;  // above zero and within the largest amount
+  std::optional<QDate> riferimento;
+  ListaNascite nascite;        // every one a date
+  std::optional<double> anni;  // a fixed term's years, when a number
+  std::optional<bool> accrescimento;
 };
 
 // The input a refusal sends the user back to, and why. Each layer words the
 // reason for its own reader: the window as a message box, the command line
 // as a diagnostic naming the option or the column.
-enum class Campo { Valore, Nascita, Riferimento, Anni };
+enum class Campo { Valore, Nascita, Riferimento, Anni, Accrescimento };
 enum class Motivo {
   ValoreMancante,          // no amount above zero
   ValoreTroppoGrande,      // above the largest amount
-  NascitaNonValida,        // the birth date is no date
+  NascitaNonValida,        // a birth date is no date
   RiferimentoNonValido,    // the reference date is no date
   NascitaDopoRiferimento,  // no age to value before birth
+  TroppeVite,              // more lives than kMaxVite
+  AccrescimentoMancante,   // several lives, and the act must say whether with accrual
   AnniMancanti,            // no duration
   AnniNonInteri,           // not a whole number of years from 1 to 30
   DurataMassima,           // beyond 30 years: the duration is emptied, nothing else changes
   SaggioNonNoto,           // no legal rate known on the reference date
   CoefficientiNonNoti,     // no lifetime coefficients for the year of the reference date
+  NormaNonNota,            // no statute known for the tax or the rule on that day
 };
 struct Rifiuto {
   Campo campo;
@@ -56,17 +93,42 @@ struct Rifiuto {
   QDate primo;
   QDate ultimo;
   int anno = 0;
+  QDate giorno;   // the reference date, where it was read
+  int vita = -1;  // the life a birth date refusal is about, from 0
+};
+
+// A fixed term for the gift and succession tax, set beside the lifetime right
+// at the beneficiary's age: the lower of the two is due.
+struct LimiteTempoDeterminato {
+  QString percTempo;  // the fixed term's share, "52,33%"
+  Decimal usufruttoTempo;
+  QString usufruttoTempoTesto;
+  QString percVitalizio;  // the lifetime share at the beneficiary's age, "20%"
+  Decimal usufruttoVitalizio;
+  QString usufruttoVitalizioTesto;
+  QString fascia;          // the beneficiary's band
+  bool applicato = false;  // the lifetime value is the lower, and is due
+};
+
+// The day within 60 days after the reference date on which the life that
+// counts reaches an age of another band.
+struct ProssimaFascia {
+  QDate data;
+  int anni = 0;
+  QString percUsufrutto;  // from that day
 };
 
 struct RecordValutazione {
   TipoValutazione tipo = TipoValutazione::Vitalizio;
   Saggio saggio = Saggio::Tabella2016;
+  Diritto diritto = Diritto::Usufrutto;
+  Imposta imposta = Imposta::Registro;
 
   Decimal valore;  // the full value to the cent, as its money text shows it
   QString valoreTesto;
   QDate riferimento;  // invalid only for a fixed term on the 2016 table, which needs no date
 
-  // Lifetime: the age from the birth date, its band and the coefficient.
+  // Lifetime: the age of the life that counts, its band and the coefficient.
   QDate nascita;
   int etaAnni = 0;
   int etaMesi = 0;
@@ -76,11 +138,16 @@ struct RecordValutazione {
   int saggioCoefficienteCentesimi = 0;       // the rate the coefficients were made for
   int annoCoefficienti = 0;                  // the year of the table applied
   QString decretoCoefficienti;
+  // Every life with its age, in the order given, and whose age counts: one
+  // life for a single usufructuary and for the fixed term's beneficiary.
+  Vite vite;
+  std::optional<ProssimaFascia> prossimaFascia;
 
   // Fixed term: the years and the share 1 - (1 + r)^-n to four decimals.
   int anni = 0;
   int quotaDiecimillesimi = 0;
   QString quotaTesto;  // "0,2188"
+  std::optional<LimiteTempoDeterminato> limite;
 
   // The rate used, the legal rate on the day and what sets it; from 2025 the
   // rate used may be the floor of 2,5 % (art. 46 c. 5-ter DPR 131/1986).
@@ -88,6 +155,18 @@ struct RecordValutazione {
   int saggioLegaleCentesimi = 0;
   QString decretoSaggioLegale;
   bool minimo = false;
+
+  // The statutes cited, from the legal data: the basis under the tax, the
+  // floor where it applied, and the rules of the right, the lives and the
+  // limit where they applied (empty otherwise).
+  QString normaBase;
+  QString normaMinimo;
+  QString normaDiritto;
+  QString normaVite;
+  QString normaLimite;
+  // The files an office added that the figures rest on; empty when they rest
+  // on the data built into the program alone.
+  QStringList datiAggiunti;
 
   // The figures, as the window writes them.
   QString percUsufrutto;
@@ -101,9 +180,11 @@ struct RecordValutazione {
 // Why a value typed is no amount to value, or nothing when it is one.
 std::optional<Motivo> ValueRefusal(QStringView valore);
 
-// Reads and checks the inputs as the window does, and values them. Every
-// check of a valuation lives here; the window only tells the user, moves the
-// focus and parks the option group on a refusal.
+// Reads the inputs as the window reads them, checks them and values them.
+// Every check of a valuation lives here and in ValutaLetti; the window only
+// tells the user, moves the focus and parks the option group on a refusal.
 std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati);
+// Values inputs already read (the command line reads them strictly).
+std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti);
 
 }  // namespace velmora

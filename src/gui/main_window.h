@@ -124,8 +124,6 @@ class Frmusufrutto : public QMainWindow {
   DatiValutazione Inputs(TipoValutazione tipo) const;
   // A valuation refused: the user is told and sent back to the input concerned.
   void Refuse(const Rifiuto& refusal);
-  // What the window tells the user of a refusal.
-  static QString Message(const Rifiuto& refusal);
 
   // The valuation whose figures the window shows; none once an input or the
   // rate has changed, or the results have been cleared.

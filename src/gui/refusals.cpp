@@ -7,6 +7,7 @@
 #include "core/valuation_record.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
+#include "gui/refusal_message.h"
 #include "gui/text_box.h"
 #include "gui/window_texts.h"
 
@@ -28,7 +29,7 @@ bool Frmusufrutto::NoValue() const {
 
 QString Frmusufrutto::ValueRefusal() const {
   const std::optional<Motivo> refusal = velmora::ValueRefusal(PP->text());
-  return refusal ? Message({Campo::Valore, *refusal, {}, {}, 0}) : QString();
+  return refusal ? RefusalMessage(Rifiuto{Campo::Valore, *refusal, {}, {}, 0, {}, -1}) : QString();
 }
 
 void Frmusufrutto::RefuseValue() {
@@ -67,52 +68,29 @@ void Frmusufrutto::AskForDuration(const QString& prompt) {
   option5->setChecked(true);
 }
 
-QString Frmusufrutto::Message(const Rifiuto& refusal) {
-  switch (refusal.motivo) {
-    case Motivo::ValoreMancante:
-      return text::kValueFirst;
-    case Motivo::ValoreTroppoGrande:
-      return text::kLargestAmount.arg(LargestAmountText());
-    case Motivo::NascitaNonValida:
-      return text::kValidDate;
-    case Motivo::RiferimentoNonValido:
-      return text::kValidReferenceDate;
-    case Motivo::NascitaDopoRiferimento:
-      return text::kBirthAfterReference;
-    case Motivo::AnniMancanti:
-      return text::kDurationFirst;
-    case Motivo::AnniNonInteri:
-      return text::kWholeYears;
-    case Motivo::DurataMassima:
-      return text::kLongestDuration;
-    case Motivo::SaggioNonNoto:
-      return text::kNoRateOnDate.arg(LongDateText(refusal.primo), LongDateText(refusal.ultimo));
-    case Motivo::CoefficientiNonNoti:
-      return text::kNoCoefficientsInYear.arg(
-          QString::number(refusal.anno), LongDateText(refusal.primo), LongDateText(refusal.ultimo));
-  }
-  return {};
-}
-
 void Frmusufrutto::Refuse(const Rifiuto& refusal) {
   switch (refusal.campo) {
     case Campo::Valore:
       RefuseValue();
       return;
     case Campo::Nascita:
-      RefuseDate(D1, Message(refusal));
+      RefuseDate(D1, RefusalMessage(refusal));
       return;
     case Campo::Riferimento:
-      RefuseDate(D2, Message(refusal));
+      RefuseDate(D2, RefusalMessage(refusal));
+      return;
+    case Campo::Accrescimento:
+      // The main window values one life, and has no accrual to ask for.
+      Warn(RefusalMessage(refusal));
       return;
     case Campo::Anni:
       if (refusal.motivo != Motivo::DurataMassima) {
-        AskForDuration(Message(refusal));
+        AskForDuration(RefusalMessage(refusal));
         return;
       }
       // Beyond the longest duration only the duration goes.
       ClearResults(false);
-      Warn(Message(refusal));
+      Warn(RefusalMessage(refusal));
       Text1->setText({});
       return;
   }

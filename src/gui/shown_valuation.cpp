@@ -18,7 +18,7 @@ DatiValutazione Frmusufrutto::Inputs(TipoValutazione tipo) const {
   dati.riferimento = D2->text();
   switch (tipo) {
     case TipoValutazione::Vitalizio:
-      dati.nascita = D1->text();
+      dati.nascite = {D1->text()};
       break;
     case TipoValutazione::TempoDeterminato:
       dati.anni = Text1->text();

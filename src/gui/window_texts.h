@@ -75,6 +75,20 @@ inline const QString kNoRateOnDate = QStringLiteral(
 inline const QString kNoCoefficientsInYear = QStringLiteral(
     "Per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
     "vigore li applica agli atti dal %2 al %3.");
+// After either, for a day past the data: %1 the day, %2 the last day of the
+// data, %3 the office's folder.
+inline const QString kAddTheDecree = QStringLiteral(
+    " Il %1 è dopo l'ultimo giorno dei dati del programma (%2). Per aggiungere il decreto, "
+    "scriverlo in un file .tsv nella cartella %3: il comando velmora dati --verifica FILE lo "
+    "controlla, velmora dati mostra i dati in uso.");
+// %1 the most lives.
+inline const QString kTooManyLives = QStringLiteral("Si possono indicare al più %1 titolari.");
+inline const QString kAccrualFirst = QStringLiteral(
+    "Con più titolari l'atto deve dire se tra loro c'è diritto di accrescimento: indicarlo "
+    "prima del calcolo.");
+inline const QString kNoStatute = QStringLiteral(
+    "Per la data di riferimento non è noto il riferimento normativo dell'imposta o del diritto "
+    "da valutare.");
 // The report's menu.
 inline const QString kSaveReportTitle = QStringLiteral("Salva prospetto PDF");
 inline const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");

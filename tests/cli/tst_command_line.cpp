@@ -77,9 +77,24 @@ class TestCommandLine : public QObject {
     QTest::newRow("years for a lifetime")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", "1/1/1950", "--anni", "3"}
         << "opzione non riconosciuta per vitalizio: --anni";
-    QTest::newRow("birth for a fixed term")
+    QTest::newRow("a beneficiary's birth for the registration tax")
         << QStringList{"tempo-determinato", "--valore", "1", "--anni", "3", "--nascita", "x"}
-        << "opzione non riconosciuta per tempo-determinato: --nascita";
+        << "per tempo-determinato l'opzione --nascita dà l'età del beneficiario per il limite "
+           "dell'imposta sulle successioni e donazioni: va con --imposta successioni";
+    QTest::newRow("two beneficiaries")
+        << QStringList{"tempo-determinato", "--valore",  "1", "--anni",    "3", "--imposta",
+                       "successioni",       "--nascita", "x", "--nascita", "y"}
+        << "l'opzione --nascita è data più di una volta";
+    QTest::newRow("several lives without accrual")
+        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--nascita=y"}
+        << "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di "
+           "accrescimento: --accrescimento si o --accrescimento no";
+    QTest::newRow("accrual of one life")
+        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--accrescimento", "si"}
+        << "l'opzione --accrescimento vale solo con più date di nascita";
+    QTest::newRow("an unknown right")
+        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--diritto", "servitù"}
+        << "valore non ammesso per --diritto: servitù (ammessi: usufrutto, uso, abitazione)";
     QTest::newRow("no value") << QStringList{"tempo-determinato", "--anni", "3"}
                               << "tempo-determinato richiede l'opzione --valore";
     QTest::newRow("no birth date")
@@ -106,9 +121,6 @@ class TestCommandLine : public QObject {
     QTest::newRow("an option given twice")
         << QStringList{"vitalizio", "--valore", "1", "--valore", "2", "--nascita", "x"}
         << "l'opzione --valore è data più di una volta";
-    QTest::newRow("a birth date given twice")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--nascita=y"}
-        << "l'opzione --nascita è data più di una volta";
     QTest::newRow("the rate given twice")
         << QStringList{"tempo-determinato", "--valore", "1",        "--anni", "3",
                        "--saggio",          "2016",     "--saggio", "data"}
@@ -163,7 +175,7 @@ class TestCommandLine : public QObject {
     const CommandLine line = ReadCommandLine(arguments);
     QCOMPARE(line.request, CommandLineRequest::Valuation);
     QTEST(line.dati.valore, "valore");
-    QTEST(line.dati.nascita, "nascita");
+    QTEST(line.dati.nascite.join(u'+'), "nascita");
     QTEST(line.dati.anni, "anni");
     QTEST(line.dati.riferimento, "data");
     QTEST(line.dati.saggio, "saggio");

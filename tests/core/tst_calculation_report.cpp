@@ -22,13 +22,21 @@ class TestCalculationReport : public QObject {
   }
 
   static DatiValutazione Lifetime(Saggio saggio, const char* value, const char* birth) {
-    return {TipoValutazione::Vitalizio, saggio,
-            QString::fromUtf8(value),   QStringLiteral("07/12/2026"),
-            QString::fromUtf8(birth),   {}};
+    DatiValutazione dati;
+    dati.saggio = saggio;
+    dati.valore = QString::fromUtf8(value);
+    dati.riferimento = QStringLiteral("07/12/2026");
+    dati.nascite = QString::fromUtf8(birth).split(u'+');
+    return dati;
   }
   static DatiValutazione FixedTerm(Saggio saggio, const char* value, const char* years) {
-    return {TipoValutazione::TempoDeterminato, saggio, QString::fromUtf8(value),
-            QStringLiteral("07/12/2026"),      {},     QString::fromUtf8(years)};
+    DatiValutazione dati;
+    dati.tipo = TipoValutazione::TempoDeterminato;
+    dati.saggio = saggio;
+    dati.valore = QString::fromUtf8(value);
+    dati.riferimento = QStringLiteral("07/12/2026");
+    dati.anni = QString::fromUtf8(years);
+    return dati;
   }
 
  private slots:

@@ -4,7 +4,6 @@
 
 #include "core/legal_rate_data.h"
 #include "core/rates_by_date.h"
-#include "core/report_texts.h"
 
 using namespace velmora;
 
@@ -105,14 +104,20 @@ class TestRatesByDate : public QObject {
     QVERIFY(rate->floorOrigin.BuiltIn());
   }
 
-  // The statutes' words are the report's and the JSON's.
-  void floorAndBasisAreThoseTheReportCites() {
-    QCOMPARE(kFloorStatute, text::kRateFloorArticle);
+  // The statutes the reports cite, with the days they begin.
+  void theStatutesCitedByDay() {
+    QCOMPARE(kFloorStatute,
+             "art. 46, comma 5-ter, D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024");
     for (const QDate& day : {QDate(1990, 12, 16), QDate(2016, 1, 1), QDate(2026, 12, 31)}) {
       const StatutePeriod* basis = StatuteOn(kSubjectBaseRegistro, day);
       QVERIFY(basis);
-      QCOMPARE(basis->citation, text::kReportLaw);
+      QCOMPARE(basis->citation,
+               "artt. 46 e 48 del D.P.R. 26 aprile 1986, n. 131 (testo unico "
+               "dell'imposta di registro)");
     }
+    QVERIFY(!StatuteOn(kSubjectBaseSuccessioni, QDate(1990, 12, 31)));
+    QCOMPARE(StatuteOn(kSubjectPiuVite, QDate(1991, 1, 1))->citation,
+             "art. 17, comma 1, lettera c), del D.Lgs. 31 ottobre 1990, n. 346");
     QVERIFY(!StatuteOn(kSubjectBaseRegistro, QDate(1990, 12, 15)));
     QVERIFY(!StatuteOn(QLatin1StringView("donazioni"), QDate(2020, 1, 1)));
   }

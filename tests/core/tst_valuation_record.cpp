@@ -17,11 +17,22 @@ class TestValuationRecord : public QObject {
 
   static DatiValutazione Lifetime(Saggio saggio, const QString& value, const QString& birth,
                                   const QString& reference) {
-    return {TipoValutazione::Vitalizio, saggio, value, reference, birth, {}};
+    DatiValutazione dati;
+    dati.saggio = saggio;
+    dati.valore = value;
+    dati.riferimento = reference;
+    if (!birth.isEmpty()) dati.nascite = birth.split(u'+');
+    return dati;
   }
   static DatiValutazione FixedTerm(Saggio saggio, const QString& value, const QString& years,
                                    const QString& reference) {
-    return {TipoValutazione::TempoDeterminato, saggio, value, reference, {}, years};
+    DatiValutazione dati;
+    dati.tipo = TipoValutazione::TempoDeterminato;
+    dati.saggio = saggio;
+    dati.valore = value;
+    dati.riferimento = reference;
+    dati.anni = years;
+    return dati;
   }
 
  private slots:

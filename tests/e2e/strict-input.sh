@@ -46,8 +46,8 @@ for empty in --data= "--nascita="; do
   expect "$empty is a usage error, never today" "$(is "$RC" 2)"
 done
 run vitalizio --valore 100000 --nascita 03/05/1950 --nascita 04/05/1950 --data 07/12/2026
-expect "a birth date given twice is refused" "$(is "$RC" 2)"
-expect "and named" "$(has "$ERR" "l'opzione --nascita è data più di una volta")"
+expect "two lives without the accrual are refused" "$(is "$RC" 2)"
+expect "and the act must say which" "$(has "$ERR" "l'atto deve dire se tra i titolari c'è diritto di accrescimento")"
 
 # ---- the age that picks the band is the calendar's ----
 run vitalizio --valore 100000 --nascita 31/01/1950 --data 30/01/2026 --formato csv
@@ -70,13 +70,13 @@ expect "batch with refused rows exits 1" "$(is "$RC" 1)"
 for row in 1 2 3 4; do
   expect "row A-$row is refused" "$([ -n "$(field "$row" 13)" ] && echo 1 || echo 0)"
   expect "row A-$row has no figures" "$(is "$(field "$row" 11)$(field "$row" 12)" "")"
-  expect "row A-$row keeps its key" "$(is "$(field "$row" 14)" "A-$row")"
+  expect "row A-$row keeps its key" "$(is "$(field "$row" 19)" "A-$row")"
 done
 expect "the decimal point is named" "$(has "$(field 1 13)" "valore «1234.56»")"
 expect "the month first is named" "$(has "$(field 3 13)" "nascita «12/25/1950»")"
 expect "the other columns follow the results" \
-  "$(is "$(line 1)" "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;pratica;note")"
-expect "a note over two lines comes back whole" "$(is "$(field 5 15)" "prima riga
+  "$(is "$(line 1)" "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;diritto;imposta;regola;limite;fonte_dati;pratica;note")"
+expect "a note over two lines comes back whole" "$(is "$(field 5 20)" "prima riga
 seconda; riga")"
 expect "and its row is valued" "$(is "$(field 5 11)" "21880,00")"
 

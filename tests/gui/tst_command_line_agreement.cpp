@@ -9,6 +9,7 @@
 #include "cli/valuation_output.h"
 #include "core/date_text.h"
 #include "core/valuation_record.h"
+#include "gui/refusal_message.h"
 #include "window_fixture.h"
 
 using namespace velmora;
@@ -89,7 +90,7 @@ class TestCommandLineAgreement : public QObject {
       dati.valore = Value(random);
       dati.riferimento = Date(random, 2012, 2026);
       if (lifetime) {
-        dati.nascita = Date(random, 1900, 2026);
+        dati.nascite = {Date(random, 1900, 2026)};
       } else {
         dati.anni = QString::number(random() % 33);
       }
@@ -100,7 +101,7 @@ class TestCommandLineAgreement : public QObject {
       w.PP->setText(dati.valore);
       // The window's date fields hold what their own handling made of eight
       // digits; the command line reads the digits themselves.
-      w.D1->setText(AsTheWindowHoldsIt(dati.nascita));
+      w.D1->setText(AsTheWindowHoldsIt(dati.nascite.value(0)));
       w.D2->setText(AsTheWindowHoldsIt(dati.riferimento));
       w.Text1->setEnabled(true);
       w.Text1->setText(dati.anni);
@@ -113,17 +114,18 @@ class TestCommandLineAgreement : public QObject {
       std::string line;
       cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati, cli::OptionNames()));
       const QStringList csv = QString::fromStdString(line).trimmed().split(u';');
-      QCOMPARE(csv.size(), 14);
+      QCOMPARE(csv.size(), 19);
       const QString error = csv[13];
       // The record as the window's inputs give it.
       DatiValutazione typed = dati;
-      typed.nascita = AsTheWindowHoldsIt(dati.nascita);
+      if (lifetime) typed.nascite = {AsTheWindowHoldsIt(dati.nascite.value(0))};
       typed.riferimento = AsTheWindowHoldsIt(dati.riferimento);
       const auto valued = Valuta(typed);
 
-      const QString inputs = QStringLiteral("%1 | %2 | %3 | %4 | %5")
-                                 .arg(dati.valore, dati.nascita, dati.anni, dati.riferimento)
-                                 .arg(int(dati.saggio));
+      const QString inputs =
+          QStringLiteral("%1 | %2 | %3 | %4 | %5")
+              .arg(dati.valore, dati.nascite.value(0), dati.anni, dati.riferimento)
+              .arg(int(dati.saggio));
       if (error.isEmpty()) {
         ++valuedCases;
         const QStringList window = {lifetime ? w.R5->text() : QString(),
@@ -144,9 +146,8 @@ class TestCommandLineAgreement : public QObject {
         QVERIFY2(!messages.isEmpty(), qPrintable(inputs + ": " + error));
         const auto refusal = std::get_if<Rifiuto>(&valued);
         QVERIFY2(refusal, qPrintable(inputs + ": " + error));
-        QVERIFY2(
-            messages.last().section(QStringLiteral(" | "), 2) == Frmusufrutto::Message(*refusal),
-            qPrintable(inputs + ": " + messages.last() + " / " + error));
+        QVERIFY2(messages.last().section(QStringLiteral(" | "), 2) == RefusalMessage(*refusal),
+                 qPrintable(inputs + ": " + messages.last() + " / " + error));
         QVERIFY2(w.US->text().isEmpty(), qPrintable(inputs));
       }
     }

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "core/legal_data_in_use.h"
 #include "window_fixture.h"
 
 using namespace velmora;
@@ -168,7 +169,16 @@ class TestRateChoice : public QObject {
     QTest::addColumn<QString>("d2");
     QTest::addColumn<QString>("message");
     QTest::newRow("fixed term before 16 December 1990") << false << "15 dicembre 1990" << kNoRate;
-    QTest::newRow("lifetime after 2026") << true << "1 gennaio 2027" << kNoRate;
+    // Past the data, the message says how an office adds the decree, and where.
+    QTest::newRow("lifetime after 2026")
+        << true << "1 gennaio 2027"
+        << kNoRate +
+               "\r Il 1 gennaio 2027 è dopo l'ultimo giorno dei dati del programma (31 "
+               "dicembre 2026). Per aggiungere il decreto, scriverlo in un file .tsv nella "
+               "cartella " +
+               AdditionFolders().first() +
+               ": il comando velmora dati --verifica FILE lo controlla, velmora dati mostra i "
+               "dati in uso.";
     QTest::newRow("lifetime in 2005") << true << "7 marzo 2005" << kNoCoefficients;
   }
   void aDateWithoutRateOrCoefficientsIsRefused() {

@@ -1,0 +1,60 @@
+#include "gui/refusal_message.h"
+
+#include <QStringList>
+
+#include "core/date_text.h"
+#include "core/legal_data_in_use.h"
+#include "core/number_text.h"
+#include "gui/window_texts.h"
+
+namespace velmora {
+namespace {
+
+// A day after the last the legal data cover: how an office adds the decree.
+QString PastTheData(const Rifiuto& refusal) {
+  if (!refusal.giorno.isValid() || refusal.giorno <= refusal.ultimo) return {};
+  const QStringList folders = AdditionFolders();
+  return QStringLiteral("\r") +
+         text::kAddTheDecree.arg(LongDateText(refusal.giorno), LongDateText(refusal.ultimo),
+                                 folders.isEmpty() ? QString() : folders.first());
+}
+
+}  // namespace
+
+QString RefusalMessage(const Rifiuto& refusal) {
+  switch (refusal.motivo) {
+    case Motivo::ValoreMancante:
+      return text::kValueFirst;
+    case Motivo::ValoreTroppoGrande:
+      return text::kLargestAmount.arg(LargestAmountText());
+    case Motivo::NascitaNonValida:
+      return text::kValidDate;
+    case Motivo::RiferimentoNonValido:
+      return text::kValidReferenceDate;
+    case Motivo::NascitaDopoRiferimento:
+      return text::kBirthAfterReference;
+    case Motivo::TroppeVite:
+      return text::kTooManyLives.arg(kMaxVite);
+    case Motivo::AccrescimentoMancante:
+      return text::kAccrualFirst;
+    case Motivo::AnniMancanti:
+      return text::kDurationFirst;
+    case Motivo::AnniNonInteri:
+      return text::kWholeYears;
+    case Motivo::DurataMassima:
+      return text::kLongestDuration;
+    case Motivo::SaggioNonNoto:
+      return text::kNoRateOnDate.arg(LongDateText(refusal.primo), LongDateText(refusal.ultimo)) +
+             PastTheData(refusal);
+    case Motivo::CoefficientiNonNoti:
+      return text::kNoCoefficientsInYear.arg(QString::number(refusal.anno),
+                                             LongDateText(refusal.primo),
+                                             LongDateText(refusal.ultimo)) +
+             PastTheData(refusal);
+    case Motivo::NormaNonNota:
+      return text::kNoStatute;
+  }
+  return {};
+}
+
+}  // namespace velmora
