@@ -93,13 +93,12 @@ QString Style() {
 }
 
 // The data files carry a few notes in English; the pages are Italian.
-constexpr std::array<std::pair<const char*, const char*>, 5> kNotes = {{
+constexpr std::array<std::pair<const char*, const char*>, 4> kNotes = {{
     {"last four bands derived from the rule above", "ultime quattro fasce ricavate dalla regola"},
     {"derived from the rule above; the 57-60 band value 1200 seen on",
      "ricavati dalla regola; il coefficiente 1200 della fascia 57-60 è riscontrato su"},
     {"derived from the rule above", "ricavati dalla regola"},
     {"2020-12 news on the 2021 rate", "notizia di dicembre 2020 sul saggio per il 2021"},
-    {"tabella usufrutto 2015", "tabella usufrutto 2015"},
 }};
 
 QString InItalian(QString note) {

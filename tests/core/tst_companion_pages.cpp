@@ -24,7 +24,7 @@ std::vector<CompanionPage> PagesWith2027(const QByteArray& rate, const QByteArra
   const std::vector<AddedFile> files = {
       {folder + QStringLiteral("/2027-saggio.tsv"), kRates + "2027-01-01\t2027-12-31\t" + rate +
                                                         "\tDM 10/12/2026 (GU 290, 14/12/2026)\t" +
-                                                        "gazzetta <prova>\n"},
+                                                        "gazzetta <prova> %1\n"},
       {folder + QStringLiteral("/2027-coefficienti.tsv"),
        kCoefficients + "2027\t" + rateUsed + "\tDM 22/12/2026 (GU 302, 31/12/2026)\t" +
            coefficients + "\tprova\n"}};
@@ -84,7 +84,7 @@ class TestCompanionPages : public QObject {
                         "(G.U. n. 302 del 31/12/2026)</td><td class=\"src\">prova<br>dati "
                         "aggiunti: /uffici/dati/2027-coefficienti.tsv</td></tr>",
                         "<th class=\"h\">2027<br>2,5%</th>",
-                        "<td class=\"src\">gazzetta &lt;prova&gt;<br>dati aggiunti: "
+                        "<td class=\"src\">gazzetta &lt;prova&gt; %1<br>dati aggiunti: "
                         "/uffici/dati/2027-saggio.tsv</td>",
                         "2026: saggio legale 1,6%; 2027: saggio legale 1,2%)"};
     QTest::newRow("fixed-term shares below the floor")
