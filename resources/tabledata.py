@@ -1,7 +1,6 @@
-"""Reads the two data files of resources/data and writes figures the Italian way.
-
-Shared by the script that draws the table picture and the one that writes the
-companion pages, so that every figure comes from the data files and nowhere else.
+"""Reads the two data files of resources/data and writes figures the Italian way, for
+the script that draws the table picture, so that every figure comes from the data files
+and nowhere else. (The companion pages are written by the program's core.)
 """
 
 import csv
@@ -14,22 +13,6 @@ DATA_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data")
 
 MONTHS = ("gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno", "luglio", "agosto",
           "settembre", "ottobre", "novembre", "dicembre")
-
-# The data files carry a few notes in English; the documents are Italian.
-NOTES_IT = (
-    ("last four bands derived from the rule above", "ultime quattro fasce ricavate dalla regola"),
-    ("derived from the rule above; the 57-60 band value 1200 seen on",
-     "ricavati dalla regola; il coefficiente 1200 della fascia 57-60 è riscontrato su"),
-    ("derived from the rule above", "ricavati dalla regola"),
-    ("2020-12 news on the 2021 rate", "notizia di dicembre 2020 sul saggio per il 2021"),
-    ("tabella usufrutto 2015", "tabella usufrutto 2015"),
-)
-
-
-def translate_note(text):
-    for english, italian in NOTES_IT:
-        text = text.replace(english, italian)
-    return text
 
 
 def read_tsv(name):
@@ -74,31 +57,22 @@ _DECREE = re.compile(
     r"(?: \(GU (?:(?P<gu>\d+), )?(?P<gu_day>\d\d/\d\d/\d{4})\))?(?P<rest>.*)$")
 
 
-def decree_text(text, long=False):
-    """'DM 11/12/2015 (GU 291, 15/12/2015)' -> 'D.M. 11/12/2015 (G.U. n. 291 del 15/12/2015)'.
-
-    With long=True the dates are written out: 'D.M. 11 dicembre 2015 (G.U. 15 dicembre 2015,
-    n. 291)'. Other texts (laws, notes) keep their wording, notes translated.
-    """
+def decree_text(text):
+    """'DM 11/12/2015 (GU 291, 15/12/2015)' -> 'D.M. 11 dicembre 2015 (G.U. 15 dicembre 2015,
+    n. 291)'. Other texts (laws) keep their wording."""
     m = _DECREE.match(text)
     if not m:
-        return translate_note(re.sub(r"^DM\b", "D.M.", text))
+        return re.sub(r"^DM\b", "D.M.", text)
     kind = {"DM": "D.M.", "DD": "D.D."}[m["kind"]]
-    day = parse_day(m["day"])
-    out = f"{kind} {long_date(day) if long else day.strftime('%d/%m/%Y')}"
+    out = f"{kind} {long_date(parse_day(m['day']))}"
     if m["gu_day"]:
-        gu_day = parse_day(m["gu_day"])
-        if long:
-            out += f" (G.U. {long_date(gu_day)}" + (f", n. {m['gu']})" if m["gu"] else ")")
-        else:
-            number = f"n. {m['gu']} " if m["gu"] else ""
-            out += f" (G.U. {number}del {gu_day.strftime('%d/%m/%Y')})"
-    return out + translate_note(m["rest"])
+        number = f", n. {m['gu']}" if m["gu"] else ""
+        out += f" (G.U. {long_date(parse_day(m['gu_day']))}{number})"
+    return out + m["rest"]
 
 
 def legal_rates():
-    """Legal interest rate by period: dicts with start, end (dates), rate (Decimal), set_by,
-    source."""
+    """Legal interest rate by period: dicts with start, end (dates), rate (Decimal), set_by."""
     rows = []
     for r in read_tsv("legal_rates.tsv"):
         rows.append({
@@ -106,7 +80,6 @@ def legal_rates():
             "end": date.fromisoformat(r["to"]),
             "rate": Decimal(r["rate_percent"]),
             "set_by": r["set_by"],
-            "source": translate_note(r["source"]),
         })
     return rows
 
@@ -125,7 +98,7 @@ _RATE = re.compile(r"^(?P<rate>[\d.]+)(?: \(floor; legal rate (?P<legal>[\d.]+)\
 def lifetime_table():
     """Age bands [(from, to)] and one dict per year: year, rate (the rate used, Decimal),
     floor (True when the rate is the floor, not the legal rate), legal (the legal rate),
-    decree, coefficients [Decimal], usufruct and bare [Decimal percent], source."""
+    decree, coefficients [Decimal], usufruct and bare [Decimal percent]."""
     rows = read_tsv("lifetime_coefficients.tsv")
     coeff_key = next(k for k in rows[0] if k.startswith("coefficients"))
     bands = [tuple(int(a) for a in band.split("-"))
@@ -147,7 +120,6 @@ def lifetime_table():
             "coefficients": coefficients,
             "usufruct": usufruct,
             "bare": [Decimal(100) - u for u in usufruct],
-            "source": translate_note(r["source"]),
         })
     return bands, years
 

@@ -73,9 +73,9 @@ def main():
     parts.append(f'<rect x="40" y="41" width="{WIDTH - 80}" height="1.5" fill="#1a3c7a"/>')
 
     paragraph = (
-        f"Con {tabledata.decree_text(legal['set_by'], long=True)} il saggio degli interessi "
+        f"Con {tabledata.decree_text(legal['set_by'])} il saggio degli interessi "
         f"legali è stato fissato allo {rate}% annuo. Con "
-        f"{tabledata.decree_text(row['decree'], long=True)} sono stati adeguati i "
+        f"{tabledata.decree_text(row['decree'])} sono stati adeguati i "
         "coefficienti per la determinazione dei diritti di usufrutto a vita e delle rendite "
         "o pensioni vitalizie, di cui al prospetto allegato al D.P.R. 26 aprile 1986, n. 131, "
         "insieme con la tabella dei coefficienti, per tutti gli atti a decorrere dal "

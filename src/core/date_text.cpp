@@ -193,6 +193,12 @@ QString LongDateText(const QDate& date) {
          QString::number(date.year()).rightJustified(4, u'0');
 }
 
+QString ActLongDateText(const QDate& date) {
+  QString text = LongDateText(date);
+  if (date.isValid() && date.day() == 1) text.insert(1, u'°');
+  return text;
+}
+
 QString FormatLongDate(QStringView text) {
   const auto date = ReadDate(text);
   return date ? LongDateText(*date) : text.toString();

@@ -34,6 +34,10 @@ QString SlashedDate(const QDate& date);
 // "16 agosto 1946"; the empty text for an invalid date.
 QString LongDateText(const QDate& date);
 
+// The same as acts write it, the first of a month as an ordinal:
+// "1° gennaio 2016", "16 agosto 1946".
+QString ActLongDateText(const QDate& date);
+
 // A text formatted with "d mmmm yyyy": a valid date becomes its long form,
 // any other text stays as it is.
 QString FormatLongDate(QStringView text);

@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include "core/date_text.h"
+
 namespace velmora {
 namespace {
 
@@ -46,10 +48,13 @@ class Cursor {
   qsizetype at_ = 0;
 };
 
-bool IsDay(QStringView dd_mm_yyyy) {
+QDate DayOf(QStringView dd_mm_yyyy) {
   return QDate(dd_mm_yyyy.sliced(6, 4).toInt(), dd_mm_yyyy.sliced(3, 2).toInt(),
-               dd_mm_yyyy.sliced(0, 2).toInt())
-      .isValid();
+               dd_mm_yyyy.sliced(0, 2).toInt());
+}
+
+bool IsDay(QStringView dd_mm_yyyy) {
+  return DayOf(dd_mm_yyyy).isValid();
 }
 
 }  // namespace
@@ -94,6 +99,35 @@ std::optional<QString> DecreeText(const QString& asWritten) {
     }
     out += QStringLiteral("del ");
     out += gazetteDay;
+    out += u')';
+  }
+  out += cursor.Rest();
+  return out;
+}
+
+QString DecreeCitedText(const QString& shown) {
+  Cursor cursor(shown);
+  QStringView day;
+  if (!(cursor.Literal(u"D.M. ") || cursor.Literal(u"D.D. ")) || !cursor.Day(day) || !IsDay(day))
+    return shown;
+  QString out = shown.left(5) + ActLongDateText(DayOf(day));
+
+  // " (G.U. n. 291 del 15/12/2015)" or " (G.U. del 15/12/2015)".
+  const qsizetype afterDay = cursor.At();
+  QStringView number;
+  QStringView gazetteDay;
+  bool gazette = cursor.Literal(u" (G.U. ");
+  if (gazette && cursor.Literal(u"n. ")) gazette = cursor.Digits(number) && cursor.Literal(u" ");
+  gazette = gazette && cursor.Literal(u"del ") && cursor.Day(gazetteDay) && IsDay(gazetteDay) &&
+            cursor.Literal(u")");
+  if (!gazette) {
+    cursor.Back(afterDay);
+  } else {
+    out += QStringLiteral(" (G.U. ") + ActLongDateText(DayOf(gazetteDay));
+    if (!number.isEmpty()) {
+      out += QStringLiteral(", n. ");
+      out += number;
+    }
     out += u')';
   }
   out += cursor.Rest();

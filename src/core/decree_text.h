@@ -11,4 +11,9 @@ namespace velmora {
 
 std::optional<QString> DecreeText(const QString& asWritten);
 
+// A decree as the user reads it, with its dates written out as a text cites
+// it: "D.M. 11/12/2015 (G.U. n. 291 del 15/12/2015)" reads "D.M. 11 dicembre
+// 2015 (G.U. 15 dicembre 2015, n. 291)". Any other text stays as it is.
+QString DecreeCitedText(const QString& shown);
+
 }  // namespace velmora

@@ -37,7 +37,9 @@ QString Percent(long long value, int scale, int places = -1) {
   return Scaled(value, scale, places) + u'%';
 }
 
-TabellaVitalizio MakeLifetimeTable(const LifetimeCoefficients& c) {
+}  // namespace
+
+TabellaVitalizio LifetimeTableOf(const LifetimeCoefficients& c) {
   // Coefficient and rate in hundredths: their product is the percentage in
   // ten-thousandths, exact.
   constexpr long long kWhole = 100LL * 10000;
@@ -52,6 +54,12 @@ TabellaVitalizio MakeLifetimeTable(const LifetimeCoefficients& c) {
                   QStringLiteral("0%"), QStringLiteral("100%")});
   return TabellaVitalizio(std::move(rows));
 }
+
+int RateUsedHundredths(int legalHundredths, const RateFloor* floor) {
+  return floor ? std::max(legalHundredths, floor->floorHundredths) : legalHundredths;
+}
+
+namespace {
 
 TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
   std::vector<RigaTempoDeterminato> rows;
@@ -114,7 +122,7 @@ struct Prepared {
   const TabellaVitalizio& Table(std::size_t row) const {
     std::call_once(tablesMade, [this] {
       for (const LifetimeCoefficients& c : law->data.coefficients)
-        tables.push_back(MakeLifetimeTable(c));
+        tables.push_back(LifetimeTableOf(c));
     });
     return tables[row];
   }
@@ -173,14 +181,13 @@ std::optional<RateInForce> RateOn(const QDate& day) {
   if (!period) return std::nullopt;
   // Made in place: a batch looks up a rate for every case.
   const RateFloor* floor = On(p.floors, n);
-  return RateInForce{
-      floor ? std::max(period->rateHundredths, floor->floorHundredths) : period->rateHundredths,
-      period->rateHundredths,
-      period->setBy,
-      floor ? floor->floorHundredths : 0,
-      floor ? floor->statute : QString(),
-      period->origin,
-      floor ? floor->origin : DataOrigin()};
+  return RateInForce{RateUsedHundredths(period->rateHundredths, floor),
+                     period->rateHundredths,
+                     period->setBy,
+                     floor ? floor->floorHundredths : 0,
+                     floor ? floor->statute : QString(),
+                     period->origin,
+                     floor ? floor->origin : DataOrigin()};
 }
 
 QDate FirstDayWithRate() {
@@ -239,7 +246,7 @@ const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {
 const TabellaVitalizio& TabellaVitalizio2016() {
   static const TabellaVitalizio table = [] {
     const LifetimeCoefficients* c = BuiltIn2016();
-    return c ? MakeLifetimeTable(*c) : TabellaVitalizio({});
+    return c ? LifetimeTableOf(*c) : TabellaVitalizio({});
   }();
   return table;
 }

@@ -35,6 +35,14 @@ QDate LastDayWithRate();
 // nothing when none is known.
 const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day);
 
+// The rate used for usufructs and annuities: the legal rate, raised to the
+// floor when one is in force.
+int RateUsedHundredths(int legalHundredths, const RateFloor* floor);
+
+// The lifetime table of a row of coefficients: for each age band the
+// coefficient times the rate, exact, then no usufruct from 100 years.
+TabellaVitalizio LifetimeTableOf(const LifetimeCoefficients& coefficients);
+
 // The lifetime table for acts of the year, at the rate its coefficients were
 // made for; nothing for a year without coefficients. A year without a table
 // of its own uses the last earlier one (2012's serves 2013).

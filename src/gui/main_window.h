@@ -153,6 +153,8 @@ class Frmusufrutto : public QMainWindow {
   void istruzioni_Click();
   // Opens a page in the browser, or says that it could not.
   void OpenPage(const QString& pathOrAddress);
+  // Opens a companion page that lists the years of the law in use.
+  void OpenCompanionPage(const QString& name);
   void normativa_Click();
   void sito_Click();
   void TabellePrecedenti_Click();

@@ -1,5 +1,7 @@
 #include <QDir>
 
+#include "core/companion_pages.h"
+#include "core/legal_data_in_use.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
 #include "gui/window_texts.h"
@@ -48,8 +50,29 @@ Services::OpenerFailed Frmusufrutto::AfterThisWindow(std::function<void()> repor
   };
 }
 
+// The installed pages list the years of the built-in data. With files an
+// office added, the pages are written again from the law in use into the
+// user's folder, all three since they link to one another, so that they list
+// the added years too.
+void Frmusufrutto::OpenCompanionPage(const QString& name) {
+  const MergedLegalData& law = LawInUse();
+  if (law.files.isEmpty()) {
+    OpenPage(services().ProgramFolder() + u'/' + name);
+    return;
+  }
+  const QString folder = services().PagesFolder();
+  const QString path = folder.isEmpty() ? name : folder + u'/' + name;
+  bool written = !folder.isEmpty();
+  for (const CompanionPage& page : CompanionPages(law.data))
+    written = written && services().WritePage(folder + u'/' + page.name, page.html);
+  if (written)
+    OpenPage(path);
+  else
+    services().MessageBox(text::kPageRefused.arg(path), Services::Icon::Critical);
+}
+
 void Frmusufrutto::normativa_Click() {
-  OpenPage(services().ProgramFolder() + QStringLiteral("/normativa.htm"));
+  OpenCompanionPage(QStringLiteral("normativa.htm"));
 }
 
 void Frmusufrutto::sito_Click() {
@@ -57,11 +80,11 @@ void Frmusufrutto::sito_Click() {
 }
 
 void Frmusufrutto::TabellePrecedenti_Click() {
-  OpenPage(services().ProgramFolder() + QStringLiteral("/TabelleUsufrutto.htm"));
+  OpenCompanionPage(QStringLiteral("TabelleUsufrutto.htm"));
 }
 
 void Frmusufrutto::TabelleUsufruttoDeterminato_Click() {
-  OpenPage(services().ProgramFolder() + QStringLiteral("/TabelleUsufruttoTempoDeterminato.htm"));
+  OpenCompanionPage(QStringLiteral("TabelleUsufruttoTempoDeterminato.htm"));
 }
 
 // One table window at a time, shown beside the main window without blocking

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -157,6 +159,18 @@ bool DesktopServices::OpenInBrowser(const QString& pathOrAddress, OpenerFailed f
   const QFileInfo page(pathOrAddress);
   if (!page.isFile() || !page.isReadable()) return false;
   return OpenWatched(QUrl::fromLocalFile(pathOrAddress), std::move(failedLater));
+}
+
+QString DesktopServices::PagesFolder() {
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  return cache.isEmpty() ? QString() : cache + QStringLiteral("/pagine");
+}
+
+bool DesktopServices::WritePage(const QString& path, const QByteArray& html) {
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  // Written beside the page and renamed over it once complete.
+  QSaveFile page(path);
+  return page.open(QIODevice::WriteOnly) && page.write(html) == html.size() && page.commit();
 }
 
 namespace {

@@ -36,6 +36,8 @@ class DesktopServices : public Services {
   QString FindProgram(const QStringList& candidates) override;
   bool OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) override;
   using Services::OpenInBrowser;
+  QString PagesFolder() override;
+  bool WritePage(const QString& path, const QByteArray& html) override;
   PrinterSystem& Printers() override;
   QString ReadSetting(const QString& key) override;
   bool WriteSetting(const QString& key, const QString& value) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -76,6 +77,15 @@ class Services {
   // the page is missing or unreadable, or nothing could open it.
   virtual bool OpenInBrowser(const QString& pathOrAddress, OpenerFailed failedLater) = 0;
   bool OpenInBrowser(const QString& pathOrAddress) { return OpenInBrowser(pathOrAddress, {}); }
+
+  // The folder where the program writes pages of its own for the browser, in
+  // the user's cache, without a trailing separator; the empty text when the
+  // desktop has none.
+  virtual QString PagesFolder() = 0;
+  // Writes a page whole, making its folder: a page already there is replaced
+  // only once the new one is complete, so the browser never reads half of
+  // one. False when it cannot be written.
+  virtual bool WritePage(const QString& path, const QByteArray& html) = 0;
 
   // The installed printers and the current printer, held for the whole run.
   virtual PrinterSystem& Printers() = 0;

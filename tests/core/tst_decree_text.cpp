@@ -37,6 +37,27 @@ class TestDecreeText : public QObject {
     QFETCH(QString, shown);
     QCOMPARE(DecreeText(written).value_or(QString()), shown);
   }
+
+  // The legislation page cites a decree with its dates written out.
+  void decreesCitedWithTheirDatesWrittenOut_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("cited");
+    QTest::newRow("decree with its gazette")
+        << "D.M. 11/12/2015 (G.U. n. 291 del 15/12/2015)"
+        << "D.M. 11 dicembre 2015 (G.U. 15 dicembre 2015, n. 291)";
+    QTest::newRow("first of the month, gazette without number")
+        << "D.D. 01/12/2003 (G.U. del 10/12/2003)"
+        << "D.D. 1° dicembre 2003 (G.U. 10 dicembre 2003)";
+    QTest::newRow("words after") << "D.M. 07/12/2016, art. 1"
+                                 << "D.M. 7 dicembre 2016, art. 1";
+    QTest::newRow("a law stays") << "L. 26/11/1990 n. 353"
+                                 << "L. 26/11/1990 n. 353";
+  }
+  void decreesCitedWithTheirDatesWrittenOut() {
+    QFETCH(QString, shown);
+    QFETCH(QString, cited);
+    QCOMPARE(DecreeCitedText(shown), cited);
+  }
 };
 
 QTEST_GUILESS_MAIN(TestDecreeText)

@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/legal_data_in_use.h"
+#include "core/legal_data_merge.h"
 #include "gui/table_window.h"
 #include "window_fixture.h"
 
@@ -31,6 +33,22 @@ class EventSpy : public QObject {
   QEvent::Type type_;
   std::function<void()> seen_;
 };
+
+// An office's 2027, decrees made up for this test.
+void PutLawWith2027InUse() {
+  const std::vector<AddedFile> files = {
+      {"/uffici/dati/2027-saggio.tsv",
+       "from\tto\trate_percent\tset_by\tsource\n"
+       "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (decreto inventato)\tprova\n"},
+      {"/uffici/dati/2027-coefficienti.tsv",
+       "year\trate_used_percent\tdecree\tcoefficients (bands 0-20, 21-30, 31-40, 41-45, 46-50, "
+       "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
+       "93-99)\tsource\n2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (decreto inventato)\t"
+       "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\tprova\n"}};
+  PutLawInUse(MergeLegalData(BuiltInLegalData(), files));
+}
+
+const QString kPages = "/home/notaio/.cache/Velmora/pagine/";
 
 const QString kCalculatorSearch =
     "FindProgram gnome-calculator kcalc galculator qalculate-gtk mate-calc xcalc";
@@ -134,6 +152,7 @@ class TestTools : public QObject {
     f.services.Clear();
   }
   void cleanup() {
+    PutLawInUse(MergeLegalData(BuiltInLegalData(), {}));
     QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
     f.Stop();
     DiscardClosedWindows();
@@ -326,6 +345,48 @@ class TestTools : public QObject {
     QVERIFY(Choose(command));
     QCOMPARE(f.services.log, calls);
     QVERIFY(f.services.messages.isEmpty());
+  }
+
+  // With an office's files the pages are written from the law in use, all
+  // three since they link to one another, and the one asked for is opened.
+  void withAddedDataThePageIsWrittenFromTheLawInUse_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("legislation") << "normativa"
+                                 << "normativa.htm";
+    QTest::newRow("earlier lifetime tables") << "TabellePrecedenti"
+                                             << "TabelleUsufrutto.htm";
+    QTest::newRow("fixed-term tables") << "TabelleUsufruttoDeterminato"
+                                       << "TabelleUsufruttoTempoDeterminato.htm";
+  }
+  void withAddedDataThePageIsWrittenFromTheLawInUse() {
+    QFETCH(QString, command);
+    QFETCH(QString, page);
+    PutLawWith2027InUse();
+    QVERIFY(Choose(command));
+    QCOMPARE(f.services.log,
+             (QStringList{"WritePage " + kPages + "normativa.htm",
+                          "WritePage " + kPages + "TabelleUsufrutto.htm",
+                          "WritePage " + kPages + "TabelleUsufruttoTempoDeterminato.htm",
+                          "OpenInBrowser " + kPages + page}));
+    QVERIFY(f.services.messages.isEmpty());
+    const QString written = QString::fromUtf8(f.services.pages.value(kPages + page));
+    QVERIFY(written.contains("dati aggiunti: /uffici/dati/2027-saggio.tsv"));
+    QVERIFY(written.contains("2027"));
+  }
+
+  // A page that cannot be written is one that does not open.
+  void aPageThatCannotBeWrittenIsReportedByName() {
+    PutLawWith2027InUse();
+    f.services.writePageResult = false;
+    FillFields();
+    const QString before = State();
+    QVERIFY(Choose("TabellePrecedenti"));
+    QCOMPARE(f.services.log.filter(QRegularExpression("^OpenInBrowser")), QStringList());
+    QCOMPARE(f.services.messages,
+             QStringList{"Velmora 2003 by Dovel | X | Impossibile aprire la pagina \"" + kPages +
+                         "TabelleUsufrutto.htm\"."});
+    QCOMPARE(State(), before);
   }
 
   void companionPathNamesAFileThatShips_data() {

@@ -288,6 +288,49 @@ class TestDesktopServices : public QObject {
     QCOMPARE(services.ProgramFolder(), QCoreApplication::applicationDirPath());
   }
 
+  // The pages written from the law in use go to the user's cache.
+  void pagesAreWrittenInTheUsersCache() {
+    QTemporaryDir cache;
+    const QByteArray before = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    const QString folder = DesktopServices().PagesFolder();
+    qputenv("XDG_CACHE_HOME", before);
+    QVERIFY2(folder.startsWith(cache.path() + '/') && folder.endsWith("/pagine"),
+             qPrintable(folder));
+  }
+
+  // A page is there whole or not at all, its folder made as needed; one that
+  // cannot be written leaves nothing behind.
+  void aPageIsWrittenWhole_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("in a folder still to make") << "cache/Velmora/pagine/normativa.htm" << true;
+    QTest::newRow("over the page written before") << "old/normativa.htm" << true;
+    QTest::newRow("under a file, not a folder") << "file/normativa.htm" << false;
+  }
+  void aPageIsWrittenWhole() {
+    QFETCH(QString, path);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("old"));
+    for (const char* name : {"old/normativa.htm", "file"}) {
+      QFile file(dir.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("<p>prima</p>");
+    }
+    const QByteArray html = QByteArray("<p>2027</p>").repeated(10000);
+    QCOMPARE(DesktopServices().WritePage(dir.filePath(path), html), written);
+    QFile page(dir.filePath(path));
+    if (written) {
+      QVERIFY(page.open(QIODevice::ReadOnly));
+      QCOMPARE(page.readAll(), html);
+      // Nothing of the writing is left beside the page.
+      QCOMPARE(QDir(QFileInfo(page).path()).entryList(QDir::Files), QStringList{"normativa.htm"});
+    } else {
+      QVERIFY(!page.exists());
+    }
+  }
+
   void openingAMissingDocumentGivesTheShellsCode2() {
     DesktopServices services;
     QCOMPARE(services.OpenDocument("/nonexistent/ValutazioneAutomatica.xls"), 2);

@@ -83,6 +83,12 @@ bool RecordingServices::OpenInBrowser(const QString& pathOrAddress, OpenerFailed
   return browserResult;
 }
 
+bool RecordingServices::WritePage(const QString& path, const QByteArray& html) {
+  log << "WritePage " + path;
+  if (writePageResult) pages.insert(path, html);
+  return writePageResult;
+}
+
 PrinterSystem& RecordingServices::Printers() {
   log << QStringLiteral("Printers");
   Q_ASSERT_X(printers, "RecordingServices", "a test that prints sets printers first");

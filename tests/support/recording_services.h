@@ -73,6 +73,11 @@ class RecordingServices : public Services {
     for (const OpenerFailed& failed : started)
       if (failed) failed();
   }
+  QString PagesFolder() override { return pagesFolder; }
+  bool WritePage(const QString& path, const QByteArray& html) override;
+  QString pagesFolder = QStringLiteral("/home/notaio/.cache/Velmora/pagine");
+  bool writePageResult = true;      // what WritePage returns
+  QMap<QString, QByteArray> pages;  // the pages written, by path
   PrinterSystem& Printers() override;
   QString ReadSetting(const QString& key) override;
   bool WriteSetting(const QString& key, const QString& value) override;
