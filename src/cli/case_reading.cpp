@@ -1,5 +1,6 @@
 #include "cli/case_reading.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "cli/cli_texts.h"
@@ -128,6 +129,22 @@ Esito Value(const IngressiLetti& in, const DatiValutazione& typed, const NomiIng
   return Diagnostic(std::get<Rifiuto>(result), typed, nomi);
 }
 
+// The reference date, read strictly. The rows of a batch mostly share one:
+// it is read once while it stays the same.
+std::optional<QDate> ReferenceDate(const QString& typed) {
+  thread_local bool known = false;
+  thread_local QString lastTyped;
+  thread_local std::optional<QDate> lastRead;
+  if (!known || typed != lastTyped) {
+    lastRead = ReadStrictDate(typed);
+    // A copy of its own: sharing the batch's text would make the batch copy
+    // it at the next row.
+    lastTyped = QString(typed.constData(), typed.size());
+    known = true;
+  }
+  return lastRead;
+}
+
 }  // namespace
 
 const NomiIngressi& OptionNames() {
@@ -157,11 +174,12 @@ Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
   in.imposta = dati.imposta;
   in.accrescimento = dati.accrescimento;
   in.valore = amount.valore;
-  in.riferimento = ReadStrictDate(dati.riferimento);
+  in.riferimento = ReferenceDate(dati.riferimento);
   if (!in.riferimento) return Refused(nomi.data, dati.riferimento, text::kNotADate);
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio:
-      if (dati.nascite.isEmpty() || dati.nascite.join(QString()).trimmed().isEmpty())
+      if (std::all_of(dati.nascite.begin(), dati.nascite.end(),
+                      [](const QString& birth) { return QStringView(birth).trimmed().isEmpty(); }))
         return text::kInputMissing.arg(nomi.nascita, text::kNoBirthDate);
       break;
     case TipoValutazione::TempoDeterminato:

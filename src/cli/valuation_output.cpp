@@ -116,6 +116,27 @@ const std::string& Word(QString (*nameOf)(Enumeration), Enumeration value) {
 // The right, the tax, the rule of the lives, the limit and the data the
 // figures rest on, after the errore column.
 void AppendWhatItRestsOn(std::string& out, const RecordValutazione& r) {
+  // Nearly every row of a batch is a usufruct for the registration tax on the
+  // built-in data: those endings are written once.
+  if (r.diritto == Diritto::Usufrutto && r.imposta == Imposta::Registro && !r.limite &&
+      r.datiAggiunti.isEmpty()) {
+    static const std::string lifetime = ";" + RightName(Diritto::Usufrutto).toStdString() + ";" +
+                                        TaxName(Imposta::Registro).toStdString() + ";" +
+                                        RuleName(RegolaEta::UnaVita).toStdString() + ";;" +
+                                        text::kBuiltInData.toStdString();
+    static const std::string fixedTerm = ";" + RightName(Diritto::Usufrutto).toStdString() + ";" +
+                                         TaxName(Imposta::Registro).toStdString() + ";;;" +
+                                         text::kBuiltInData.toStdString();
+    switch (r.tipo) {
+      case TipoValutazione::Vitalizio:
+        if (r.vite.regola != RegolaEta::UnaVita) break;
+        out += lifetime;
+        return;
+      case TipoValutazione::TempoDeterminato:
+        out += fixedTerm;
+        return;
+    }
+  }
   out.push_back(';');
   out += Word(RightName, r.diritto);
   out.push_back(';');
@@ -247,16 +268,16 @@ QByteArray JsonDocument(const RecordValutazione& r) {
   QJsonObject json{
       {QStringLiteral("tipo"), KindName(r.tipo)},
       {QStringLiteral("valore"), QString::fromStdString(valore)},
-      {QStringLiteral("valore_testo"), r.valoreTesto},
+      {QStringLiteral("valore_testo"), r.ValoreTesto()},
       {QStringLiteral("valore_lettere"), AmountInWords(r.valore)},
       {QStringLiteral("data"), date(r.riferimento)},
       {QStringLiteral("saggio"), RateText(r.saggioCentesimi)},
       {QStringLiteral("saggio_legale"), RateText(r.saggioLegaleCentesimi)},
       {QStringLiteral("decreto_saggio_legale"), r.decretoSaggioLegale},
       {QStringLiteral("minimo"), r.minimo},
-      {QStringLiteral("usufrutto"), share(r.percUsufrutto, r.usufrutto, r.usufruttoTesto)},
+      {QStringLiteral("usufrutto"), share(r.percUsufrutto, r.usufrutto, r.UsufruttoTesto())},
       {QStringLiteral("nuda_proprieta"),
-       share(r.percNudaProprieta, r.nudaProprieta, r.nudaProprietaTesto)},
+       share(r.percNudaProprieta, r.nudaProprieta, r.NudaProprietaTesto())},
   };
   switch (r.saggio) {
     case Saggio::Tabella2016:

@@ -183,7 +183,8 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView gro
       KindHeading(r), (table2016 ? text::kReportRate2016 : text::kReportRateAtDate).arg(rate));
   report.warning = AvvertenzaTabella2016(r);
 
-  report.inputs.push_back({text::kReportFullValue, WithWords(r.valoreTesto, r.valore, groupBreak)});
+  report.inputs.push_back(
+      {text::kReportFullValue, WithWords(r.ValoreTesto(), r.valore, groupBreak)});
   if (r.riferimento.isValid())
     report.inputs.push_back({text::kReportReference, LongDateText(r.riferimento)});
   switch (r.imposta) {
@@ -225,10 +226,10 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView gro
              .arg(r.normaLimite)});
   }
   report.results.push_back(
-      {words.maiuscolo, text::kReportAmount.arg(r.percUsufrutto, r.usufruttoTesto,
+      {words.maiuscolo, text::kReportAmount.arg(r.percUsufrutto, r.UsufruttoTesto(),
                                                 AmountInWords(r.usufrutto, groupBreak))});
   report.results.push_back({text::kReportBareOwnership,
-                            text::kReportAmount.arg(r.percNudaProprieta, r.nudaProprietaTesto,
+                            text::kReportAmount.arg(r.percNudaProprieta, r.NudaProprietaTesto(),
                                                     AmountInWords(r.nudaProprieta, groupBreak))});
   report.nextBand = NextBand(r);
   report.rounding = text::kReportRounding.arg(words.conArticolo);

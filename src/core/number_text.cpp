@@ -341,21 +341,52 @@ std::optional<NumberParts> SplitAmount(QStringView text) {
 
 }  // namespace
 
-ImportoIncollato ReadPastedAmount(QStringView text) {
-  const auto parts = SplitAmount(text);
-  if (!parts || !ValueOf(*parts)) return {};
-  if (!GroupedInThrees(parts->integer)) return {Incollato::PuntiFuoriPosto};
-  const std::optional<Decimal> cents = ToCents(*parts);
+namespace {
+
+// The amount of the parts: in whole cents for an integer part of at most 13
+// digits, as nearly every amount is, and on decimal digits beyond.
+ImportoIncollato AmountOf(const NumberParts& parts) {
+  std::int64_t integer = 0;
+  int digits = 0;
+  for (const QChar c : parts.integer) {
+    if (c == u'.' || (integer == 0 && c == u'0')) continue;
+    if (++digits > 13) break;
+    integer = integer * 10 + (c.unicode() - u'0');
+  }
+  if (digits <= 13) {
+    if (!GroupedInThrees(parts.integer)) return {Incollato::PuntiFuoriPosto};
+    // Only the third decimal decides, a half going away from zero.
+    auto decimal = [&parts](qsizetype i) {
+      return i < parts.decimals.size() ? parts.decimals[i].unicode() - u'0' : 0;
+    };
+    const std::int64_t cents =
+        integer * 100 + decimal(0) * 10 + decimal(1) + (decimal(2) >= 5 ? 1 : 0);
+    if (cents == 0 || parts.negative) return {Incollato::Zero};
+    if (cents > kImportoMassimoCentesimi) return {Incollato::TroppoGrande};
+    return {Incollato::Importo, *ValueOf(parts)};
+  }
+  if (!ValueOf(parts)) return {};
+  if (!GroupedInThrees(parts.integer)) return {Incollato::PuntiFuoriPosto};
+  const std::optional<Decimal> cents = ToCents(parts);
   if (cents && (cents->IsZero() || cents->IsNegative())) return {Incollato::Zero};
   if (AboveLargest(cents)) return {Incollato::TroppoGrande};
-  return {Incollato::Importo, *ValueOf(*parts)};
+  return {Incollato::Importo, *ValueOf(parts)};
+}
+
+}  // namespace
+
+ImportoIncollato ReadPastedAmount(QStringView text) {
+  const auto parts = SplitAmount(text);
+  if (!parts) return {};
+  return AmountOf(*parts);
 }
 
 ImportoIncollato ReadStrictAmount(QStringView text) {
-  const ImportoIncollato amount = ReadPastedAmount(text);
+  const auto parts = SplitAmount(text);
+  if (!parts) return {};
+  const ImportoIncollato amount = AmountOf(*parts);
   if (amount.esito != Incollato::Importo && amount.esito != Incollato::Zero) return amount;
   // Zeros after the cents change nothing: "1.000,500" is 1.000,50.
-  const std::optional<NumberParts> parts = SplitAmount(text);
   QStringView decimals = parts->decimals;
   while (decimals.size() > 2 && decimals.back() == u'0') decimals.chop(1);
   if (decimals.size() > 2) return {Incollato::TroppiDecimali};

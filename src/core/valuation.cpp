@@ -98,13 +98,10 @@ std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<double> s
 void ScriviCifre(RecordValutazione& record, const Ripartizione& split, const QString& percUsufrutto,
                  const QString& percNudaProprieta) {
   record.valore = split.valore;
-  record.valoreTesto = MoneyText(split.valore);
   record.percUsufrutto = percUsufrutto;
   record.percNudaProprieta = percNudaProprieta;
   record.usufrutto = split.usufrutto;
   record.nudaProprieta = split.nudaProprieta;
-  record.usufruttoTesto = MoneyText(split.usufrutto);
-  record.nudaProprietaTesto = MoneyText(split.nudaProprieta);
 }
 
 std::optional<RecordValutazione> ValutaVitalizio(double fullValue, int age,

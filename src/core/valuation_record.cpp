@@ -146,6 +146,8 @@ const TabellaVitalizio* LifetimeTableOn(Saggio saggio, const QDate& day) {
 // The next birthday of the life that counts, when it brings another band
 // within kNextBandDays, with the share of that day.
 void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& row) {
+  // A year older within the band changes nothing.
+  if (counted.anni < row.ageTo) return;
   const QDate day = ProssimoCompleanno(counted.nascita, r.riferimento);
   if (!day.isValid() || r.riferimento.daysTo(day) > kNextBandDays) return;
   // At the date of the act a birthday in the new year takes that year's table,
@@ -242,7 +244,7 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
   LimiteTempoDeterminato limit;
   limit.percTempo = r.percUsufrutto;
   limit.usufruttoTempo = fixedTerm.usufrutto;
-  limit.usufruttoTempoTesto = r.usufruttoTesto;
+  limit.usufruttoTempoTesto = r.UsufruttoTesto();
   limit.percVitalizio = row->percUsufrutto;
   limit.usufruttoVitalizio = lifetime->usufrutto;
   limit.usufruttoVitalizioTesto = MoneyText(lifetime->usufrutto);
@@ -301,6 +303,18 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
 }
 
 }  // namespace
+
+QString RecordValutazione::ValoreTesto() const {
+  return MoneyText(valore);
+}
+
+QString RecordValutazione::UsufruttoTesto() const {
+  return MoneyText(usufrutto);
+}
+
+QString RecordValutazione::NudaProprietaTesto() const {
+  return MoneyText(nudaProprieta);
+}
 
 std::optional<Motivo> ValueRefusal(QStringView valore) {
   const std::optional<double> value = ReadNumber(valore);

@@ -124,8 +124,7 @@ struct RecordValutazione {
   Diritto diritto = Diritto::Usufrutto;
   Imposta imposta = Imposta::Registro;
 
-  Decimal valore;  // the full value to the cent, as its money text shows it
-  QString valoreTesto;
+  Decimal valore;     // the full value to the cent, as its money text shows it
   QDate riferimento;  // invalid only for a fixed term on the 2016 table, which needs no date
 
   // Lifetime: the age of the life that counts, its band and the coefficient.
@@ -168,13 +167,15 @@ struct RecordValutazione {
   // on the data built into the program alone.
   QStringList datiAggiunti;
 
-  // The figures, as the window writes them.
+  // The figures, as the window writes them: the money texts are written when
+  // asked for, since a batch never shows them.
   QString percUsufrutto;
   QString percNudaProprieta;
   Decimal usufrutto;
   Decimal nudaProprieta;
-  QString usufruttoTesto;
-  QString nudaProprietaTesto;
+  QString ValoreTesto() const;
+  QString UsufruttoTesto() const;
+  QString NudaProprietaTesto() const;
 };
 
 // Why a value typed is no amount to value, or nothing when it is one.

@@ -17,11 +17,11 @@ void Frmusufrutto::Option2_Click() {
   }
   RecordValutazione& r = std::get<RecordValutazione>(result);
 
-  US->setText(r.usufruttoTesto);
-  NP->setText(r.nudaProprietaTesto);
+  US->setText(r.UsufruttoTesto());
+  NP->setText(r.NudaProprietaTesto());
   PERCUSU->setText(r.percUsufrutto);
   PERCNP->setText(r.percNudaProprieta);
-  PP->setText(r.valoreTesto);
+  PP->setText(r.ValoreTesto());
   // The age of an earlier lifetime valuation stays: its dates are unchanged.
   RememberInputsOfFigures(!R5->text().isEmpty());
   services().PlayWave(QStringLiteral("/IR_END.WAV"));

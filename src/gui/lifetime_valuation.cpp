@@ -23,11 +23,11 @@ void Frmusufrutto::Option1_Click() {
 
   services().PlayWave(QStringLiteral("/IR_END.WAV"));
 
-  US->setText(r.usufruttoTesto);
-  NP->setText(r.nudaProprietaTesto);
+  US->setText(r.UsufruttoTesto());
+  NP->setText(r.NudaProprietaTesto());
   PERCUSU->setText(r.percUsufrutto);
   PERCNP->setText(r.percNudaProprieta);
-  PP->setText(r.valoreTesto);
+  PP->setText(r.ValoreTesto());
   RememberInputsOfFigures(true);
   Text1->setEnabled(true);
   ShowValuation(std::move(r));

@@ -610,10 +610,10 @@ void TestValuation::agreesWithAnExactReferenceUpTo1e15() {
     const qint64 usufruct = share ? ReferenceUsufruct(full * *share, &tie) : 0;
     ties += tie ? 1 : 0;
     const qint64 bare = ReferenceFullValue(full) - usufruct;
-    if (v->usufruttoTesto != Money(usufruct) || v->nudaProprietaTesto != Money(bare)) {
+    if (v->UsufruttoTesto() != Money(usufruct) || v->NudaProprietaTesto() != Money(bare)) {
       QFAIL(qPrintable(QString("%1 x %2: %3 / %4, atteso %5 / %6")
-                           .arg(exact(full), exact(share.value_or(0)), v->usufruttoTesto,
-                                v->nudaProprietaTesto, Money(usufruct), Money(bare))));
+                           .arg(exact(full), exact(share.value_or(0)), v->UsufruttoTesto(),
+                                v->NudaProprietaTesto(), Money(usufruct), Money(bare))));
     }
   }
   // The random amounts meet exact halves at the fifteenth digit too.
@@ -642,8 +642,8 @@ void TestValuation::tiesAtTheFifteenthDigitGoAwayFromZero() {
   QFETCH(QString, nudaProprieta);
   const auto v = ValutaVitalizio(fullValue, 65, TabellaVitalizio2016());
   QVERIFY(v.has_value());
-  QCOMPARE(v->usufruttoTesto, usufrutto);
-  QCOMPARE(v->nudaProprietaTesto, nudaProprieta);
+  QCOMPARE(v->UsufruttoTesto(), usufrutto);
+  QCOMPARE(v->NudaProprietaTesto(), nudaProprieta);
 }
 
 QTEST_GUILESS_MAIN(TestValuation)

@@ -112,7 +112,7 @@ class TestValuationRecord : public QObject {
         Valuta(Lifetime(Saggio::AllaData, "250.000,50", "3 maggio 1950", "15/06/2013"));
     QVERIFY(std::holds_alternative<RecordValutazione>(result));
     const RecordValutazione& r = std::get<RecordValutazione>(result);
-    QCOMPARE(r.valoreTesto, QStringLiteral("€ 250.000,50"));
+    QCOMPARE(r.ValoreTesto(), QStringLiteral("€ 250.000,50"));
     QCOMPARE(r.etaAnni, 63);
     QCOMPARE(r.etaMesi, 1);
     QCOMPARE(r.etaGiorni, 12);
@@ -124,8 +124,8 @@ class TestValuationRecord : public QObject {
     QCOMPARE(r.saggioCentesimi, 250);
     QVERIFY(!r.minimo);
     QCOMPARE(r.percUsufrutto, QStringLiteral("55%"));
-    QCOMPARE(r.usufruttoTesto, QStringLiteral("€ 137.500,28"));
-    QCOMPARE(r.nudaProprietaTesto, QStringLiteral("€ 112.500,22"));
+    QCOMPARE(r.UsufruttoTesto(), QStringLiteral("€ 137.500,28"));
+    QCOMPARE(r.NudaProprietaTesto(), QStringLiteral("€ 112.500,22"));
   }
 
   void theFixedTermRecordNeedsNoDateOnThe2016Table() {
@@ -136,7 +136,7 @@ class TestValuationRecord : public QObject {
     QCOMPARE(r.anni, 5);
     QCOMPARE(r.quotaDiecimillesimi, 99);
     QCOMPARE(r.saggioCentesimi, 20);
-    QCOMPARE(r.usufruttoTesto, QStringLiteral("€ 990,00"));
+    QCOMPARE(r.UsufruttoTesto(), QStringLiteral("€ 990,00"));
   }
 
   void theFloorIsRecorded() {
