@@ -117,18 +117,25 @@ void KindInputs(const RecordValutazione& r, std::vector<Row>& inputs) {
   }
 }
 
-// What the kind's share rests on: the coefficients of the year, or the formula.
-QString KindBasis(const RecordValutazione& r) {
+QString Coefficients(const RecordValutazione& r) {
+  const int year = r.saggio == Saggio::Tabella2016 ? r.annoCoefficienti : r.riferimento.year();
+  return text::kReportCoefficients.arg(QString::number(year), r.decretoCoefficienti);
+}
+
+// What the kind's share rests on: the coefficients of the year, or the formula
+// (and the coefficients of the limit).
+QStringList KindBasis(const RecordValutazione& r) {
   switch (r.tipo) {
-    case TipoValutazione::Vitalizio: {
-      const int year = r.saggio == Saggio::Tabella2016 ? r.annoCoefficienti : r.riferimento.year();
-      return text::kReportCoefficients.arg(QString::number(year), r.decretoCoefficienti);
-    }
-    case TipoValutazione::TempoDeterminato:
+    case TipoValutazione::Vitalizio:
+      return {Coefficients(r)};
+    case TipoValutazione::TempoDeterminato: {
       // The formula itself is written by each form: %1 stays for it.
-      return text::kReportFormula.arg(QStringLiteral("%1"), Words(r.diritto).del,
-                                      RateText(r.saggioCentesimi), QString::number(r.anni),
-                                      r.quotaTesto);
+      QStringList basis{text::kReportFormula.arg(QStringLiteral("%1"), Words(r.diritto).del,
+                                                 RateText(r.saggioCentesimi),
+                                                 QString::number(r.anni), r.quotaTesto)};
+      if (r.limite) basis << Coefficients(r) << text::kReportLimitBasis.arg(r.normaLimite);
+      return basis;
+    }
   }
   return {};
 }

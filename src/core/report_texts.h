@@ -138,7 +138,12 @@ inline const QString kReportLivesBasis = QStringLiteral(
 
 // ---- the limit of a fixed term for the gift and succession tax ----
 inline const QString kReportLimitFixed = QStringLiteral("Valore a tempo determinato");
-inline const QString kReportLimitLifetime = QStringLiteral("Valore vitalizio all'età");
+inline const QString kReportLimitLifetime =
+    QStringLiteral("Valore vitalizio all'età del beneficiario");
+// The basis line: %1 the statute.
+inline const QString kReportLimitBasis = QStringLiteral(
+    "diritto a termine che si estingue alla morte del beneficiario, non superiore al diritto "
+    "vitalizio: %1");
 // %1 the share, %2 the amount, %3 the band.
 inline const QString kReportLimitLifetimeValue = QStringLiteral("%1 – %2 (fascia %3)");
 inline const QString kReportLimitApplies = QStringLiteral("Si applica");

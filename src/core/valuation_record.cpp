@@ -258,6 +258,9 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
   r.etaMesi = beneficiary.mesi;
   r.etaGiorni = beneficiary.giorni;
   r.vite = std::move(*lives);
+  r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
+  r.annoCoefficienti = coefficients->year;
+  r.decretoCoefficienti = coefficients->decree;
   if (in.saggio == Saggio::AllaData) Note(r, coefficients->origin);
   return std::nullopt;
 }
