@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -439,6 +440,25 @@ class TestDesktopServices : public QObject {
     QCOMPARE(text, QString(" Riga uno\n Riga due"));
     QCOMPARE(shownIcon, qtIcon);
     QCOMPARE(buttons, 1);
+  }
+
+  // Enter alone answers No: the values of a table not in force go into an
+  // act only when the user says Sì.
+  void aQuestionDefaultsToNo() {
+    DesktopServices services;
+    QStringList buttons;
+    QString defaultButton;
+    QTimer::singleShot(50, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      for (QAbstractButton* b : box->buttons()) buttons << b->text();
+      defaultButton = box->defaultButton()->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QVERIFY(!services.Question("Copiare comunque?", "Velmora by Dovel"));
+    buttons.sort();
+    QCOMPARE(buttons, QStringList({"&No", "&Sì"}));
+    QCOMPARE(defaultButton, QString("&No"));
   }
 };
 
