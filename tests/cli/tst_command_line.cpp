@@ -41,9 +41,6 @@ class TestCommandLine : public QObject {
     QTest::newRow("fixed term") << QStringList{"tempo-determinato", "--valore=1", "--anni=3"}
                                 << CommandLineRequest::Valuation;
     QTest::newRow("batch from standard input") << QStringList{"lotto"} << CommandLineRequest::Batch;
-    QTest::newRow("the legal data") << QStringList{"dati"} << CommandLineRequest::Data;
-    QTest::newRow("help of the legal data")
-        << QStringList{"dati", "--verifica", "a.tsv", "-h"} << CommandLineRequest::Help;
     QTest::newRow("batch of a file named like an option")
         << QStringList{"lotto", "--", "-casi.csv"} << CommandLineRequest::Batch;
   }
@@ -136,16 +133,8 @@ class TestCommandLine : public QObject {
         << "l'opzione --nascita ha un valore vuoto";
     QTest::newRow("a check without its file")
         << QStringList{"dati", "--verifica"} << "l'opzione --verifica richiede un valore";
-    QTest::newRow("a check of an empty name")
-        << QStringList{"dati", "--verifica="} << "l'opzione --verifica ha un valore vuoto";
-    QTest::newRow("two files to check")
-        << QStringList{"dati", "--verifica", "a.tsv", "--verifica", "b.tsv"}
-        << "l'opzione --verifica è data più di una volta";
     QTest::newRow("a file without --verifica")
         << QStringList{"dati", "a.tsv"} << "argomento in più: a.tsv";
-    QTest::newRow("an option of the valuations for dati")
-        << QStringList{"dati", "--data", "01/01/2027"}
-        << "opzione non riconosciuta per dati: --data";
     QTest::newRow("the first fault is named")
         << QStringList{"vitalizio", "--x", "--y"} << "opzione non riconosciuta per vitalizio: --x";
   }

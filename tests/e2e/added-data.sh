@@ -68,7 +68,6 @@ write_2027
 fixed_term_json 15/01/2027
 expect "2027: valued" "$(is "$RC" 0)"
 expect "2027: at the floor" "$(has "$OUT" '"saggio": "2,5%"')"
-expect "2027: below it the added legal rate" "$(has "$OUT" '"saggio_legale": "1,2%"')"
 expect "2027: 21,88 %" "$(has "$OUT" '"percentuale": "21,88%"')"
 expect "2027: the file named" "$(has "$OUT" "\"fonte_dati\": \"dati aggiunti: $dati/2027-saggio.tsv\"")"
 expect "2027: nothing on stderr" "$(is "$ERR" "")"
@@ -121,7 +120,6 @@ expect "bad row: and the refusal says how to add a decree" "$(has "$ERR" "velmor
 expect "bad row: told on stderr with its line" "$(has "$ERR" "velmora: $BAD")"
 fixed_term_json 07/12/2026
 expect "bad row: 2026 values as before" "$(has "$OUT" '"percentuale": "21,88%"')"
-expect "bad row: from the built-in data" "$(has "$OUT" '"fonte_dati": "incorporati"')"
 printf 'tipo;valore;anni;data\ntempo-determinato;1000;5;15/03/2026\ntempo-determinato;1000;6;15/03/2026\n' >"$WORK/casi.csv"
 run lotto "$WORK/casi.csv"
 expect "bad row: the batch values" "$(is "$RC" 0)"
@@ -154,8 +152,6 @@ expect "2026 changed: refused" "$(has "$ERR" "velmora: file di dati aggiunto non
 expect "2026 changed: still 2,5 %" "$(has "$OUT" '"saggio": "2,5%"')"
 expect "2026 changed: still 1,6 % legal" "$(has "$OUT" '"saggio_legale": "1,6%"')"
 expect "2026 changed: still 21,88 %" "$(has "$OUT" '"percentuale": "21,88%"')"
-run vitalizio --valore 100000 --nascita 16/08/1946 --data 07/12/2026 --formato csv
-expect "2026 changed: the lifetime still 25 % at 2,5 %" "$(has "$OUT" ";2,5%;25%;75%;25000,00;75000,00;")"
 
 # ---- velmora dati ----
 run dati
@@ -185,12 +181,8 @@ check_refused() {
 }
 tsv "$nuovi/virgola.tsv" "${RATES[@]}" 2028-01-01 2028-12-31 1,5 "DM 11/12/2027" prova
 check_refused virgola "  riga 2: colonna rate_percent: «1,5» va scritto con il punto decimale"
-tsv "$nuovi/lacuna.tsv" "${RATES[@]}" 2029-01-01 2029-12-31 3 "DM 11/12/2028" prova
-check_refused lacuna "  riga 2: il saggio legale dal 01/01/2029 non segue l'ultimo periodo noto, che finisce il 31/12/2027"
 tsv "$nuovi/2026.tsv" "${RATES[@]}" 2026-01-01 2026-12-31 1.5 "DM 10/12/2025" prova
 check_refused 2026 "  riga 2: il saggio legale dal 01/01/2026 al 31/12/2026 cambierebbe"
-tsv "$nuovi/altro-2027.tsv" "${RATES[@]}" 2027-01-01 2027-12-31 1.3 "DM 10/12/2026" prova
-check_refused altro-2027 "  riga 2: non concorda con la riga 2 di $dati/2027-saggio.tsv"
 run dati --verifica "$nuovi/manca.tsv"
 expect "check of a missing file: exits 3" "$(is "$RC" 3)"
 expect "check of a missing file: says why" "$(has "$ERR" "impossibile leggere il file $nuovi/manca.tsv: il file non esiste")"
