@@ -14,6 +14,7 @@ inline const QString kHelp = QStringLiteral(
     "     velmora tempo-determinato --valore VALORE --anni ANNI [--data DATA]\n"
     "                       [--saggio data|2016] [--formato testo|json|csv]\n"
     "     velmora lotto [FILE|-]\n"
+    "     velmora dati [--verifica FILE]\n"
     "Calcola il valore dell'usufrutto vitalizio o a tempo determinato e della nuda\n"
     "proprietà al saggio legale. Senza comando apre la finestra del programma.\n"
     "\n"
@@ -25,6 +26,12 @@ inline const QString kHelp = QStringLiteral(
     "  lotto               valuta i casi di un file CSV (o dello standard input) e\n"
     "                      scrive una riga di risultati per caso\n"
     "                      velmora lotto casi.csv > risultati.csv\n"
+    "  dati                mostra i dati delle norme in uso (saggi legali, saggio\n"
+    "                      minimo, coefficienti, norme citate) con il decreto e la\n"
+    "                      fonte, i file aggiunti dallo studio e quelli non usati\n"
+    "  dati --verifica FILE\n"
+    "                      controlla un file da aggiungere: dice che cosa\n"
+    "                      aggiungerebbe o perché non sarebbe usato, riga per riga\n"
     "\n"
     "Opzioni dei comandi:\n"
     "  --valore VALORE     valore della piena proprietà (250000, 250.000,50)\n"
@@ -40,16 +47,20 @@ inline const QString kHelp = QStringLiteral(
     "colonne tipo;valore;nascita;anni;data;saggio in qualsiasi ordine (nascita, anni,\n"
     "data e saggio si possono omettere); tipo è vitalizio o tempo-determinato.\n"
     "\n"
+    "Lo studio aggiunge i decreti nuovi con file .tsv nella cartella velmora/dati\n"
+    "sotto $XDG_DATA_HOME (~/.local/share) o sotto le cartelle di $XDG_DATA_DIRS;\n"
+    "un file con una riga sbagliata non è usato e i comandi lo segnalano.\n"
+    "\n"
     "Altre opzioni:\n"
     "  -h, --help          mostra questo aiuto ed esce\n"
     "  -v, --version       mostra la versione ed esce\n"
     "\n"
     "Stato di uscita:\n"
-    "  0  tutti i casi valutati\n"
-    "  1  caso rifiutato, o alcune righe del lotto rifiutate; senza comando: lo\n"
-    "     schermo grafico non si apre\n"
+    "  0  tutti i casi valutati; dati --verifica: il file sarebbe usato\n"
+    "  1  caso rifiutato, o alcune righe del lotto rifiutate; dati --verifica: il\n"
+    "     file non sarebbe usato; senza comando: lo schermo grafico non si apre\n"
     "  2  errore negli argomenti\n"
-    "  3  file del lotto non leggibile, o risultati non scritti\n"
+    "  3  file del lotto o dei dati non leggibile, o risultati non scritti\n"
     "Le istruzioni d'uso sono nel menu \"?\" del programma; vedere anche man velmora.\n");
 inline const QString kVersion = QStringLiteral(
     "velmora %1\n"
@@ -66,7 +77,7 @@ inline const QString kUsageError = QStringLiteral(
     "Per l'elenco dei comandi e delle opzioni: velmora --help\n");
 inline const QString kUnknownArgument = QStringLiteral("argomento non riconosciuto: %1");
 inline const QString kUnknownCommand = QStringLiteral(
-    "comando non riconosciuto: %1 (i comandi sono vitalizio, tempo-determinato e lotto)");
+    "comando non riconosciuto: %1 (i comandi sono vitalizio, tempo-determinato, lotto e dati)");
 // %1 is the command.
 inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta per %1: %2");
 inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
@@ -184,5 +195,52 @@ inline const QString kPastTheCoefficients = QStringLiteral(
 inline const QString kHowToAdd = QStringLiteral(
     "per aggiungere il decreto, scriverlo in un file della cartella %1 (velmora dati "
     "--verifica FILE lo controlla, velmora dati mostra i dati in uso)");
+
+// ---- velmora dati: the legal data in use, one section each ----
+inline const QString kDataRatesTitle =
+    QStringLiteral("Saggio degli interessi legali (art. 1284 c.c.), per periodo");
+inline const QString kDataFloorsTitle =
+    QStringLiteral("Saggio minimo per l'usufrutto e le rendite, per periodo");
+inline const QString kDataCoefficientsTitle =
+    QStringLiteral("Coefficienti dell'usufrutto vitalizio, per anno dell'atto");
+inline const QString kDataStatutesTitle = QStringLiteral("Norme citate, per materia e periodo");
+inline const QString kDataFoldersTitle = QStringLiteral("Cartelle dei file aggiunti");
+inline const QString kDataFilesTitle = QStringLiteral("File aggiunti in uso");
+inline const QString kDataRedundantTitle = QStringLiteral("Righe ripetute");
+inline const QString kDataRefusedTitle = QStringLiteral("File non usati");
+inline const QString kDataNone = QStringLiteral("nessuno");
+// The columns of the sections.
+inline const QString kDataFrom = QStringLiteral("dal");
+inline const QString kDataTo = QStringLiteral("al");
+inline const QString kDataYear = QStringLiteral("anno");
+inline const QString kDataRate = QStringLiteral("saggio");
+inline const QString kDataDecree = QStringLiteral("decreto");
+inline const QString kDataSubject = QStringLiteral("materia");
+inline const QString kDataCitation = QStringLiteral("norma");
+inline const QString kDataOrigin = QStringLiteral("fonte");
+// The last day of a period in force until a later one begins.
+inline const QString kDataOpenEnd = QStringLiteral("—");
+// A row from an office's file: "aggiunti", then below the row the file and
+// line (%1, %2).
+inline const QString kDataAdded = QStringLiteral("aggiunti");
+inline const QString kDataAddedAt = QStringLiteral("file %1, riga %2");
+// %1 the rate used, %2 the legal rate below it.
+inline const QString kDataFloored = QStringLiteral("%1 (saggio minimo; legale %2)");
+// ---- velmora dati --verifica FILE ----
+// %1 the file.
+inline const QString kDataWouldBeUsed =
+    QStringLiteral("Il file %1 sarebbe usato: aggiunge ai dati in uso");
+inline const QString kDataAddsNothing = QStringLiteral(
+    "Il file %1 sarebbe usato, ma non aggiunge nulla: ogni sua riga è già nei dati in uso.");
+inline const QString kDataWouldBeRefused =
+    QStringLiteral("Il file %1 non sarebbe usato, e non cambierebbe nulla:");
+// %1 the user's folder.
+inline const QString kDataCopyInto = QStringLiteral(
+    "Per usarlo, copiarlo nella cartella %1 (velmora dati lo mostra tra i file in "
+    "uso).");
+inline const QString kDataNotTsv = QStringLiteral(
+    "Nota: nelle cartelle dei file aggiunti si leggono solo i file il cui nome finisce in .tsv.");
+// A line of standard error: %1 the file, its line and why.
+inline const QString kDataFileNotUsed = QStringLiteral("file di dati aggiunto non usato: %1");
 
 }  // namespace velmora::text

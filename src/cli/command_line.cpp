@@ -254,6 +254,54 @@ CommandLine ReadCommand(const QStringList& arguments) {
   return line;
 }
 
+// "dati" or "dati --verifica FILE".
+CommandLine ReadDataCommand(const QStringList& arguments) {
+  const QString& command = arguments.first();
+  const QString verify = QStringLiteral("--verifica");
+  CommandLine line;
+  line.request = CommandLineRequest::Data;
+  bool help = false;
+  bool version = false;
+  bool given = false;
+  QString error;
+  auto fail = [&error](const QString& message) {
+    if (error.isEmpty()) error = message;
+  };
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (IsHelp(a)) {
+      help = true;
+    } else if (IsVersion(a)) {
+      version = true;
+    } else if (a == verify || a.startsWith(verify + u'=')) {
+      if (given) fail(text::kRepeatedOption.arg(verify));
+      given = true;
+      if (a != verify) {
+        line.dataFile = a.mid(verify.size() + 1);
+      } else if (i + 1 < arguments.size()) {
+        line.dataFile = arguments[++i];
+      } else {
+        fail(text::kOptionNeedsValue.arg(verify));
+        continue;
+      }
+      if (line.dataFile.isEmpty()) fail(text::kEmptyOption.arg(verify));
+    } else if (a.startsWith(u'-')) {
+      fail(text::kUnknownOption.arg(command, a));
+    } else {
+      fail(text::kExtraArgument.arg(a));
+    }
+  }
+  if (help) {
+    line.request = CommandLineRequest::Help;
+  } else if (!error.isEmpty()) {
+    line.request = CommandLineRequest::UsageError;
+    line.error = error;
+  } else if (version) {
+    line.request = CommandLineRequest::Version;
+  }
+  return line;
+}
+
 }  // namespace
 
 QString KindName(TipoValutazione tipo) {
@@ -341,6 +389,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   if (arguments.isEmpty()) return {};
   const QString& first = arguments.first();
   if (KindNamed(first) || first == u"lotto") return ReadCommand(arguments);
+  if (first == u"dati") return ReadDataCommand(arguments);
   if (!first.startsWith(u'-')) {
     // A word where the command goes; the help still answers.
     CommandLine line;

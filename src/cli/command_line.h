@@ -17,6 +17,7 @@ enum class CommandLineRequest {
   Version,     // --version or -v
   Valuation,   // vitalizio or tempo-determinato
   Batch,       // lotto
+  Data,        // dati: the legal data in use, or the check of a file
   UsageError,  // the arguments cannot be read: status 2
 };
 
@@ -29,6 +30,8 @@ struct CommandLine {
   OutputFormat format = OutputFormat::Text;
   // A batch: the file, "-" for standard input.
   QString file = QStringLiteral("-");
+  // dati --verifica: the file to check; empty to list the data in use.
+  QString dataFile;
   // A usage error: what is wrong, without the program's name.
   QString error;
 };

@@ -14,8 +14,10 @@
 #include "cli/case_reading.h"
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
+#include "cli/data_listing.h"
 #include "cli/valuation_output.h"
 #include "core/calculation_report.h"
+#include "core/legal_data_in_use.h"
 #include "core/version.h"
 
 namespace velmora::cli {
@@ -31,7 +33,15 @@ QString Today() {
   return QDate::currentDate().toString(u"dd/MM/yyyy");
 }
 
+// The office's files that are not used, said once before anything is valued:
+// the figures rest on the rest of the data.
+void SayRefusedDataFiles() {
+  const QString refused = RefusedFilesText(LawInUse());
+  if (!refused.isEmpty()) Write(stderr, refused);
+}
+
 int Valuation(CommandLine line) {
+  SayRefusedDataFiles();
   if (line.dati.riferimento.isEmpty()) line.dati.riferimento = Today();
   const Esito esito = ValutaDigitati(line.dati, OptionNames());
   if (const auto* refusal = std::get_if<QString>(&esito)) {
@@ -78,20 +88,29 @@ QString OpenFailure(int error) {
   }
 }
 
-int Batch(const CommandLine& line) {
-  const bool standardInput = line.file == u"-";
-  std::FILE* file = standardInput ? stdin : std::fopen(line.file.toLocal8Bit().constData(), "rb");
+// A file to read, or nothing when it cannot be: then the reason is on
+// standard error.
+std::FILE* OpenToRead(const QString& name) {
+  std::FILE* file = std::fopen(name.toLocal8Bit().constData(), "rb");
   if (!file) {
-    Write(stderr, text::kUnreadableFile.arg(line.file, OpenFailure(errno)));
-    return 3;
+    Write(stderr, text::kUnreadableFile.arg(name, OpenFailure(errno)));
+    return nullptr;
   }
   // A folder opens like a file and fails only when read.
   struct stat info {};
   if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
-    if (!standardInput) std::fclose(file);
-    Write(stderr, text::kUnreadableFile.arg(line.file, OpenFailure(EISDIR)));
-    return 3;
+    std::fclose(file);
+    Write(stderr, text::kUnreadableFile.arg(name, OpenFailure(EISDIR)));
+    return nullptr;
   }
+  return file;
+}
+
+int Batch(const CommandLine& line) {
+  SayRefusedDataFiles();
+  const bool standardInput = line.file == u"-";
+  std::FILE* file = standardInput ? stdin : OpenToRead(line.file);
+  if (!file) return 3;
   BatchIo io;
   io.input = [file](char* buffer, std::size_t size) -> std::ptrdiff_t {
     const std::size_t got = std::fread(buffer, 1, size, file);
@@ -105,6 +124,30 @@ int Batch(const CommandLine& line) {
   const int status = RunBatch(io);
   if (!standardInput) std::fclose(file);
   return status;
+}
+
+int ListData() {
+  Write(stdout, DataListing(LawInUse(), AdditionFolders()));
+  return 0;
+}
+
+// Checks a file as an addition would be checked, and puts nothing in use.
+int VerifyData(const QString& name) {
+  std::FILE* file = OpenToRead(name);
+  if (!file) return 3;
+  // One byte past the largest file is enough for the reader to refuse it.
+  QByteArray bytes(kLargestDataFile + 1, Qt::Uninitialized);
+  const std::size_t got = std::fread(bytes.data(), 1, std::size_t(bytes.size()), file);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    Write(stderr, text::kReadInterrupted.arg(name));
+    return 3;
+  }
+  bytes.truncate(qsizetype(got));
+  bool used = false;
+  Write(stdout, VerificationText(MergeWithAddition({name, bytes}), name, AdditionFolders(), used));
+  return used ? 0 : 1;
 }
 
 std::optional<int> Answer(int argc, char** argv) {
@@ -127,6 +170,8 @@ std::optional<int> Answer(int argc, char** argv) {
       return Valuation(line);
     case CommandLineRequest::Batch:
       return Batch(line);
+    case CommandLineRequest::Data:
+      return line.dataFile.isEmpty() ? ListData() : VerifyData(line.dataFile);
   }
   return 2;
 }

@@ -499,6 +499,11 @@ LegalDataFile ReadLegalDataFile(QByteArrayView bytes, const QString& name) {
   return FileReader(name).Read(bytes);
 }
 
+QString ProblemText(const DataProblem& problem) {
+  if (problem.line <= 0) return text::kDataProblemOfFile.arg(problem.file, problem.reason);
+  return text::kDataProblemAtLine.arg(problem.file, QString::number(problem.line), problem.reason);
+}
+
 QString DataHeader(DataForm form) {
   return Columns(form).join(u'\t');
 }

@@ -24,6 +24,9 @@ struct DataProblem {
   QString reason;
 };
 
+// "FILE, riga 4: reason", or "FILE: reason" for the file as a whole.
+QString ProblemText(const DataProblem& problem);
+
 struct LegalDataFile {
   std::optional<DataForm> form;  // none when the header is not that of a form
   LegalData rows;                // every row, with the file and line it came from

@@ -58,12 +58,16 @@ QString ReadFailure(const QFile& file) {
                                                        : text::kDataSystemError.arg(file.error());
 }
 
-MergedLegalData Load() {
-  std::vector<DataProblem> problems = BuiltInProblems();
-  const std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
+MergedLegalData Merge(const std::vector<AddedFile>& added, std::vector<DataProblem> problems) {
   MergedLegalData law = MergeLegalData(BuiltInLegalData(), added);
   law.problems.insert(law.problems.begin(), problems.begin(), problems.end());
   return law;
+}
+
+MergedLegalData Load() {
+  std::vector<DataProblem> problems = BuiltInProblems();
+  const std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
+  return Merge(added, std::move(problems));
 }
 
 // Every law put in use is kept, so that a reference handed out stays good.
@@ -135,6 +139,20 @@ std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
     }
   }
   return files;
+}
+
+MergedLegalData MergeWithAddition(const AddedFile& file) {
+  std::vector<DataProblem> problems = BuiltInProblems();
+  std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
+  const QString itself = QFileInfo(file.path).canonicalFilePath();
+  const auto same = std::find_if(added.begin(), added.end(), [&itself](const AddedFile& a) {
+    return !itself.isEmpty() && QFileInfo(a.path).canonicalFilePath() == itself;
+  });
+  if (same != added.end())
+    *same = file;
+  else
+    added.push_back(file);
+  return Merge(added, std::move(problems));
 }
 
 const MergedLegalData& LawInUse() {

@@ -31,6 +31,12 @@ QStringList AdditionFolders();
 std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
                                       std::vector<DataProblem>& problems);
 
+// The built-in data with the added files and one more, as an office would add
+// it: a file that is already one of them keeps its place, any other is read
+// last, so that it is the one refused where it disagrees with the others.
+// Nothing is put in use.
+MergedLegalData MergeWithAddition(const AddedFile& file);
+
 // The legal data in use, loaded at first use: the built-in data with the
 // added files. References stay valid for the life of the process.
 const MergedLegalData& LawInUse();

@@ -50,6 +50,20 @@ bool Same(const StatutePeriod& a, const StatutePeriod& b) {
   return a.from == b.from && a.to == b.to && a.subject == b.subject && a.citation == b.citation;
 }
 
+// What a row holds, as a redundant row names the built-in one it repeats.
+QString RowText(const LegalRatePeriod& row) {
+  return text::kDataRateRow.arg(PeriodText(row.from, row.to), row.setBy);
+}
+QString RowText(const LifetimeCoefficients& row) {
+  return text::kDataCoefficientsRow.arg(QString::number(row.year), row.decree);
+}
+QString RowText(const RateFloor& row) {
+  return text::kDataFloorRow.arg(PeriodText(row.from, row.to));
+}
+QString RowText(const StatutePeriod& row) {
+  return text::kDataStatuteRow.arg(row.subject, PeriodText(row.from, row.to));
+}
+
 // Two periods share a day. One without a last day ends where a later one
 // begins, so it shares a day only with a period that begins with it or that
 // holds its first day.
@@ -114,7 +128,7 @@ void Sift(std::vector<Row> LegalData::*table, const LegalData& read, const Built
     const auto& builtInRows = builtIn.data.*table;
     if (std::any_of(builtInRows.begin(), builtInRows.end(),
                     [&row](const Row& other) { return Same(row, other); })) {
-      into.notes.push_back(problem(text::kDataRepeatsBuiltIn));
+      into.notes.push_back(problem(text::kDataRepeatsBuiltIn.arg(RowText(row))));
       continue;
     }
     if (const std::optional<QString> why = ChangesBuiltIn(row, builtIn)) {

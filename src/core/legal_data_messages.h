@@ -125,10 +125,24 @@ inline const QString kDataYearAfterGap =
 // %1 the first day added, %2 the last day of the period before.
 inline const QString kDataPeriodAfterGap =
     QStringLiteral("il periodo dal %1 non segue il precedente, che finisce il %2");
-// Redundant rows.
+// Redundant rows. %1 what the built-in row holds, one of the texts below.
 inline const QString kDataRepeatsBuiltIn =
-    QStringLiteral("ripete una riga dei dati incorporati: la riga non serve più");
+    QStringLiteral("ripetuto: la versione incorporata contiene già %1: la riga non serve più");
+// %1 the period, %2 the decree.
+inline const QString kDataRateRow = QStringLiteral("il saggio legale %1, %2");
+// %1 the year, %2 the decree.
+inline const QString kDataCoefficientsRow = QStringLiteral("i coefficienti del %1, %2");
+// %1 the period.
+inline const QString kDataFloorRow = QStringLiteral("il saggio minimo %1");
+// %1 the subject, %2 the period.
+inline const QString kDataStatuteRow = QStringLiteral("la norma citata (%1) %2");
 // %1 the line, %2 the file.
 inline const QString kDataRepeatsFile = QStringLiteral("ripete la riga %1 di %2");
+
+// ---- a problem as the user reads it ----
+// %1 the file, %2 the line, %3 the reason.
+inline const QString kDataProblemAtLine = QStringLiteral("%1, riga %2: %3");
+// %1 the file, %2 the reason.
+inline const QString kDataProblemOfFile = QStringLiteral("%1: %2");
 
 }  // namespace velmora::text

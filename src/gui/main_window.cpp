@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "core/date_text.h"
 #include "gui/event_model.h"
 #include "gui/fonts.h"
 #include "gui/pictures.h"
+#include "gui/refused_data_files.h"
 #include "gui/window_texts.h"
 
 namespace velmora {
@@ -52,6 +54,8 @@ void Frmusufrutto::Form_Load() {
   D2->setText(LongDateText(QDate::currentDate()));
   activateWindow();
   SetFocus(PP);
+  // Over the window once it is shown: the office's files that are not used.
+  QTimer::singleShot(0, this, [this] { SayRefusedDataFiles(services_); });
 }
 
 void Frmusufrutto::CreateMenus() {

@@ -23,13 +23,22 @@ const QString kAtDate = QStringLiteral("allaData");
 const QString kTable2016 = QStringLiteral("tabella2016");
 const QDate k2016(2016, 1, 1);
 
+// A decree or statute, with the file it came from when an office added it.
+QString Cited(const QString& citation, const DataOrigin& origin) {
+  return origin.BuiltIn() ? citation : citation + text::kAddedDataTip.arg(origin.file);
+}
+
 // What sets the rate used on the day, and the coefficients of its year.
 QString RateTip(const QDate& day, const RateInForce& rate) {
-  QStringList lines{text::kLegalRateTip.arg(RateWithArticle(rate.legalHundredths), rate.setBy)};
-  if (rate.Floored()) lines << text::kRateFloorTip.arg(RateText(rate.hundredths));
-  const QString decree = LifetimeDecreeFor(day.year());
-  lines << (decree.isEmpty() ? text::kNoCoefficientsTip.arg(day.year())
-                             : text::kCoefficientsTip.arg(decree));
+  QStringList lines{text::kLegalRateTip.arg(RateWithArticle(rate.legalHundredths),
+                                            Cited(rate.setBy, rate.rateOrigin))};
+  if (rate.Floored())
+    lines << text::kRateFloorTip.arg(RateText(rate.hundredths),
+                                     Cited(rate.floorStatute, rate.floorOrigin));
+  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(day.year());
+  lines << (coefficients
+                ? text::kCoefficientsTip.arg(Cited(coefficients->decree, coefficients->origin))
+                : text::kNoCoefficientsTip.arg(day.year()));
   return lines.join(u'\n');
 }
 

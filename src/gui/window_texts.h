@@ -55,9 +55,9 @@ inline const QString kRateHeading = QStringLiteral(
 inline const QString kRateOfTheDay = QStringLiteral("in vigore alla data di riferimento");
 // Label2's tooltip, one line each.
 inline const QString kLegalRateTip = QStringLiteral("Saggio degli interessi legali %1: %2.");
-inline const QString kRateFloorTip = QStringLiteral(
-    "Per l'usufrutto si applica il saggio minimo del %1 (art. 46, comma 5-ter, D.P.R. 131/1986, "
-    "introdotto dal D.Lgs. 139/2024).");
+// %1 the floor, %2 its statute.
+inline const QString kRateFloorTip =
+    QStringLiteral("Per l'usufrutto si applica il saggio minimo del %1 (%2).");
 inline const QString kCoefficientsTip =
     QStringLiteral("Coefficienti dell'usufrutto vitalizio: %1.");
 inline const QString kNoCoefficientsTip =
@@ -81,6 +81,17 @@ inline const QString kAddTheDecree = QStringLiteral(
     " Il %1 è dopo l'ultimo giorno dei dati del programma (%2). Per aggiungere il decreto, "
     "scriverlo in un file .tsv nella cartella %3: il comando velmora dati --verifica FILE lo "
     "controlla, velmora dati mostra i dati in uso.");
+// At start-up, when an office's data files are not used: %1 each file, line
+// and reason, one a line.
+inline const QString kDataFilesNotUsed = QStringLiteral(
+    "Alcuni file di dati aggiunti nella cartella dello studio non sono usati: i calcoli "
+    "proseguono con i dati del programma e con gli altri file.\r\r%1\r\rCorretto un file, il "
+    "comando velmora dati --verifica FILE lo controlla.");
+// %1 how many more reasons.
+inline const QString kMoreDataProblems =
+    QStringLiteral("… e altri %1 motivi: il comando velmora dati li elenca tutti.");
+// After the decree or the statute in the rate heading's tip: %1 the file.
+inline const QString kAddedDataTip = QStringLiteral(", dati aggiunti: %1");
 // %1 the most lives.
 inline const QString kTooManyLives = QStringLiteral("Si possono indicare al più %1 titolari.");
 inline const QString kAccrualFirst = QStringLiteral(

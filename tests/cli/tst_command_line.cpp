@@ -67,8 +67,8 @@ class TestCommandLine : public QObject {
         << QStringList{"-platform"} << "l'opzione -platform richiede un valore";
     QTest::newRow("unknown command")
         << QStringList{"calcola"}
-        << "comando non riconosciuto: calcola (i comandi sono vitalizio, tempo-determinato e "
-           "lotto)";
+        << "comando non riconosciuto: calcola (i comandi sono vitalizio, tempo-determinato, "
+           "lotto e dati)";
     QTest::newRow("command after a Qt option")
         << QStringList{"-style", "fusion", "vitalizio"} << "argomento non riconosciuto: vitalizio";
     QTest::newRow("unknown option")
@@ -131,6 +131,10 @@ class TestCommandLine : public QObject {
     QTest::newRow("an empty birth date")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", ""}
         << "l'opzione --nascita ha un valore vuoto";
+    QTest::newRow("a check without its file")
+        << QStringList{"dati", "--verifica"} << "l'opzione --verifica richiede un valore";
+    QTest::newRow("a file without --verifica")
+        << QStringList{"dati", "a.tsv"} << "argomento in più: a.tsv";
     QTest::newRow("the first fault is named")
         << QStringList{"vitalizio", "--x", "--y"} << "opzione non riconosciuta per vitalizio: --x";
   }
@@ -182,6 +186,23 @@ class TestCommandLine : public QObject {
     QTEST(line.format, "format");
     QCOMPARE(line.dati.tipo, arguments.first() == "vitalizio" ? TipoValutazione::Vitalizio
                                                               : TipoValutazione::TempoDeterminato);
+  }
+
+  // An empty file name lists the data in use; a name is the file to check.
+  void theDataCommandNamesItsFile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("the list") << QStringList{"dati"} << "";
+    QTest::newRow("a check") << QStringList{"dati", "--verifica", "2027.tsv"} << "2027.tsv";
+    QTest::newRow("= form") << QStringList{"dati", "--verifica=2027.tsv"} << "2027.tsv";
+    QTest::newRow("a file named like an option")
+        << QStringList{"dati", "--verifica", "--2027.tsv"} << "--2027.tsv";
+  }
+  void theDataCommandNamesItsFile() {
+    QFETCH(QStringList, arguments);
+    const CommandLine line = ReadCommandLine(arguments);
+    QCOMPARE(line.request, CommandLineRequest::Data);
+    QTEST(line.dataFile, "file");
   }
 
   void theBatchNamesItsFile_data() {

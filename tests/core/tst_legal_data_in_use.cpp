@@ -59,6 +59,50 @@ class TestLegalDataInUse : public QObject {
     QCOMPARE(&LawInUse(), &law);
   }
 
+  // A file checked as an addition: one of the folders' in its own place, any
+  // other read after them; the data in use stay as they are.
+  void aFileIsCheckedAgainstTheOthers_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");  // the start of its reason; empty when used
+    QTest::addColumn<int>("files");        // the added files used
+    const QByteArray other2027 = kRates + "2027-01-01\t2027-12-31\t1.3\tDM (inventato)\t\n";
+    const QString elsewhere = root_.path() + QStringLiteral("/altrove");
+    QTest::newRow("a file of the folder, changed")
+        << home_ + QStringLiteral("/2027.tsv") << other2027 << QString() << 2;
+    QTest::newRow("another file for 2027")
+        << elsewhere + QStringLiteral("/2027.tsv") << other2027
+        << QStringLiteral("non concorda con la riga 2 di ") + home_ << 2;
+    QTest::newRow("the year after the shared 2028")
+        << elsewhere + QStringLiteral("/2029.tsv")
+        << kRates + "2029-01-01\t2029-12-31\t2\tDM (inventato)\t\n"
+        << QString() << 3;
+  }
+  void aFileIsCheckedAgainstTheOthers() {
+    QFETCH(QString, path);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    QFETCH(int, files);
+    // A file of the folders is checked as changed but not yet saved: in its
+    // place, it meets no other version of itself.
+    if (!QFileInfo::exists(path)) Write(path, content);
+    const MergedLegalData& inUse = LawInUse();
+    const MergedLegalData checked = MergeWithAddition({path, content});
+    QStringList reasons;
+    for (const DataProblem& p : checked.problems)
+      if (p.file == path) reasons << p.reason;
+    if (problem.isEmpty()) {
+      QCOMPARE(reasons, QStringList());
+      QVERIFY(checked.files.contains(path));
+    } else {
+      QCOMPARE(reasons.size(), 1);
+      QVERIFY2(reasons.front().startsWith(problem), qPrintable(reasons.front()));
+    }
+    QCOMPARE(checked.files.size(), files);
+    QCOMPARE(&LawInUse(), &inUse);
+    QCOMPARE(RateOn(QDate(2027, 6, 1))->legalHundredths, 120);
+  }
+
   // What the program carries is resources/data, byte for byte.
   void builtInDataAreTheFilesOfResourcesData() {
     const QStringList tsv{QStringLiteral("*.tsv")};

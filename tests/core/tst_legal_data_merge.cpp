@@ -95,10 +95,13 @@ class TestLegalDataMerge : public QObject {
     QTest::newRow("the 2026 row again, and 2027")
         << QStringList{"a.tsv"} << QByteArrayList{kRates + kBuiltIn2026 + k2027}
         << QStringList{"a.tsv"} << none
-        << QStringList{"a.tsv:2: ripete una riga dei dati incorporati"};
+        << QStringList{
+               "a.tsv:2: ripetuto: la versione incorporata contiene già il saggio legale "
+               "dal 01/01/2026 al 31/12/2026, D.M. 10/12/2025 (G.U. n. 289 del "
+               "13/12/2025): la riga non serve più"};
     QTest::newRow("the 2026 row alone")
         << QStringList{"a.tsv"} << QByteArrayList{kRates + kBuiltIn2026} << none << none
-        << QStringList{"a.tsv:2: ripete una riga dei dati incorporati"};
+        << QStringList{"a.tsv:2: ripetuto: la versione incorporata contiene già "};
     QTest::newRow("a gap after 2026")
         << QStringList{"a.tsv"} << QByteArrayList{kRates + k2028} << none
         << QStringList{"a.tsv:2: il saggio legale dal 01/01/2028 non segue l'ultimo periodo noto, "
@@ -150,7 +153,10 @@ class TestLegalDataMerge : public QObject {
         << QByteArrayList{kFloors +
                           "2025-01-01\t\t2.5\tart. 46, comma 5-ter, D.P.R. 131/1986, introdotto "
                           "dal D.Lgs. 139/2024\t\n"}
-        << none << none << QStringList{"a.tsv:2: ripete una riga dei dati incorporati"};
+        << none << none
+        << QStringList{
+               "a.tsv:2: ripetuto: la versione incorporata contiene già il saggio minimo "
+               "dal 01/01/2025: la riga non serve più"};
     QTest::newRow("added floors with a gap between them")
         << QStringList{"a.tsv", "b.tsv"}
         << QByteArrayList{kFloors + "2027-01-01\t2027-06-30\t3\tart. 1\t\n",

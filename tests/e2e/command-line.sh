@@ -11,7 +11,7 @@ FAILED=0
 LIMIT=10
 run_bare() {
   set +e
-  env -i PATH="$PATH" HOME="$HOME" "$@" timeout "$LIMIT" "$VELMORA" "${ARGS[@]}" \
+  env -i PATH="$PATH" HOME="$HOME" "${CLOCK[@]}" "$@" timeout "$LIMIT" "$VELMORA" "${ARGS[@]}" \
     >"$WORK/out" 2>"$WORK/err"
   RC=$?
   set -e

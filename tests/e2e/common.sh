@@ -10,6 +10,13 @@ mkdir -p "$WORK"
 export XDG_CONFIG_HOME="$WORK/config"
 rm -rf "$XDG_CONFIG_HOME"
 
+# A clock moved for the whole suite (faketime '2027-03-01 10:00:00' ctest ...)
+# reaches the program that a script runs under env -i too: pass "${CLOCK[@]}".
+CLOCK=()
+for variable in LD_PRELOAD FAKETIME FAKETIME_SHARED; do
+  [ -z "${!variable:-}" ] || CLOCK+=("$variable=${!variable}")
+done
+
 need() {
   for tool in "$@"; do
     if ! command -v "$tool" >/dev/null; then

@@ -8,7 +8,7 @@ FAILED=0
 
 run() {
   set +e
-  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" "$@" <"${INPUT:-/dev/null}" \
+  env -i PATH="$PATH" HOME="$HOME" "${CLOCK[@]}" timeout 20 "$VELMORA" "$@" <"${INPUT:-/dev/null}" \
     >"$WORK/out" 2>"$WORK/err"
   RC=$?
   set -e

@@ -10,7 +10,7 @@ FAILED=0
 INPUT=/dev/null
 run() {
   set +e
-  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" "$@" <"$INPUT" >"$WORK/out" 2>"$WORK/err"
+  env -i PATH="$PATH" HOME="$HOME" "${CLOCK[@]}" timeout 20 "$VELMORA" "$@" <"$INPUT" >"$WORK/out" 2>"$WORK/err"
   RC=$?
   set -e
   OUT=$(cat "$WORK/out")
@@ -109,7 +109,7 @@ run vitalizio --help
 expect "help of a command exits 0" "$(is "$RC" 0)"
 expect "help lists the commands with an example" \
   "$(has "$OUT" "velmora tempo-determinato --valore 100000 --anni 10")"
-expect "help states the exit statuses" "$(has "$OUT" "3  file del lotto non leggibile, o risultati non scritti")"
+expect "help states the exit statuses" "$(has "$OUT" "3  file del lotto o dei dati non leggibile, o risultati non scritti")"
 
 # ---- the batch ----
 printf '\xef\xbb\xbfvalore;tipo;nascita;anni;data;saggio\r\n' >"$WORK/casi.csv"
@@ -164,15 +164,15 @@ run lotto "$WORK/strani.csv"
 expect "batch: a field with a quote and a separator is quoted again" \
   "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";$(printf '\xef\xbf\xbd');;$(date +%d/%m/%Y);")"
 
-printf 'tipo;valore;anni\ntempo-determinato;1000;5\n' >"$WORK/buono.csv"
+printf 'tipo;valore;anni;data\ntempo-determinato;1000;5;15/03/2026\n' >"$WORK/buono.csv"
 run lotto "$WORK/buono.csv"
 expect "batch of good rows exits 0" "$(is "$RC" 0)"
 
 # Results that cannot be written are no success: a full disk, here /dev/full.
-for case in "lotto $WORK/buono.csv" "vitalizio --valore 1000 --nascita 01011950"; do
+for case in "lotto $WORK/buono.csv" "vitalizio --valore 1000 --nascita 01011950 --data 07/12/2026"; do
   set +e
   # shellcheck disable=SC2086 # the words of the case are the arguments
-  env -i PATH="$PATH" HOME="$HOME" timeout 20 "$VELMORA" $case >/dev/full 2>"$WORK/err"
+  env -i PATH="$PATH" HOME="$HOME" "${CLOCK[@]}" timeout 20 "$VELMORA" $case >/dev/full 2>"$WORK/err"
   RC=$?
   set -e
   ERR=$(cat "$WORK/err")

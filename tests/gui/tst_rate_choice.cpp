@@ -121,6 +121,7 @@ class TestRateChoice : public QObject {
     f.window.reset();
     f.Start();
     QVERIFY(f.w().SaggioAllaData->isChecked());
+    f.w().D2->setText("7 dicembre 2026");
     QCOMPARE(f.w().Label2->text(), kHeading + "del 2,5%");
   }
 

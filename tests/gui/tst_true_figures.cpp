@@ -120,6 +120,7 @@ class TestTrueFigures : public QObject {
   void newYearsClearTheFiguresAndSpaceValuesThem() {
     auto& w = f.w();
     AtDateOfAct();
+    w.D2->setText("7 dicembre 2026");
     QTest::keyClicks(w.PP, "100000");
     QTest::mouseClick(w.Text1, Qt::LeftButton);
     QTest::keyClicks(w.Text1, "10");

@@ -1,0 +1,103 @@
+#include <QtTest>
+
+#include "cli/data_listing.h"
+#include "core/legal_data_in_use.h"
+
+using namespace velmora;
+using namespace velmora::cli;
+
+namespace {
+
+const QByteArray kRates = "from\tto\trate_percent\tset_by\tsource\n";
+const QByteArray kCoefficients =
+    "year\trate_used_percent\tdecree\tcoefficients (bands 0-20, 21-30, 31-40, 41-45, 46-50, "
+    "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
+    "93-99)\tsource\n";
+// Decrees made up for these tests.
+const QByteArray k2027 = kRates + "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (inventato)\tprova\n";
+const QByteArray kCoefficients2027 =
+    kCoefficients +
+    "2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (inventato)\t"
+    "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\tprova\n";
+const QByteArray kBuiltIn2026 =
+    kRates + "2026-01-01\t2026-12-31\t1.6\tDM 10/12/2025 (GU 289, 13/12/2025)\tfaibrescia.it\n";
+const QByteArray kComma = kRates + "2027-01-01\t2027-12-31\t1,2\tDM 10/12/2026 (inventato)\t\n";
+
+MergedLegalData Merge(const QStringList& names, const QByteArrayList& contents) {
+  std::vector<AddedFile> files;
+  for (qsizetype i = 0; i < names.size(); ++i)
+    files.push_back({QStringLiteral("/d/") + names[i], contents[i]});
+  return MergeLegalData(BuiltInLegalData(), files);
+}
+
+const QStringList kFolders{QStringLiteral("/d")};
+
+}  // namespace
+
+// What "velmora dati" and "velmora dati --verifica" print.
+class TestDataListing : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theListingSaysWhereEachRowCameFrom_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QByteArrayList>("contents");
+    QTest::addColumn<QStringList>("lines");  // each a whole line of the listing
+    QTest::newRow("an office's 2027")
+        << QStringList{"2027-coefficienti.tsv", "2027-saggio.tsv"}
+        << QByteArrayList{kCoefficients2027, k2027}
+        << QStringList{"  01/01/2027  31/12/2027  1,2%    aggiunti     D.M. 10/12/2026 (inventato)",
+                       "              file /d/2027-saggio.tsv, riga 2",
+                       "  2027  2,5% (saggio minimo; legale 1,2%)  aggiunti     D.M. 22/12/2026 "
+                       "(inventato)",
+                       "        38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4",
+                       "        file /d/2027-coefficienti.tsv, riga 2"};
+    QTest::newRow("a file refused and a row not needed")
+        << QStringList{"a.tsv", "b.tsv"} << QByteArrayList{kComma, kBuiltIn2026}
+        << QStringList{
+               "  /d/a.tsv, riga 2: colonna rate_percent: «1,2» va scritto con il punto "
+               "decimale, come 1.2",
+               "  /d/b.tsv, riga 2: ripetuto: la versione incorporata contiene già il "
+               "saggio legale dal 01/01/2026 al 31/12/2026, D.M. 10/12/2025 (G.U. n. 289 "
+               "del 13/12/2025): la riga non serve più"};
+  }
+  void theListingSaysWhereEachRowCameFrom() {
+    QFETCH(QStringList, names);
+    QFETCH(QByteArrayList, contents);
+    QFETCH(QStringList, lines);
+    const QStringList listing = DataListing(Merge(names, contents), kFolders).split(u'\n');
+    for (const QString& line : lines) QVERIFY2(listing.contains(line), qPrintable(line));
+    // A file that is not used adds no row.
+    QVERIFY(!listing.contains("              file /d/a.tsv, riga 2"));
+  }
+
+  // A file that would be used but needs no copying: what is said beside its rows.
+  void theCheckSaysWhatAFileWouldDo_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("already in the folder, named .txt")
+        << k2027 << "/d/2027.txt"
+        << "Nota: nelle cartelle dei file aggiunti si leggono solo i file il cui nome finisce in "
+           ".tsv.";
+    QTest::newRow("a row the program has")
+        << kBuiltIn2026 << "/n/2026.tsv"
+        << "Il file /n/2026.tsv sarebbe usato, ma non aggiunge nulla: ogni sua riga è già nei "
+           "dati in uso.";
+  }
+  void theCheckSaysWhatAFileWouldDo() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, path);
+    QFETCH(QString, said);
+    const std::vector<AddedFile> files{{path, content}};
+    bool used = false;
+    const QString text =
+        VerificationText(MergeLegalData(BuiltInLegalData(), files), path, kFolders, used);
+    QVERIFY(used);
+    QVERIFY2(text.split(u'\n').contains(said), qPrintable(text));
+    QVERIFY2(!text.contains("copiarlo"), qPrintable(text));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestDataListing)
+#include "tst_data_listing.moc"
