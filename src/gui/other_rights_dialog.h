@@ -35,9 +35,6 @@ class FrmAltriDiritti : public QDialog {
 
   // The inputs as typed, as the core reads them.
   DatiValutazione Inputs() const;
-  // The valuation whose figures the dialog shows; none once an input changed.
-  const std::optional<RecordValutazione>& ShownValuation() const { return shown_; }
-  int Lives() const { return lives_; }
 
   void Calcola_Click();
   void Aggiungi_Click();
@@ -47,6 +44,7 @@ class FrmAltriDiritti : public QDialog {
   void SalvaProspettoPdf_Click();
   void StampaProspetto_Click();
 
+  // The controls, reached directly by the handlers and the tests.
   QComboBox* CmbDiritto = nullptr;
   QComboBox* CmbImposta = nullptr;
   QRadioButton* OptVitalizio = nullptr;
@@ -97,6 +95,7 @@ class FrmAltriDiritti : public QDialog {
   int lives_ = 1;
   QString takenValue_;
   QString takenReference_;
+  // The valuation whose figures the dialog shows; none once an input changed.
   std::optional<RecordValutazione> shown_;
   Calcolo shownCalculation_;
   QStringList basis_;  // Settled() of the figures shown
