@@ -68,6 +68,12 @@ FrmAltriDiritti::FrmAltriDiritti(Frmusufrutto& main)
   ClearFigures();
 }
 
+// A field that has the focus is left as its parent goes, and says it was
+// edited: by then this is no longer the dialog, and nothing is done with it.
+FrmAltriDiritti::~FrmAltriDiritti() {
+  for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
+}
+
 void FrmAltriDiritti::CreateControls() {
   auto* inputs = Named(new QGroupBox(text::kInputsGroup), "FraDati");
   auto* form = new QFormLayout(inputs);

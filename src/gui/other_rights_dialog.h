@@ -28,6 +28,7 @@ class FrmAltriDiritti : public QDialog {
   Q_OBJECT
  public:
   explicit FrmAltriDiritti(Frmusufrutto& main);
+  ~FrmAltriDiritti() override;
 
   // Shows the dialog, with the main window's value and reference date when
   // they changed there since it last took them: what was typed here stays.
