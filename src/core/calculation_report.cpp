@@ -12,12 +12,9 @@
 namespace velmora {
 namespace {
 
-// The report once, as lines; the two forms only lay them out.
-struct Row {
-  QString label;
-  QString value;
-};
+using Row = RigaDettaglio;
 
+// The report once, as lines; the two forms only lay them out.
 struct Report {
   QString heading;
   QString warning;  // the 2016 table outside 2016
@@ -87,6 +84,12 @@ void Lives(const RecordValutazione& r, std::vector<Row>& inputs) {
            .arg(QString::number(counted), r.normaVite)});
 }
 
+// The fixed term's beneficiary, whose age sets its limit.
+void Beneficiary(const RecordValutazione& r, std::vector<Row>& inputs) {
+  inputs.push_back({text::kReportBirth.arg(text::kOfBeneficiary), LongDateText(r.nascita)});
+  inputs.push_back({text::kReportAge, AgeText(r.etaAnni, r.etaMesi, r.etaGiorni)});
+}
+
 // The kind's own inputs: the age and its band, or the years and the share.
 void KindInputs(const RecordValutazione& r, std::vector<Row>& inputs) {
   const text::ParoleDiritto& words = Words(r.diritto);
@@ -105,8 +108,7 @@ void KindInputs(const RecordValutazione& r, std::vector<Row>& inputs) {
       inputs.push_back(
           {text::kReportDuration.arg(words.del), Counted(r.anni, text::kYear, text::kYears)});
       if (r.limite) {
-        inputs.push_back({text::kReportBirth.arg(text::kOfBeneficiary), LongDateText(r.nascita)});
-        inputs.push_back({text::kReportAge, AgeText(r.etaAnni, r.etaMesi, r.etaGiorni)});
+        Beneficiary(r, inputs);
         inputs.push_back({text::kReportShare.arg(words.del),
                           text::kReportShareValue.arg(r.quotaTesto, r.limite->percTempo)});
         return;
@@ -181,6 +183,21 @@ QString NextBand(const RecordValutazione& r) {
                                    ShareWithArticle(r.prossimaFascia->percUsufrutto));
 }
 
+// A fixed term for the gift and succession tax: both values, and the one due.
+void Limit(const RecordValutazione& r, QStringView groupBreak, std::vector<Row>& results) {
+  if (!r.limite) return;
+  const LimiteTempoDeterminato& limit = *r.limite;
+  results.push_back({text::kReportLimitFixed,
+                     text::kReportAmount.arg(limit.percTempo, limit.usufruttoTempoTesto,
+                                             AmountInWords(limit.usufruttoTempo, groupBreak))});
+  results.push_back({text::kReportLimitLifetime,
+                     text::kReportLimitLifetimeValue.arg(
+                         limit.percVitalizio, limit.usufruttoVitalizioTesto, limit.fascia)});
+  results.push_back({text::kReportLimitApplies,
+                     (limit.applicato ? text::kReportLimitApplied : text::kReportLimitNotApplied)
+                         .arg(r.normaLimite)});
+}
+
 Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView groupBreak) {
   Report report;
   const bool table2016 = r.saggio == Saggio::Tabella2016;
@@ -217,21 +234,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView gro
   if (!r.datiAggiunti.isEmpty())
     report.basis << text::kReportAddedData.arg(r.datiAggiunti.join(QStringLiteral("; ")));
 
-  if (r.limite) {
-    const LimiteTempoDeterminato& limit = *r.limite;
-    report.results.push_back(
-        {text::kReportLimitFixed,
-         text::kReportAmount.arg(limit.percTempo, limit.usufruttoTempoTesto,
-                                 AmountInWords(limit.usufruttoTempo, groupBreak))});
-    report.results.push_back(
-        {text::kReportLimitLifetime,
-         text::kReportLimitLifetimeValue.arg(limit.percVitalizio, limit.usufruttoVitalizioTesto,
-                                             limit.fascia)});
-    report.results.push_back(
-        {text::kReportLimitApplies,
-         (limit.applicato ? text::kReportLimitApplied : text::kReportLimitNotApplied)
-             .arg(r.normaLimite)});
-  }
+  Limit(r, groupBreak, report.results);
   report.results.push_back(
       {words.maiuscolo, text::kReportAmount.arg(r.percUsufrutto, r.UsufruttoTesto(),
                                                 AmountInWords(r.usufrutto, groupBreak))});
@@ -248,10 +251,11 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView gro
 
 QString TextRows(const std::vector<Row>& rows) {
   qsizetype width = 0;
-  for (const Row& row : rows) width = std::max(width, row.label.size());
+  for (const Row& row : rows) width = std::max(width, row.etichetta.size());
   QString out;
   for (const Row& row : rows)
-    out += QStringLiteral("  ") + (row.label + u':').leftJustified(width + 2) + row.value + u'\n';
+    out +=
+        QStringLiteral("  ") + (row.etichetta + u':').leftJustified(width + 2) + row.valore + u'\n';
   return out;
 }
 
@@ -263,9 +267,9 @@ QString HtmlRows(const std::vector<Row>& rows) {
   QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">\n");
   for (const Row& row : rows) {
     out += QStringLiteral("<tr><td nowrap>") +
-           row.label.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")) +
+           row.etichetta.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")) +
            QStringLiteral(":&nbsp;&nbsp;</td><td><b>") +
-           row.value.toHtmlEscaped().replace(kWordBreak, QStringLiteral("&#8203;")) +
+           row.valore.toHtmlEscaped().replace(kWordBreak, QStringLiteral("&#8203;")) +
            QStringLiteral("</b></td></tr>\n");
   }
   return out + QStringLiteral("</table>\n");
@@ -363,6 +367,26 @@ QString AvvertenzaTabella2016(const RecordValutazione& r) {
   }
   return text::kNot2016Table.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
                                  ShareWithArticle(due->percUsufrutto), right);
+}
+
+DettaglioValutazione DettaglioPerFinestra(const RecordValutazione& record) {
+  DettaglioValutazione detail;
+  switch (record.tipo) {
+    case TipoValutazione::Vitalizio:
+      Lives(record, detail.vite);
+      detail.vite.push_back({text::kReportBand, record.fascia});
+      break;
+    case TipoValutazione::TempoDeterminato:
+      if (record.limite) Beneficiary(record, detail.vite);
+      break;
+  }
+  Limit(record, {}, detail.limite);
+  detail.prossimaFascia = NextBand(record);
+  return detail;
+}
+
+QString NomeDiritto(Diritto diritto) {
+  return Words(diritto).maiuscolo;
 }
 
 QString ValoriPerAtto(const RecordValutazione& record) {

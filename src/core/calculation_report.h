@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <vector>
 
 #include "core/valuation_record.h"
 
@@ -19,6 +20,26 @@ struct Calcolo {
 QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo);
 // As HTML, for the clipboard, the PDF and the printer.
 QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo);
+
+// A row of the report: "Età che conta", "quella del più giovane (titolare 2): ...".
+struct RigaDettaglio {
+  QString etichetta;
+  QString valore;
+};
+
+// The report's rows that a window shows beside its own figures, in the
+// report's words: every life's birth and age, whose age counts and by which
+// rule, and the band; the fixed term's limit with both values and the one due;
+// the next change of band (empty when none is near).
+struct DettaglioValutazione {
+  std::vector<RigaDettaglio> vite;
+  std::vector<RigaDettaglio> limite;
+  QString prossimaFascia;
+};
+DettaglioValutazione DettaglioPerFinestra(const RecordValutazione& record);
+
+// The right's name as the report heads its figures: "Usufrutto", "Diritto d'uso".
+QString NomeDiritto(Diritto diritto);
 
 // One sentence with the three amounts and their words, for the body of an act.
 QString ValoriPerAtto(const RecordValutazione& record);

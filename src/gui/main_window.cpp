@@ -72,6 +72,7 @@ void Frmusufrutto::CreateMenus() {
                                         QStringLiteral("&Tabelle Usufrutto a tempo determinato"));
   CreateRateMenu();
   CreateReportMenu();
+  CreateOtherRightsMenu();
   mnuHelp = bar->addMenu(QStringLiteral("&?"));
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   auto item = [this](const char* name, const QString& caption) {

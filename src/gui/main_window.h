@@ -13,6 +13,8 @@
 // - EventModel (src/gui): turns Qt's events into the form events the handlers
 //   are written for (Change, KeyPress, KeyUp, GotFocus, LostFocus, Click, ...).
 // - FrmPrinter and Form1 (src/gui): the printer window and the table window.
+// - FrmAltriDiritti (src/gui, other_rights_*.cpp): the dialog for the rights
+//   of use and habitation, several lives and the fixed term's limit.
 // - Services (src/platform): message boxes, clipboard, sound, documents,
 //   programs and printers. Tests hand the window a recording double.
 // - velmora_core (src/core): every figure: number and date texts, the age,
@@ -40,6 +42,7 @@ namespace velmora {
 
 class EventModel;
 class Form1;
+class FrmAltriDiritti;
 class FrmPrinter;
 
 class Frmusufrutto : public QMainWindow {
@@ -171,6 +174,9 @@ class Frmusufrutto : public QMainWindow {
   void SalvaProspettoPdf_Click();
   void StampaProspetto_Click();
 
+  // The dialog for other rights and several lives.
+  void AltriDiritti_Click();
+
   // The rate: the 2016 table, or the rate in force on the reference date.
   void SaggioTabella2016_Click();
   void SaggioAllaData_Click();
@@ -231,14 +237,17 @@ class Frmusufrutto : public QMainWindow {
   QAction* CopiaValoriAtto = nullptr;
   QAction* SalvaProspettoPdf = nullptr;
   QAction* StampaProspetto = nullptr;
+  QMenu* MenuAltriDiritti = nullptr;
+  QAction* AltriDiritti = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* istruzioni = nullptr;
   QAction* normativa = nullptr;
   QAction* sito = nullptr;
 
-  // The two single-instance windows, created at their first showing.
+  // The single-instance windows, created at their first showing.
   QPointer<FrmPrinter> printerWindow;
   QPointer<Form1> tableWindow;
+  QPointer<FrmAltriDiritti> otherRightsDialog;
 
  private:
   // What the figures on screen were computed from.
@@ -259,6 +268,7 @@ class Frmusufrutto : public QMainWindow {
   void CreateRateMenu();
   void ChooseRate(bool atDateOfAct);
   void CreateReportMenu();
+  void CreateOtherRightsMenu();
   void ShowValuation(RecordValutazione record);
   void WatchClipboard();
 

@@ -293,6 +293,49 @@ class TestCalculationReport : public QObject {
     const QString html = ProspettoHtml(record, calcolo);
     QVERIFY(html.contains("D.M. &lt;b&gt;&amp;"));
   }
+
+  // What a window shows beside its figures is the report's own rows, one for
+  // one: a row the window had and the report not, or worded otherwise, fails.
+  // The window's test reads their words.
+  void theWindowsDetailIsTheReportsRows_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<int>("lives");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("nextBand");
+    QTest::newRow("one life") << Lifetime(Saggio::AllaData, "100000", "16/08/1946") << 3 << 0
+                              << false;
+    DatiValutazione oldest = Lifetime(Saggio::AllaData, "100000", "20/12/1947+3/5/1955");
+    oldest.accrescimento = false;
+    oldest.diritto = Diritto::Abitazione;
+    QTest::newRow("two lives, the oldest a band away") << oldest << 4 << 0 << true;
+    DatiValutazione capped = FixedTerm(Saggio::AllaData, "100000", "30");
+    capped.imposta = Imposta::Successioni;
+    capped.nascite = QStringList{"01/01/1941"};
+    QTest::newRow("fixed term capped") << capped << 2 << 3 << false;
+    QTest::newRow("fixed term, registration")
+        << FixedTerm(Saggio::AllaData, "100000", "30") << 0 << 0 << false;
+  }
+  void theWindowsDetailIsTheReportsRows() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(int, lives);
+    QFETCH(int, limit);
+    QFETCH(bool, nextBand);
+    const RecordValutazione record = Valued(dati);
+    const DettaglioValutazione detail = DettaglioPerFinestra(record);
+    const QString report = ProspettoTesto(record, calcolo);
+    QCOMPARE(int(detail.vite.size()), lives);
+    QCOMPARE(int(detail.limite.size()), limit);
+    for (const auto* rows : {&detail.vite, &detail.limite}) {
+      for (const RigaDettaglio& row : *rows) {
+        // The report pads its labels to a column.
+        const QRegularExpression line("\\n  " + QRegularExpression::escape(row.etichetta) + ": *" +
+                                      QRegularExpression::escape(row.valore) + "\\n");
+        QVERIFY2(report.contains(line), qPrintable(row.etichetta + ": " + row.valore));
+      }
+    }
+    QCOMPARE(!detail.prossimaFascia.isEmpty(), nextBand);
+    QVERIFY(report.contains(detail.prossimaFascia));
+  }
 };
 
 QTEST_APPLESS_MAIN(TestCalculationReport)

@@ -233,16 +233,17 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.PP->accessibleName(), QString("Valore della piena proprietà"));
   }
 
-  void menuBarHasThreeCommandsTheRateTheReportAndTheHelpMenu() {
+  void menuBarHasThreeCommandsTheRateTheReportOtherRightsAndTheHelpMenu() {
     const auto actions = f.w().menuBar()->actions();
-    QCOMPARE(actions.size(), 6);
+    QCOMPARE(actions.size(), 7);
     QCOMPARE(actions[0]->objectName(), QString("TabellaVigente"));
     QCOMPARE(actions[0]->text(), QString("&Tabella Usufrutto vitalizio 2016"));
     QCOMPARE(actions[1]->text(), QString("&Tabelle Usufrutto vitalizio"));
     QCOMPARE(actions[2]->text(), QString("&Tabelle Usufrutto a tempo determinato"));
     QCOMPARE(actions[3]->text(), QString("&Saggio"));
     QCOMPARE(actions[4]->text(), QString("&Prospetto"));
-    QCOMPARE(actions[5]->text(), QString("&?"));
+    QCOMPARE(actions[5]->text(), QString("&Altri diritti"));
+    QCOMPARE(actions[6]->text(), QString("&?"));
     QStringList items;
     for (QAction* a : f.w().mnuHelp->actions()) items << a->objectName() + "=" + a->text();
     QCOMPARE(items, QStringList({"istruzioni=&Istruzioni", "normativa=&Normativa",

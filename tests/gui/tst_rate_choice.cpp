@@ -66,9 +66,9 @@ class TestRateChoice : public QObject {
     QVERIFY(!w.SaggioAllaData->isChecked());
     QCOMPARE(w.Label2->text(), kHeading + "dello 0,2%");
     QVERIFY(w.Label2->toolTip().contains("D.M. 11/12/2015"));
-    // Before the report's menu and the help menu.
+    // Before the report's menu.
     const QList<QAction*> bar = w.menuBar()->actions();
-    QCOMPARE(bar.at(bar.indexOf(w.mnuHelp->menuAction()) - 2), w.MenuSaggio->menuAction());
+    QCOMPARE(bar.at(bar.indexOf(w.MenuProspetto->menuAction()) - 1), w.MenuSaggio->menuAction());
   }
 
   // Label2 after the reference date, in each mode.

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "core/calculation_report.h"
+#include "core/valuation_record.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class Frmusufrutto;
+class Services;
+
+// The rights of use and habitation, several lives with or without accrual
+// and the fixed term's limit under the gift and succession tax: a dialog of
+// the main window, modeless so that the main window's rate menu, which it
+// follows, stays at hand. It takes the value and the reference date from the
+// main window when it opens, and values its inputs through the core alone.
+class FrmAltriDiritti : public QDialog {
+  Q_OBJECT
+ public:
+  explicit FrmAltriDiritti(Frmusufrutto& main);
+  ~FrmAltriDiritti() override;
+
+  // Shows the dialog, with the main window's value and reference date when
+  // they changed there since it last took them: what was typed here stays.
+  void Open();
+
+  // The inputs as typed, as the core reads them.
+  DatiValutazione Inputs() const;
+
+  void Calcola_Click();
+  void Aggiungi_Click();
+  void Rimuovi_Click();
+  void CopiaProspetto_Click();
+  void CopiaValoriAtto_Click();
+  void SalvaProspettoPdf_Click();
+  void StampaProspetto_Click();
+
+  // The controls, reached directly by the handlers and the tests.
+  QComboBox* CmbDiritto = nullptr;
+  QComboBox* CmbImposta = nullptr;
+  QRadioButton* OptVitalizio = nullptr;
+  QRadioButton* OptTempoDeterminato = nullptr;
+  QLineEdit* TxtAnni = nullptr;
+  QLineEdit* TxtValore = nullptr;
+  QLineEdit* TxtRiferimento = nullptr;
+  QLabel* LblSaggio = nullptr;
+  std::array<QLabel*, kMaxVite> LblNascita{};
+  std::array<QLineEdit*, kMaxVite> TxtNascita{};
+  QPushButton* CmdAggiungi = nullptr;
+  QPushButton* CmdRimuovi = nullptr;
+  QComboBox* CmbAccrescimento = nullptr;
+  QPushButton* CmdCalcola = nullptr;
+  QPushButton* CmdChiudi = nullptr;
+  QLabel* LblDettaglio = nullptr;
+  QLabel* LblDiritto = nullptr;
+  QLineEdit* TxtPercDiritto = nullptr;
+  QLineEdit* TxtValoreDiritto = nullptr;
+  QLineEdit* TxtPercNudaProprieta = nullptr;
+  QLineEdit* TxtValoreNudaProprieta = nullptr;
+  QLabel* LblProssimaFascia = nullptr;
+  QPushButton* CmdCopiaProspetto = nullptr;
+  QPushButton* CmdCopiaValoriAtto = nullptr;
+  QPushButton* CmdSalvaProspettoPdf = nullptr;
+  QPushButton* CmdStampaProspetto = nullptr;
+
+ private:
+  void CreateControls();
+  void WireEvents();
+  // The controls each kind, tax and number of lives uses are the ones enabled.
+  void ShowKind();
+  void ShowLives();
+  void ShowRate();
+  // A date typed as digits or in another form is written out as the core read it.
+  static void WriteDateOut(QLineEdit* field);
+  void InputsChanged();
+  // The inputs as they are settled, so that the same value or date typed
+  // another way is the same input.
+  QStringList Settled() const;
+  void ShowFigures(RecordValutazione record);
+  void ClearFigures();
+  void Refuse(const Rifiuto& refusal);
+  void Warn(const QString& prompt);
+
+  Frmusufrutto& main_;
+  Services& services_;
+  int lives_ = 1;
+  QString takenValue_;
+  QString takenReference_;
+  // The valuation whose figures the dialog shows; none once an input changed.
+  std::optional<RecordValutazione> shown_;
+  Calcolo shownCalculation_;
+  QStringList basis_;  // Settled() of the figures shown
+};
+
+}  // namespace velmora

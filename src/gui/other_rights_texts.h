@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+// The captions of the dialog for the rights of use and habitation and for
+// several lives. What it shows of a valuation comes from the record and from
+// the report's words, not from here.
+namespace velmora::text {
+
+inline const QString kOtherRightsMenu = QStringLiteral("&Altri diritti");
+inline const QString kOtherRightsCommand = QStringLiteral("&Altri diritti e più usufruttuari…");
+inline const QString kOtherRightsTitle = QStringLiteral("Altri diritti e più usufruttuari");
+inline const QString kInputsGroup = QStringLiteral("Dati");
+inline const QString kRightLabel = QStringLiteral("&Diritto:");
+inline const QString kTaxLabel = QStringLiteral("&Imposta:");
+inline const QString kRegistrationTax = QStringLiteral("di registro");
+inline const QString kSuccessionTax = QStringLiteral("sulle successioni e donazioni");
+inline const QString kKindLabel = QStringLiteral("Durata:");
+inline const QString kLifetime = QStringLiteral("&Vitalizio");
+inline const QString kFixedTerm = QStringLiteral("A &tempo determinato");
+inline const QString kYearsLabel = QStringLiteral("&Anni:");
+inline const QString kValueLabel = QStringLiteral("Valore della &piena proprietà:");
+inline const QString kReferenceLabel = QStringLiteral("Data di &riferimento:");
+inline const QString kRateLabel = QStringLiteral("Saggio:");
+inline const QString kRateTip =
+    QStringLiteral("Il saggio si sceglie dal menu Saggio della finestra principale.");
+inline const QString kLivesGroup = QStringLiteral("Titolari e date di nascita");
+// %1 the row's number from 1: its own access key up to 9, and 0 for the tenth.
+inline const QString kLifeLabel = QStringLiteral("Titolare &%1:");
+inline const QString kTenthLifeLabel = QStringLiteral("Titolare 1&0:");
+inline const QString kAddLife = QStringLiteral("A&ggiungi titolare");
+inline const QString kRemoveLife = QStringLiteral("Ri&muovi l'ultimo");
+inline const QString kAccrualLabel = QStringLiteral("Accr&escimento:");
+inline const QString kAccrualUnset = QStringLiteral("da indicare");
+inline const QString kWithAccrual = QStringLiteral("sì, tra i titolari");
+inline const QString kWithoutAccrual = QStringLiteral("no");
+inline const QString kLivesNote = QStringLiteral(
+    "Vitalizio: con più titolari conta l'età del più anziano o, con accrescimento, del più "
+    "giovane; l'atto dice se c'è accrescimento.\n"
+    "A tempo determinato: la data di nascita del titolare 1, il beneficiario, vale solo per "
+    "l'imposta sulle successioni e donazioni, per il limite del valore vitalizio; senza di "
+    "essa il limite non si applica.");
+inline const QString kResultGroup = QStringLiteral("Risultato");
+inline const QString kValueButton = QStringLiteral("&Calcola");
+inline const QString kClose = QStringLiteral("Chi&udi");
+inline const QString kCopyReport = QStringLiteral("Copia pro&spetto");
+inline const QString kCopyValues = QStringLiteral("Copia va&lori per l'atto");
+inline const QString kSavePdf = QStringLiteral("Salva prospetto PD&F…");
+inline const QString kPrintReport = QStringLiteral("Stampa pr&ospetto…");
+
+}  // namespace velmora::text

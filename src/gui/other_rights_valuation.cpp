@@ -1,0 +1,189 @@
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <variant>
+
+#include "core/date_text.h"
+#include "core/number_text.h"
+#include "core/version.h"
+#include "gui/main_window.h"
+#include "gui/other_rights_dialog.h"
+#include "gui/refusal_message.h"
+#include "gui/report_delivery.h"
+
+// The dialog's valuation: its inputs read as the core reads them, the figures
+// of the record, and the report commands on that record. The figures belong
+// to the inputs on screen: any other input takes them away, with the record
+// the report commands use.
+namespace velmora {
+
+DatiValutazione FrmAltriDiritti::Inputs() const {
+  DatiValutazione dati;
+  dati.tipo = OptTempoDeterminato->isChecked() ? TipoValutazione::TempoDeterminato
+                                               : TipoValutazione::Vitalizio;
+  dati.saggio = main_.SaggioAllaData->isChecked() ? Saggio::AllaData : Saggio::Tabella2016;
+  dati.diritto = Diritto(CmbDiritto->currentData().toInt());
+  dati.imposta = Imposta(CmbImposta->currentData().toInt());
+  dati.valore = TxtValore->text();
+  dati.riferimento = TxtRiferimento->text();
+  // A birth date is typed as the reference date is, eight digits included.
+  const auto birth = [this](int row) {
+    const QString typed = TxtNascita[row]->text();
+    const std::optional<QDate> date = ReadDateOrDigits(typed);
+    return date ? LongDateText(*date) : typed;
+  };
+  switch (dati.tipo) {
+    case TipoValutazione::Vitalizio: {
+      for (int row = 0; row < lives_; ++row) dati.nascite << birth(row);
+      const QVariant accrual = CmbAccrescimento->currentData();
+      if (lives_ > 1 && accrual.isValid()) dati.accrescimento = accrual.toBool();
+      break;
+    }
+    case TipoValutazione::TempoDeterminato:
+      dati.anni = TxtAnni->text();
+      // The beneficiary's age limits the fixed term under the gift and
+      // succession tax alone; without a birth date there is no limit.
+      if (dati.imposta == Imposta::Successioni && !TxtNascita[0]->text().trimmed().isEmpty())
+        dati.nascite << birth(0);
+      break;
+  }
+  return dati;
+}
+
+QStringList FrmAltriDiritti::Settled() const {
+  const DatiValutazione dati = Inputs();
+  const std::optional<double> value = ReadNumber(dati.valore);
+  const std::optional<QDate> day = ReadDateOrDigits(dati.riferimento);
+  return QStringList{QString::number(int(dati.tipo)),
+                     QString::number(int(dati.saggio)),
+                     QString::number(int(dati.diritto)),
+                     QString::number(int(dati.imposta)),
+                     dati.accrescimento ? QString::number(*dati.accrescimento) : QString(),
+                     value ? MoneyText(*value) : dati.valore,
+                     day ? day->toString(Qt::ISODate) : dati.riferimento,
+                     dati.anni} +
+         dati.nascite;
+}
+
+void FrmAltriDiritti::InputsChanged() {
+  ShowKind();
+  if (shown_ && Settled() != basis_) ClearFigures();
+}
+
+void FrmAltriDiritti::Calcola_Click() {
+  ClearFigures();
+  auto result = Valuta(Inputs());
+  if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
+    Refuse(*refusal);
+    return;
+  }
+  ShowFigures(std::get<RecordValutazione>(std::move(result)));
+}
+
+void FrmAltriDiritti::ShowFigures(RecordValutazione record) {
+  const DettaglioValutazione detail = DettaglioPerFinestra(record);
+  QStringList lines;
+  for (const auto* rows : {&detail.vite, &detail.limite})
+    for (const RigaDettaglio& row : *rows)
+      lines << row.etichetta + QStringLiteral(": ") + row.valore;
+  LblDettaglio->setText(lines.join(u'\n'));
+  TxtPercDiritto->setText(record.percUsufrutto);
+  TxtValoreDiritto->setText(record.UsufruttoTesto());
+  TxtPercNudaProprieta->setText(record.percNudaProprieta);
+  TxtValoreNudaProprieta->setText(record.NudaProprietaTesto());
+  LblProssimaFascia->setText(detail.prossimaFascia);
+  // The value as the figures read it: the same input, so nothing is cleared.
+  TxtValore->setText(record.ValoreTesto());
+  shown_ = std::move(record);
+  shownCalculation_ = Calcolo{QDateTime::currentDateTime(), ProgramVersion()};
+  basis_ = Settled();
+  for (QPushButton* command :
+       {CmdCopiaProspetto, CmdCopiaValoriAtto, CmdSalvaProspettoPdf, CmdStampaProspetto})
+    command->setEnabled(true);
+}
+
+void FrmAltriDiritti::ClearFigures() {
+  shown_.reset();
+  basis_.clear();
+  for (QLineEdit* figure :
+       {TxtPercDiritto, TxtValoreDiritto, TxtPercNudaProprieta, TxtValoreNudaProprieta})
+    figure->clear();
+  LblDettaglio->clear();
+  LblProssimaFascia->clear();
+  for (QPushButton* command :
+       {CmdCopiaProspetto, CmdCopiaValoriAtto, CmdSalvaProspettoPdf, CmdStampaProspetto})
+    command->setEnabled(false);
+}
+
+// The user is told as the main window tells it, and sent to the input concerned.
+void FrmAltriDiritti::Refuse(const Rifiuto& refusal) {
+  Warn(RefusalMessage(refusal));
+  QWidget* input = TxtValore;
+  switch (refusal.campo) {
+    case Campo::Valore:
+      break;
+    case Campo::Nascita:
+      input = TxtNascita[std::clamp(refusal.vita, 0, lives_ - 1)];
+      break;
+    case Campo::Riferimento:
+      input = TxtRiferimento;
+      break;
+    case Campo::Anni:
+      input = TxtAnni;
+      break;
+    case Campo::Accrescimento:
+      input = CmbAccrescimento;
+      break;
+  }
+  input->setFocus(Qt::OtherFocusReason);
+  if (auto* field = qobject_cast<QLineEdit*>(input)) field->selectAll();
+}
+
+void FrmAltriDiritti::Aggiungi_Click() {
+  if (lives_ >= kMaxVite) return;
+  ++lives_;
+  ShowLives();
+  TxtNascita[lives_ - 1]->setFocus(Qt::OtherFocusReason);
+  InputsChanged();
+}
+
+void FrmAltriDiritti::Rimuovi_Click() {
+  if (lives_ <= 1) return;
+  TxtNascita[lives_ - 1]->clear();
+  --lives_;
+  TxtNascita[lives_ - 1]->setFocus(Qt::OtherFocusReason);
+  ShowLives();
+  InputsChanged();
+}
+
+void FrmAltriDiritti::CopiaProspetto_Click() {
+  if (!shown_) return;
+  CopyReport(services_, *shown_, shownCalculation_);
+  // The main window's value field takes from the clipboard only what another
+  // program put there.
+  main_.ClipboardSeen();
+}
+
+void FrmAltriDiritti::CopiaValoriAtto_Click() {
+  if (shown_ && CopyValuesForAct(services_, *shown_)) main_.ClipboardSeen();
+}
+
+void FrmAltriDiritti::SalvaProspettoPdf_Click() {
+  if (!shown_) return;
+  if (const QString failure = SaveReportPdf(services_, *shown_, shownCalculation_);
+      !failure.isEmpty())
+    Warn(failure);
+}
+
+void FrmAltriDiritti::StampaProspetto_Click() {
+  if (!shown_) return;
+  if (const QString failure = PrintReport(services_, *shown_, shownCalculation_);
+      !failure.isEmpty())
+    Warn(failure);
+}
+
+}  // namespace velmora

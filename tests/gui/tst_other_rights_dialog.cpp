@@ -1,0 +1,224 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "gui/other_rights_dialog.h"
+#include "window_fixture.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+// Two spouses born on 16/08/1946 and 3/5/1950, with accrual, on 7/12/2026.
+const QStringList kSpouses{"Alt+P", "=100000",   "Alt+R", "=07122026", "Alt+1", "=16081946",
+                           "Alt+G", "=3/5/1950", "Alt+E", "Down",      "Return"};
+// Then thirty years under the gift and succession tax for someone of 85.
+const QStringList kCapped = kSpouses + QStringList{"Alt+T", "Alt+A", "=30",         "Alt+I",
+                                                   "Down",  "Alt+1", "=01/01/1941", "Return"};
+}  // namespace
+
+// The dialog for other rights and several lives, driven by the keyboard
+// alone: access keys, typing and Enter, at the rate in force on the date.
+class TestOtherRightsDialog : public QObject {
+  Q_OBJECT
+  MainWindowFixture f;
+
+  FrmAltriDiritti& d() { return *f.w().otherRightsDialog; }
+
+  // "Alt+P", "Down", "Return" as keys, "=text" typed, "!2016" the main
+  // window's rate menu; each to the open menu or the control with the focus.
+  void Keys(const QStringList& steps) {
+    for (const QString& step : steps) {
+      QWidget* target = QApplication::activePopupWidget();
+      if (!target) target = QApplication::focusWidget();
+      QVERIFY2(target, qPrintable(step));
+      if (step == "!2016") {
+        f.w().SaggioTabella2016->trigger();
+      } else if (step.startsWith('=')) {
+        QTest::keyClicks(target, step.mid(1));
+      } else {
+        const QKeyCombination key = QKeySequence(step)[0];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+      }
+      // A button's access key presses it for a moment before it clicks.
+      if (QWidget* window = QApplication::activeWindow()) {
+        for (auto* button : window->findChildren<QAbstractButton*>())
+          QTRY_VERIFY(!button->isDown());
+      }
+    }
+  }
+  QStringList Figures() {
+    return {d().TxtPercDiritto->text(), d().TxtValoreDiritto->text(),
+            d().TxtPercNudaProprieta->text(), d().TxtValoreNudaProprieta->text()};
+  }
+
+ private slots:
+  void init() {
+    f.Start();
+    Keys({"Alt+S", "Down", "Return", "Alt+A", "Return"});
+    QVERIFY(f.w().otherRightsDialog);
+    QTRY_COMPARE(QApplication::activeWindow(), &d());
+    f.services.Clear();
+  }
+  void cleanup() {
+    QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
+    f.Stop();
+  }
+
+  void theFiguresOfEachCase_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("figures");
+    QTest::addColumn<QStringList>("detail");
+    QTest::addColumn<QString>("nextBand");
+    QTest::newRow("two spouses with accrual: the youngest")
+        << kSpouses << QStringList{"30%", "€ 30.000,00", "70%", "€ 70.000,00"}
+        << QStringList{"Titolare 1: nascita 16 agosto 1946, età 80 anni, 3 mesi e 21 giorni",
+                       "Titolare 2: nascita 3 maggio 1950, età 76 anni, 7 mesi e 4 giorni",
+                       "Età che conta: quella del più giovane (titolare 2)",
+                       "Fascia di età: da 76 a 78 anni"}
+        << "";
+    QTest::newRow("then the cap of a fixed term at 85")
+        << kCapped << QStringList{"20%", "€ 20.000,00", "80%", "€ 80.000,00"}
+        << QStringList{"Data di nascita del beneficiario: 1 gennaio 1941",
+                       "Età alla data di riferimento: 85 anni, 11 mesi e 6 giorni",
+                       "Valore a tempo determinato: 52,33% – € 52.330,00",
+                       "Valore vitalizio all'età: 20% – € 20.000,00 (fascia da 83 a 86 anni)",
+                       "Si applica: il valore vitalizio, minore"}
+        << "";
+    QTest::newRow("habitation without accrual: the oldest, a birthday away")
+        << QStringList{"Alt+D",     "Down",      "Down",  "Alt+P",     "=100000",
+                       "Alt+R",     "=07122026", "Alt+1", "=20121947", "Alt+G",
+                       "=03051955", "Alt+E",     "Down",  "Down",      "Return"}
+        << QStringList{"30%", "€ 30.000,00", "70%", "€ 70.000,00"}
+        << QStringList{"Età che conta: quella del più anziano (titolare 1)"}
+        << "Dal 20/12/2026 il più anziano dei titolari compie 79 anni: da quel giorno il diritto "
+           "di abitazione vale il 25%.";
+  }
+  void theFiguresOfEachCase() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, figures);
+    QFETCH(QStringList, detail);
+    QFETCH(QString, nextBand);
+    Keys(steps);
+    QVERIFY2(f.services.messages.isEmpty(), qPrintable(f.services.messages.join('\n')));
+    QCOMPARE(Figures(), figures);
+    for (const QString& row : detail)
+      QVERIFY2(d().LblDettaglio->text().contains(row), qPrintable(d().LblDettaglio->text()));
+    QCOMPARE(d().LblProssimaFascia->text(), nextBand);
+    QVERIFY(d().CmdCopiaProspetto->isEnabled());
+  }
+
+  void anyOtherInputTakesTheFiguresAway_data() {
+    QTest::addColumn<QStringList>("change");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("none: the inputs gone through")
+        << QStringList{"Alt+D"} + QStringList(12, "Tab") << true;
+    QTest::newRow("value") << QStringList{"Alt+P", "=100001"} << false;
+    QTest::newRow("reference date") << QStringList{"Alt+R", "=08122026"} << false;
+    QTest::newRow("a birth date") << QStringList{"Alt+2", "=4/5/1950"} << false;
+    QTest::newRow("a life added") << QStringList{"Alt+G"} << false;
+    QTest::newRow("a life removed") << QStringList{"Alt+M"} << false;
+    QTest::newRow("accrual") << QStringList{"Alt+E", "Down"} << false;
+    QTest::newRow("right") << QStringList{"Alt+D", "Down"} << false;
+    QTest::newRow("tax") << QStringList{"Alt+I", "Down"} << false;
+    QTest::newRow("kind") << QStringList{"Alt+T"} << false;
+    QTest::newRow("the main window's rate") << QStringList{"!2016"} << false;
+  }
+  void anyOtherInputTakesTheFiguresAway() {
+    QFETCH(QStringList, change);
+    QFETCH(bool, kept);
+    Keys(kSpouses);
+    Keys(change);
+    QCOMPARE(Figures().join(""), kept ? QString("30%€ 30.000,0070%€ 70.000,00") : QString());
+    QCOMPARE(d().LblDettaglio->text().isEmpty(), !kept);
+    for (QPushButton* command : {d().CmdCopiaProspetto, d().CmdCopiaValoriAtto,
+                                 d().CmdSalvaProspettoPdf, d().CmdStampaProspetto})
+      QCOMPARE(command->isEnabled(), kept);
+    Keys({"Alt+S"});
+    QCOMPARE(f.services.log.contains("SetClipboard"), kept);
+  }
+
+  void theReportAndTheValuesOfTheDialogsRecord() {
+    Keys(kSpouses + QStringList{"Alt+S"});
+    const QString& report = f.services.clipboard;
+    for (const char* row :
+         {"Usufrutto vitalizio al saggio d'interesse del 2,5% in vigore alla data di riferimento",
+          "Titolare 2:                   nascita 3 maggio 1950, età 76 anni, 7 mesi e 4 giorni",
+          "Età che conta:                quella del più giovane (titolare 2)",
+          "Usufrutto:      30% – € 30.000,00 (trentamila/00)"})
+      QVERIFY2(report.contains(QString::fromUtf8(row)), qPrintable(report));
+    QVERIFY(f.services.clipboardHtml.contains("<h1>Prospetto di calcolo</h1>"));
+    // The main window's value field does not take the program's own copy.
+    QVERIFY(!f.w().NewClipboardText());
+    Keys({"Alt+D", "Down", "Return", "Alt+L"});
+    QCOMPARE(d().LblDiritto->text(), QString("Diritto d'uso"));
+    QCOMPARE(f.services.clipboard,
+             QString("Valore della piena proprietà euro 100.000,00 (centomila/00); valore del "
+                     "diritto d'uso euro 30.000,00 (trentamila/00); valore della nuda proprietà "
+                     "euro 70.000,00 (settantamila/00)."));
+  }
+
+  void aRefusalSaysWhyAndGoesToTheInput_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QStringList noAccrual = kSpouses;
+    noAccrual.removeAt(noAccrual.indexOf("Alt+E") + 1);
+    QTest::newRow("no accrual said")
+        << noAccrual
+        << kRefusal +
+               "Con più titolari l'atto deve dire se tra loro c'è diritto di "
+               "accrescimento: indicarlo prima del calcolo."
+        << "CmbAccrescimento";
+    QStringList noDate = kSpouses;
+    noDate[noDate.indexOf("=3/5/1950")] = "=31/02/1950";
+    QTest::newRow("the second life's date") << noDate << kValidDate << "TxtNascita2";
+    QTest::newRow("no reference date")
+        << QStringList{"Alt+P", "=1", "Alt+R", "=domani", "Alt+1", "=16081946", "Return"}
+        << kValidReferenceDate << "TxtRiferimento";
+    QTest::newRow("no value") << QStringList{"Alt+1", "=16081946", "Return"} << kValueFirst
+                              << "TxtValore";
+  }
+  void aRefusalSaysWhyAndGoesToTheInput() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    Keys(steps);
+    QCOMPARE(f.services.messages, QStringList{message});
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(Figures().join("").isEmpty());
+  }
+
+  // What was typed in the dialog stays when it closes and opens again; the
+  // main window's value comes in when it changed there.
+  void theMainWindowsValueComesInWhenItChanged() {
+    QCOMPARE(d().TxtValore->text(), f.w().PP->text());
+    Keys({"Alt+P", "=5000", "Escape"});
+    QVERIFY(!d().isVisible());
+    f.w().AltriDiritti->trigger();
+    QCOMPARE(d().TxtValore->text(), QString("€ 5.000,00"));
+    d().close();
+    f.w().PP->setText("€ 7.000,00");
+    f.w().AltriDiritti->trigger();
+    QCOMPARE(d().TxtValore->text(), QString("€ 7.000,00"));
+  }
+
+  void everyControlIsNamed() {
+    QCOMPARE(f.w().AltriDiritti->text(), QString("&Altri diritti e più usufruttuari…"));
+    for (QWidget* control : d().findChildren<QWidget*>()) {
+      if (qobject_cast<QLabel*>(control) || qobject_cast<QLineEdit*>(control) ||
+          qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+          qobject_cast<QGroupBox*>(control))
+        QVERIFY2(!control->objectName().isEmpty(), qPrintable(control->metaObject()->className()));
+    }
+  }
+};
+
+VELMORA_UI_TEST_MAIN(TestOtherRightsDialog)
+#include "tst_other_rights_dialog.moc"
