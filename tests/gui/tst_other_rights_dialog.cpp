@@ -88,7 +88,8 @@ class TestOtherRightsDialog : public QObject {
         << QStringList{"Data di nascita del beneficiario: 1 gennaio 1941",
                        "Età alla data di riferimento: 85 anni, 11 mesi e 6 giorni",
                        "Valore a tempo determinato: 52,33% – € 52.330,00",
-                       "Valore vitalizio all'età: 20% – € 20.000,00 (fascia da 83 a 86 anni)",
+                       "Valore vitalizio all'età del beneficiario: 20% – € 20.000,00 (fascia da 83 "
+                       "a 86 anni)",
                        "Si applica: il valore vitalizio, minore"}
         << "";
     QTest::newRow("habitation without accrual: the oldest, a birthday away")
