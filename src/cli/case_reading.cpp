@@ -167,12 +167,7 @@ Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
   if (const auto fault = AmountFault(amount.esito))
     return Refused(nomi.valore, dati.valore, *fault);
 
-  IngressiLetti in;
-  in.tipo = dati.tipo;
-  in.saggio = dati.saggio;
-  in.diritto = dati.diritto;
-  in.imposta = dati.imposta;
-  in.accrescimento = dati.accrescimento;
+  IngressiLetti in = LeScelte(dati);
   in.valore = amount.valore;
   in.riferimento = ReferenceDate(dati.riferimento);
   if (!in.riferimento) return Refused(nomi.data, dati.riferimento, text::kNotADate);

@@ -39,14 +39,7 @@ const Embedded& ReadEmbedded() {
       builtIn(rows.rows.coefficients);
       builtIn(rows.rows.floors);
       builtIn(rows.rows.statutes);
-      const auto append = [](auto& to, auto& from) {
-        to.insert(to.end(), std::make_move_iterator(from.begin()),
-                  std::make_move_iterator(from.end()));
-      };
-      append(read.data.rates, rows.rows.rates);
-      append(read.data.coefficients, rows.rows.coefficients);
-      append(read.data.floors, rows.rows.floors);
-      append(read.data.statutes, rows.rows.statutes);
+      read.data.Append(std::move(rows.rows));
     }
     return read;
   }();

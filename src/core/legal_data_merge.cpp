@@ -294,14 +294,7 @@ MergedLegalData MergeLegalData(const LegalData& builtInData, std::span<const Add
     merged.redundant.insert(merged.redundant.end(), c.notes.begin(), c.notes.end());
     if (c.rows.Empty()) continue;
     merged.files << c.path;
-    const auto append = [](auto& to, auto& from) {
-      to.insert(to.end(), std::make_move_iterator(from.begin()),
-                std::make_move_iterator(from.end()));
-    };
-    append(merged.data.rates, c.rows.rates);
-    append(merged.data.coefficients, c.rows.coefficients);
-    append(merged.data.floors, c.rows.floors);
-    append(merged.data.statutes, c.rows.statutes);
+    merged.data.Append(std::move(c.rows));
   }
   std::stable_sort(merged.data.rates.begin(), merged.data.rates.end(), ByDay<LegalRatePeriod>);
   std::stable_sort(

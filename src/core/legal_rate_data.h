@@ -4,6 +4,7 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <array>
+#include <iterator>
 #include <span>
 #include <vector>
 
@@ -112,6 +113,17 @@ struct LegalData {
   std::vector<StatutePeriod> statutes;
   bool Empty() const {
     return rates.empty() && coefficients.empty() && floors.empty() && statutes.empty();
+  }
+  // Another file's rows after these, in the order read; sorting is the merge's.
+  void Append(LegalData&& more) {
+    const auto append = [](auto& to, auto& from) {
+      to.insert(to.end(), std::make_move_iterator(from.begin()),
+                std::make_move_iterator(from.end()));
+    };
+    append(rates, more.rates);
+    append(coefficients, more.coefficients);
+    append(floors, more.floors);
+    append(statutes, more.statutes);
   }
 };
 

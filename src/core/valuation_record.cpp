@@ -328,14 +328,19 @@ std::optional<Motivo> ValueRefusal(QStringView valore) {
   return std::nullopt;
 }
 
-std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
-  if (const auto refusal = ValueRefusal(dati.valore)) return Refuse(Campo::Valore, *refusal);
+IngressiLetti LeScelte(const DatiValutazione& dati) {
   IngressiLetti in;
   in.tipo = dati.tipo;
   in.saggio = dati.saggio;
   in.diritto = dati.diritto;
   in.imposta = dati.imposta;
   in.accrescimento = dati.accrescimento;
+  return in;
+}
+
+std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
+  if (const auto refusal = ValueRefusal(dati.valore)) return Refuse(Campo::Valore, *refusal);
+  IngressiLetti in = LeScelte(dati);
   in.valore = *ReadNumber(dati.valore);
   // The reference date is typed freely: the birth date's form, or any other.
   in.riferimento = ReadDateOrDigits(dati.riferimento);

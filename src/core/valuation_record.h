@@ -66,6 +66,10 @@ struct IngressiLetti {
   std::optional<bool> accrescimento;
 };
 
+// The choices of the inputs, which need no reading; the fields are left to
+// the reader.
+IngressiLetti LeScelte(const DatiValutazione& dati);
+
 // The input a refusal sends the user back to, and why. Each layer words the
 // reason for its own reader: the window as a message box, the command line
 // as a diagnostic naming the option or the column.
