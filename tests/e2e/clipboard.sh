@@ -30,10 +30,11 @@ enter_value() {
   click_at 640 36
   sleep 0.3
 }
-# True when the notice of an import shows; it is closed.
+# True when the notice of an import shows; it is closed. The box comes from
+# the focus handler at once: where none is expected, a shorter wait will do.
 imported() {
   local box
-  box=$(wait_for_window "$IMPORTED")
+  box=$(wait_for_window "$IMPORTED" "${1:-50}")
   [ -n "$box" ] || return 1
   xdotool windowfocus --sync "$box" 2>/dev/null || true
   xdotool key Return
@@ -58,7 +59,7 @@ value_lifetime() {
 [ "$(clipboard)" = "$FOREIGN" ] && ok "start-up leaves the foreign clipboard" ||
   fail "after start-up the clipboard holds '$(clipboard)'"
 enter_value
-imported && fail "a text copied before start-up was taken as the value"
+imported 15 && fail "a text copied before start-up was taken as the value"
 
 # ---- pastes into the value field, entered already ----
 # The context menu's Paste ("&Incolla"), chosen by its letter.
@@ -76,7 +77,7 @@ printf '250000.00' | xclip -selection primary -i
 xdotool mousemove $((WIN_X + 640)) $((WIN_Y + WIN_H - 433 + 36)) click 2
 sleep 0.5
 xdotool key Tab # a text pasted into the zero would be no number: refused here
-imported && fail "the middle button pasted the selection into the value" ||
+imported 15 && fail "the middle button pasted the selection into the value" ||
   ok "the middle button pastes nothing into the value"
 enter_value
 copy_elsewhere "250000.00"
@@ -87,7 +88,7 @@ click_at 616 100 # the birth date asks for the value first
 imported && ok "the refused paste left no value" || fail "the refused paste left a value"
 copy_elsewhere "300.000,00"
 paste_from_menu
-imported && fail "a message after pasting 300.000,00"
+imported 15 && fail "a message after pasting 300.000,00"
 value_lifetime
 expect_results "25%" "€ 75.000,00" "75%" "€ 225.000,00"
 
@@ -97,10 +98,10 @@ enter_value
 imported && ok "a number copied in another program is taken" ||
   fail "a number copied in another program was not taken"
 enter_value
-imported && fail "the number taken was taken again"
+imported 15 && fail "the number taken was taken again"
 copy_elsewhere "100.000,00"
 enter_value
-imported && fail "the number taken, copied again, was taken again"
+imported 15 && fail "the number taken, copied again, was taken again"
 copy_elsewhere "200.000,00"
 enter_value
 imported && ok "another number copied is taken" || fail "another number copied was not taken"
@@ -127,7 +128,7 @@ esac
 # ---- the workbook's total, the same as the last one taken ----
 copy_elsewhere "200.000,00"
 enter_value
-imported && fail "the number taken, copied again, was taken again"
+imported 15 && fail "the number taken, copied again, was taken again"
 focus_window
 click_at 300 200 # "valutazione automatica"
 sleep 1

@@ -234,10 +234,11 @@ same_picture() {
   [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]
 }
 
-# Waits for a visible window whose title matches; prints its id.
+# Waits for a visible window whose title matches, 50 tries or the second
+# argument; prints its id.
 wait_for_window() {
   local title=$1 id=""
-  for _ in $(seq 50); do
+  for _ in $(seq "${2:-50}"); do
     id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && break
     sleep 0.1
