@@ -238,7 +238,9 @@ void FrmAltriDiritti::WireEvents() {
   for (QLineEdit* field : dates)
     connect(field, &QLineEdit::editingFinished, this, [field] { WriteDateOut(field); });
   connect(TxtValore, &QLineEdit::editingFinished, this, [this] {
-    if (const auto value = ReadNumber(TxtValore->text())) TxtValore->setText(MoneyText(*value));
+    // Written out only when it cannot be read two ways; else Calcola says why.
+    const ImportoIncollato value = ReadStrictAmount(TxtValore->text());
+    if (value.esito == Incollato::Importo) TxtValore->setText(MoneyText(value.valore));
   });
   // The rate is the main window's menu choice, the moment it is made.
   connect(main_.SaggioAllaData, &QAction::toggled, this, [this] {

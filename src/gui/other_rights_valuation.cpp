@@ -12,6 +12,7 @@
 #include "core/version.h"
 #include "gui/main_window.h"
 #include "gui/other_rights_dialog.h"
+#include "gui/other_rights_texts.h"
 #include "gui/refusal_message.h"
 #include "gui/report_delivery.h"
 
@@ -20,6 +21,26 @@
 // to the inputs on screen: any other input takes them away, with the record
 // the report commands use.
 namespace velmora {
+
+namespace {
+
+// A text that reads as a number only by taking a full stop for grouping that
+// groups no three digits ("250000.00"), or with more than two decimals.
+bool AmbiguousAmount(const QString& typed) {
+  switch (ReadStrictAmount(typed).esito) {
+    case Incollato::PuntiFuoriPosto:
+    case Incollato::TroppiDecimali:
+      return true;
+    case Incollato::Importo:
+    case Incollato::NessunNumero:
+    case Incollato::Zero:
+    case Incollato::TroppoGrande:
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
 
 DatiValutazione FrmAltriDiritti::Inputs() const {
   DatiValutazione dati;
@@ -76,6 +97,14 @@ void FrmAltriDiritti::InputsChanged() {
 
 void FrmAltriDiritti::Calcola_Click() {
   ClearFigures();
+  // Unlike the main window's, this field is not regrouped as it is typed, so
+  // a figure pasted with a decimal point would go in unseen as thousands.
+  if (AmbiguousAmount(TxtValore->text())) {
+    Warn(text::kValueNotAnAmount.arg(TxtValore->text().trimmed().left(40)));
+    TxtValore->setFocus(Qt::OtherFocusReason);
+    TxtValore->selectAll();
+    return;
+  }
   auto result = Valuta(Inputs());
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);

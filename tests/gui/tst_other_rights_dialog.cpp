@@ -185,6 +185,12 @@ class TestOtherRightsDialog : public QObject {
         << kValidReferenceDate << "TxtRiferimento";
     QTest::newRow("no value") << QStringList{"Alt+1", "=16081946", "Return"} << kValueFirst
                               << "TxtValore";
+    QTest::newRow("a decimal point in the value, never read as thousands")
+        << QStringList{"Alt+P", "=250000.00", "Alt+1", "=16081946", "Return"}
+        << kRefusal +
+               "\"250000.00\" non è un importo nella forma attesa: 1.234.567,89 (il punto solo "
+               "tra gruppi di tre cifre, la virgola prima dei decimali, al più due decimali)."
+        << "TxtValore";
   }
   void aRefusalSaysWhyAndGoesToTheInput() {
     QFETCH(QStringList, steps);
