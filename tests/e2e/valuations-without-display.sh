@@ -162,7 +162,7 @@ expect "batch: no years column names it" \
 printf 'tipo;valore;nascita\nvitalizio;"1""2;3";\xe9\n' >"$WORK/strani.csv"
 run lotto "$WORK/strani.csv"
 expect "batch: a field with a quote and a separator is quoted again" \
-  "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";$(printf '\xef\xbf\xbd');;$(date +%d/%m/%Y);")"
+  "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";$(printf '\xef\xbf\xbd');;")"
 
 printf 'tipo;valore;anni;data\ntempo-determinato;1000;5;15/03/2026\n' >"$WORK/buono.csv"
 run lotto "$WORK/buono.csv"
