@@ -307,7 +307,7 @@ void FrmAltriDiritti::ShowRate() {
 }
 
 void FrmAltriDiritti::WriteDateOut(QLineEdit* field) {
-  if (const auto date = ReadDateOrDigits(field->text())) field->setText(LongDateText(*date));
+  if (const auto date = ReadStrictDate(field->text())) field->setText(LongDateText(*date));
 }
 
 void FrmAltriDiritti::Warn(const QString& prompt) {

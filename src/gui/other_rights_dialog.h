@@ -90,6 +90,8 @@ class FrmAltriDiritti : public QDialog {
   void ClearFigures();
   void Refuse(const Rifiuto& refusal);
   void Warn(const QString& prompt);
+  // Says the message, %1 the field's text, and gives the field the caret.
+  void SendBack(QLineEdit* field, const QString& message);
 
   Frmusufrutto& main_;
   Services& services_;

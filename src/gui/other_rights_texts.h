@@ -47,9 +47,12 @@ inline const QString kCopyReport = QStringLiteral("Copia pro&spetto");
 inline const QString kCopyValues = QStringLiteral("Copia va&lori per l'atto");
 inline const QString kSavePdf = QStringLiteral("Salva prospetto PD&F…");
 inline const QString kPrintReport = QStringLiteral("Stampa pr&ospetto…");
-// %1 the value as typed or pasted, cut to a line.
+// %1 the text as typed or pasted, cut to a line.
 inline const QString kValueNotAnAmount = QStringLiteral(
     "\"%1\" non è un importo nella forma attesa: 1.234.567,89 (il punto solo tra gruppi di tre "
     "cifre, la virgola prima dei decimali, al più due decimali).");
+inline const QString kDateNotInForm = QStringLiteral(
+    "\"%1\" non è una data nella forma attesa: 03/05/1950, 03051950 o 3 maggio 1950 (il giorno "
+    "prima del mese, l'anno di quattro cifre).");
 
 }  // namespace velmora::text

@@ -99,12 +99,14 @@ void FrmAltriDiritti::Calcola_Click() {
   ClearFigures();
   // Unlike the main window's, this field is not regrouped as it is typed, so
   // a figure pasted with a decimal point would go in unseen as thousands.
-  if (AmbiguousAmount(TxtValore->text())) {
-    Warn(text::kValueNotAnAmount.arg(TxtValore->text().trimmed().left(40)));
-    TxtValore->setFocus(Qt::OtherFocusReason);
-    TxtValore->selectAll();
-    return;
-  }
+  if (AmbiguousAmount(TxtValore->text())) return SendBack(TxtValore, text::kValueNotAnAmount);
+  // A date that reads only with a two-digit year or with day and month
+  // swapped is not guessed here: it may have been pasted.
+  QList<QLineEdit*> dates{TxtRiferimento};
+  for (int row = 0; row < lives_; ++row) dates << TxtNascita[row];
+  for (QLineEdit* field : dates)
+    if (ReadDateOrDigits(field->text()) && !ReadStrictDate(field->text()))
+      return SendBack(field, text::kDateNotInForm);
   auto result = Valuta(Inputs());
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
@@ -146,6 +148,12 @@ void FrmAltriDiritti::ClearFigures() {
   for (QPushButton* command :
        {CmdCopiaProspetto, CmdCopiaValoriAtto, CmdSalvaProspettoPdf, CmdStampaProspetto})
     command->setEnabled(false);
+}
+
+void FrmAltriDiritti::SendBack(QLineEdit* field, const QString& message) {
+  Warn(message.arg(field->text().trimmed().left(40)));
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
 }
 
 // The user is told as the main window tells it, and sent to the input concerned.

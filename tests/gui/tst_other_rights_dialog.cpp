@@ -191,6 +191,14 @@ class TestOtherRightsDialog : public QObject {
                "\"250000.00\" non è un importo nella forma attesa: 1.234.567,89 (il punto solo "
                "tra gruppi di tre cifre, la virgola prima dei decimali, al più due decimali)."
         << "TxtValore";
+    QStringList swapped = kSpouses;
+    swapped[swapped.indexOf("=3/5/1950")] = "=12/25/1950";
+    QTest::newRow("day and month swapped, never guessed")
+        << swapped
+        << kRefusal +
+               "\"12/25/1950\" non è una data nella forma attesa: 03/05/1950, 03051950 o 3 "
+               "maggio 1950 (il giorno prima del mese, l'anno di quattro cifre)."
+        << "TxtNascita2";
   }
   void aRefusalSaysWhyAndGoesToTheInput() {
     QFETCH(QStringList, steps);
