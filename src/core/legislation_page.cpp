@@ -70,10 +70,10 @@ il saggio dà la percentuale dell'usufrutto sul valore della piena proprietà.</
     body +=
         QStringLiteral(R"(
 <p class="note">Dal %1 il saggio da usare per questi calcoli non può essere
-inferiore %2 (D.Lgs. 18 settembre 2024, n. 139, che ha modificato
-l'art. 46): i coefficienti del %1 e degli anni seguenti sono calcolati %3 anche quando il saggio legale è più basso.</p>)")
+inferiore %2 (%4): i coefficienti del %1 e degli anni seguenti sono calcolati %3 anche quando il saggio legale è più basso.</p>)")
             .arg(QString::number(floor->from.year()), RateWith(Article::Al, floor->floorHundredths),
-                 RateWith(Article::Al, floor->floorHundredths, u"\n"));
+                 RateWith(Article::Al, floor->floorHundredths, u"\n"),
+                 floor->statute.toHtmlEscaped());
   }
   body += QStringLiteral(R"(
 <p>Le stesse regole di valutazione sono richiamate anche ai fini dell'imposta sulle successioni

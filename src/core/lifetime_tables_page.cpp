@@ -81,6 +81,11 @@ QString Matrix(const std::vector<Year>& years, const QString& anchor, const QStr
   return rows.join(u'\n');
 }
 
+// The statute that sets the floor, as the data cite it.
+QString FloorStatute(const LegalData& law) {
+  return law.floors.empty() ? QString() : law.floors.front().statute;
+}
+
 }  // namespace
 
 QString LifetimeTablesPage(const LegalData& law) {
@@ -177,11 +182,10 @@ percentuali dell'usufrutto (%4): l'usufrutto vale
     const QString floor = RateWith(Article::Al, floored.front()->row->rateHundredths);
     out << QStringLiteral(R"(<p class="note">Dal %1 il saggio usato per calcolare
 il valore dell'usufrutto non può essere inferiore %2
-(D.Lgs. 18 settembre 2024, n. 139, che ha modificato l'art. 46 del D.P.R. 131/1986): i
-coefficienti sono perciò calcolati %2 anche se il saggio legale è
+(%4): i coefficienti sono perciò calcolati %2 anche se il saggio legale è
 più basso (%3).</p>)")
                .arg(QString::number(floored.front()->row->year), floor,
-                    listed.join(QStringLiteral("; ")));
+                    listed.join(QStringLiteral("; ")), FloorStatute(law).toHtmlEscaped());
   }
 
   // The legal rates by period.

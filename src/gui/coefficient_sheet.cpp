@@ -19,7 +19,8 @@ QString Paragraph(int year, const LifetimeCoefficients& c) {
   // The legal rate of the first day of the year, and the floor from 2025.
   if (const std::optional<RateInForce> rate = RateOn(QDate(year, 1, 1))) {
     sentences << text::kSheetLegalRate.arg(rate->setBy, RateWithArticle(rate->legalHundredths));
-    if (rate->Floored()) sentences << text::kSheetFloor.arg(RateText(rate->hundredths));
+    if (rate->Floored())
+      sentences << text::kSheetFloor.arg(RateText(rate->hundredths), rate->floorStatute);
   }
   sentences << text::kSheetCoefficients.arg(c.decree, QString::number(c.year));
   if (c.year != year)

@@ -135,9 +135,9 @@ inline const QString kSheetHeading = QStringLiteral("PROSPETTO DEI COEFFICIENTI"
 // %1 the decree, %2 the rate with its article.
 inline const QString kSheetLegalRate = QStringLiteral(
     "Con %1 il saggio degli interessi legali è stato fissato nella misura %2 annuo.");
-inline const QString kSheetFloor = QStringLiteral(
-    "Per l'usufrutto e le rendite si applica il saggio minimo del %1 (art. 46, comma 5-ter, "
-    "D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024).");
+// %1 the floor, %2 the statute that sets it, from the legal data.
+inline const QString kSheetFloor =
+    QStringLiteral("Per l'usufrutto e le rendite si applica il saggio minimo del %1 (%2).");
 // %1 the decree, %2 the year from which it applies.
 inline const QString kSheetCoefficients = QStringLiteral(
     "Con %1 sono stati adeguati i coefficienti per la determinazione dei diritti di usufrutto a "
