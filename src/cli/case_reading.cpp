@@ -78,6 +78,9 @@ QString Diagnostic(const Rifiuto& refusal, const DatiValutazione& typed, const N
     case Motivo::NascitaDopoRiferimento:
       reason = text::kBornAfter.arg(SlashedDate(refusal.giorno));
       break;
+    case Motivo::NascitaTroppoLontana:
+      reason = text::kBornTooLongAgo.arg(QString::number(kEtaMassima), SlashedDate(refusal.giorno));
+      break;
     case Motivo::TroppeVite:
       reason = text::kTooManyLives.arg(kMaxVite);
       break;

@@ -180,6 +180,10 @@ inline const QString kNoYears = QStringLiteral("manca il numero di anni di durat
 // %1 the reference date.
 inline const QString kBornAfter =
     QStringLiteral("la data di nascita è successiva alla data di riferimento (%1)");
+// %1 the most years, %2 the reference date.
+inline const QString kBornTooLongAgo = QStringLiteral(
+    "la data di nascita è di più di %1 anni prima della data di riferimento (%2): controllare "
+    "l'anno, di quattro cifre");
 inline const QString kNotWholeYears =
     QStringLiteral("la durata è un numero intero di anni da 1 a 30");
 inline const QString kBeyondLongest =

@@ -125,6 +125,21 @@ std::optional<Rifiuto> Cite(RecordValutazione& r, const QDate& day) {
   return refusal;
 }
 
+// Before birth there is no age to value, and a birth more than kEtaMassima
+// years before the act is a typo, not a person.
+std::optional<Rifiuto> BirthsOutOfRange(const ListaNascite& births, const QDate& reference) {
+  for (qsizetype i = 0; i < births.size(); ++i) {
+    const QDate& birth = births[i];
+    if (birth <= reference && birth.addYears(kEtaMassima) >= reference) continue;
+    Rifiuto refusal = Refuse(
+        Campo::Nascita,
+        birth > reference ? Motivo::NascitaDopoRiferimento : Motivo::NascitaTroppoLontana, int(i));
+    refusal.giorno = reference;
+    return refusal;
+  }
+  return std::nullopt;
+}
+
 void SetKind(RecordValutazione& r, const IngressiLetti& in) {
   r.tipo = in.tipo;
   r.saggio = in.saggio;
@@ -164,14 +179,7 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
   const QDate& reference = *in.riferimento;
   if (in.nascite.empty()) return Refuse(Campo::Nascita, Motivo::NascitaNonValida, 0);
   if (in.nascite.size() > kMaxVite) return Refuse(Campo::Nascita, Motivo::TroppeVite);
-  // Before birth there is no age to value.
-  for (qsizetype i = 0; i < in.nascite.size(); ++i) {
-    if (in.nascite[i] > reference) {
-      Rifiuto refusal = Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento, int(i));
-      refusal.giorno = reference;
-      return refusal;
-    }
-  }
+  if (const auto refusal = BirthsOutOfRange(in.nascite, reference)) return *refusal;
   if (in.nascite.size() > 1 && !in.accrescimento)
     return Refuse(Campo::Accrescimento, Motivo::AccrescimentoMancante);
 
@@ -226,12 +234,7 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
                              const Ripartizione& fixedTerm) {
   if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
   if (in.nascite.size() > 1) return Refuse(Campo::Nascita, Motivo::TroppeVite);
-  const QDate& birth = in.nascite.front();
-  if (birth > *in.riferimento) {
-    Rifiuto refusal = Refuse(Campo::Nascita, Motivo::NascitaDopoRiferimento, 0);
-    refusal.giorno = *in.riferimento;
-    return refusal;
-  }
+  if (const auto refusal = BirthsOutOfRange(in.nascite, *in.riferimento)) return *refusal;
   const TabellaVitalizio* table = LifetimeTableOn(in.saggio, rateDay);
   const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
   if (!table || !coefficients) return NoCoefficients(*in.riferimento);

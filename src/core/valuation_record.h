@@ -35,6 +35,9 @@ enum class Imposta { Registro, Successioni };
 
 // The most lives one right may rest on.
 inline constexpr int kMaxVite = 10;
+// No life is valued at more years than these: an older birth is a typo
+// (1026 for 1926), not a person.
+inline constexpr int kEtaMassima = 120;
 
 // The inputs as typed, in the window's fields or on the command line.
 struct DatiValutazione {
@@ -80,6 +83,7 @@ enum class Motivo {
   NascitaNonValida,        // a birth date is no date
   RiferimentoNonValido,    // the reference date is no date
   NascitaDopoRiferimento,  // no age to value before birth
+  NascitaTroppoLontana,    // more than kEtaMassima years before the reference date: a typo
   TroppeVite,              // more lives than kMaxVite
   AccrescimentoMancante,   // several lives, and the act must say whether with accrual
   AnniMancanti,            // no duration

@@ -33,6 +33,8 @@ QString RefusalMessage(const Rifiuto& refusal) {
       return text::kValidReferenceDate;
     case Motivo::NascitaDopoRiferimento:
       return text::kBirthAfterReference;
+    case Motivo::NascitaTroppoLontana:
+      return text::kBirthTooLongAgo.arg(kEtaMassima);
     case Motivo::TroppeVite:
       return text::kTooManyLives.arg(kMaxVite);
     case Motivo::AccrescimentoMancante:

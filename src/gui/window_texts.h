@@ -37,6 +37,9 @@ inline const QString kValidDate = QStringLiteral(" Devi inserire una data valida
 inline const QString kValidReferenceDate = QStringLiteral(
     " Devi inserire una data di riferimento valida!\r"
     " Esempi: 15062018, 15/06/2018 oppure 15 giugno 2018");
+// %1 the most years a life is valued at.
+inline const QString kBirthTooLongAgo = QStringLiteral(
+    "La data di nascita è di più di %1 anni prima della data di riferimento: controllare l'anno.");
 inline const QString kBirthAfterReference =
     QStringLiteral("La data di nascita è successiva alla data di riferimento!");
 inline const QString kDurationFirst =
