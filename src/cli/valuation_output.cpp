@@ -336,16 +336,21 @@ QByteArray JsonDocument(const RecordValutazione& r) {
             {QStringLiteral("tempo_determinato"),
              share(limit.percTempo, limit.usufruttoTempo, limit.usufruttoTempoTesto)},
             {QStringLiteral("vitalizio"),
-             share(limit.percVitalizio, limit.usufruttoVitalizio, limit.usufruttoVitalizioTesto)},
+             limit.quotaVitalizio ? QJsonValue(share(limit.percVitalizio, limit.usufruttoVitalizio,
+                                                     limit.usufruttoVitalizioTesto))
+                                  : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("fascia"), limit.fascia},
             {QStringLiteral("applicato"), limit.applicato},
             {QStringLiteral("norma"), r.normaLimite}});
   }
   if (r.prossimaFascia) {
-    json.insert(QStringLiteral("prossima_fascia"),
-                QJsonObject{{QStringLiteral("data"), date(r.prossimaFascia->data)},
-                            {QStringLiteral("anni"), r.prossimaFascia->anni},
-                            {QStringLiteral("percentuale"), r.prossimaFascia->percUsufrutto}});
+    json.insert(
+        QStringLiteral("prossima_fascia"),
+        QJsonObject{{QStringLiteral("data"), date(r.prossimaFascia->data)},
+                    {QStringLiteral("anni"), r.prossimaFascia->anni},
+                    {QStringLiteral("percentuale"), r.prossimaFascia->percUsufrutto},
+                    {QStringLiteral("anno_coefficienti"), r.prossimaFascia->annoCoefficienti},
+                    {QStringLiteral("provvisoria"), r.prossimaFascia->provvisoria}});
   }
   return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }

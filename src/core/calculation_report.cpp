@@ -178,9 +178,18 @@ QString NextBand(const RecordValutazione& r) {
   }
   QString right = words.conArticolo;
   right[0] = right[0].toLower();
-  return text::kReportNextBand.arg(SlashedDate(r.prossimaFascia->data), who,
-                                   QString::number(r.prossimaFascia->anni), right,
-                                   ShareWithArticle(r.prossimaFascia->percUsufrutto));
+  const ProssimaFascia& next = *r.prossimaFascia;
+  QString sentence =
+      text::kReportNextBand.arg(SlashedDate(next.data), who, QString::number(next.anni), right,
+                                ShareWithArticle(next.percUsufrutto));
+  if (!next.provvisoria) return sentence;
+  sentence.chop(1);
+  const QString used = QString::number(next.annoCoefficienti);
+  const QString year = QString::number(next.data.year());
+  const QString rate = RateText(next.saggioCoefficientiCentesimi);
+  return sentence +
+         (next.coefficientiAlMinimo ? text::kReportNextBandAtFloor : text::kReportNextBandAtRate)
+             .arg(used, year, rate);
 }
 
 // A fixed term for the gift and succession tax: both values, and the one due.
@@ -190,6 +199,13 @@ void Limit(const RecordValutazione& r, QStringView groupBreak, std::vector<Row>&
   results.push_back({text::kReportLimitFixed,
                      text::kReportAmount.arg(limit.percTempo, limit.usufruttoTempoTesto,
                                              AmountInWords(limit.usufruttoTempo, groupBreak))});
+  if (!limit.quotaVitalizio) {
+    results.push_back(
+        {text::kReportLimitLifetime, text::kReportLimitNoLifetimeValue.arg(limit.fascia)});
+    results.push_back(
+        {text::kReportLimitApplies, text::kReportLimitNotAppliedAt100.arg(r.normaLimite)});
+    return;
+  }
   results.push_back({text::kReportLimitLifetime,
                      text::kReportLimitLifetimeValue.arg(
                          limit.percVitalizio, limit.usufruttoVitalizioTesto, limit.fascia)});

@@ -251,6 +251,25 @@ Decimal Decimal::operator-(const Decimal& other) const {
   return result;
 }
 
+Decimal Decimal::Times(std::uint32_t factor, long scale) const {
+  if (IsZero() || factor == 0) return Decimal();
+  // Schoolbook: each digit from the last times the factor, with its carry.
+  std::string product(digits_.size() + 10, '0');
+  std::uint64_t carry = 0;
+  std::size_t at = product.size();
+  for (std::size_t i = digits_.size(); i-- > 0;) {
+    const std::uint64_t d = std::uint64_t(digits_[i] - '0') * factor + carry;
+    product[--at] = char('0' + d % 10);
+    carry = d / 10;
+  }
+  while (carry != 0) {
+    product[--at] = char('0' + carry % 10);
+    carry /= 10;
+  }
+  const long added = long(digits_.size() + 10 - at) - long(digits_.size());
+  return FromMantissa(product.substr(at), point_ + added - scale, negative_);
+}
+
 std::string Decimal::Integer() const {
   if (point_ <= 0 || IsZero()) return {};
   std::string result = digits_.substr(0, std::size_t(point_));

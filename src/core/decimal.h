@@ -57,6 +57,8 @@ class Decimal {
 
   // Exact difference.
   Decimal operator-(const Decimal& other) const;
+  // Exact product by a whole number, divided by 10^scale.
+  Decimal Times(std::uint32_t factor, long scale) const;
 
   // The digits before the point, empty for a number below one.
   std::string Integer() const;

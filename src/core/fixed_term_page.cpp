@@ -121,7 +121,7 @@ riferimento, con le quote di questa pagina.</p>
 <tbody>)")
              .arg(RateText(current), MoneyText(kExampleValue));
   for (const RigaTempoDeterminato& row : currentTable.Righe()) {
-    const auto split = Ripartisci(kExampleValue, row.factor);
+    const auto split = Ripartisci(kExampleValue, row.Share());
     out << QStringLiteral(
                "<tr><td class=\"c\">%1</td><td class=\"coef\">%2</td><td class=\"usu\">%3</td>"
                "<td class=\"np\">%4</td><td class=\"usu\">%5</td><td class=\"np\">%6</td></tr>")

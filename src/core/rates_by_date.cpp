@@ -40,15 +40,14 @@ QString Percent(long long value, int scale, int places = -1) {
 }  // namespace
 
 TabellaVitalizio LifetimeTableOf(const LifetimeCoefficients& c) {
-  // Coefficient and rate in hundredths: their product is the percentage in
-  // ten-thousandths, exact.
-  constexpr long long kWhole = 100LL * 10000;
+  // Coefficient and rate in hundredths: their product is the share in
+  // millionths of the whole, exact.
+  constexpr long long kWhole = kQuotaIntera;
   std::vector<RigaVitalizio> rows;
   for (int band = 0; band < kAgeBands; ++band) {
     const long long usufruct = 1LL * c.coefficientHundredths[std::size_t(band)] * c.rateHundredths;
-    rows.push_back({AgeBands()[std::size_t(band)][0], AgeBands()[std::size_t(band)][1],
-                    double(usufruct) / double(kWhole), Percent(usufruct, 4),
-                    Percent(kWhole - usufruct, 4)});
+    rows.push_back({AgeBands()[std::size_t(band)][0], AgeBands()[std::size_t(band)][1], usufruct,
+                    Percent(usufruct, 4), Percent(kWhole - usufruct, 4)});
   }
   rows.push_back({AgeBands().back()[1] + 1, std::numeric_limits<int>::max(), std::nullopt,
                   QStringLiteral("0%"), QStringLiteral("100%")});
@@ -67,8 +66,8 @@ TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
   for (int years = 1; years <= kLongestTerm; ++years) {
     // Ten-thousandths of the full value, a half going up.
     const long long share = std::llround((1.0L - std::pow(step, -years)) * 10000.0L);
-    rows.push_back({years, double(share) / 10000.0, int(share), Scaled(share, 4, 4),
-                    Percent(share, 2, 2), Percent(10000 - share, 2, 2)});
+    rows.push_back({years, int(share), Scaled(share, 4, 4), Percent(share, 2, 2),
+                    Percent(10000 - share, 2, 2)});
   }
   return TabellaTempoDeterminato(std::move(rows));
 }

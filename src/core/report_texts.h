@@ -151,6 +151,12 @@ inline const QString kReportLimitApplies = QStringLiteral("Si applica");
 inline const QString kReportLimitApplied = QStringLiteral(
     "il valore vitalizio, minore: il diritto a termine, che si estingue alla morte del "
     "beneficiario, non vale più di quello vitalizio (%1)");
+// From 100 years: %1 the band, %2 the statute.
+inline const QString kReportLimitNoLifetimeValue =
+    QStringLiteral("nessuno: le tabelle non danno valore al diritto vitalizio (fascia %1)");
+inline const QString kReportLimitNotAppliedAt100 = QStringLiteral(
+    "il valore a tempo determinato: le tabelle non hanno una fascia oltre i 99 anni, e senza un "
+    "valore vitalizio il limite non si applica (%1)");
 inline const QString kReportLimitNotApplied =
     QStringLiteral("il valore a tempo determinato, che non supera quello vitalizio (%1)");
 
@@ -159,6 +165,16 @@ inline const QString kReportLimitNotApplied =
 // with its article.
 inline const QString kReportNextBand =
     QStringLiteral("Dal %1 %2 compie %3 anni: da quel giorno %4 vale %5.");
+// A day in a year whose coefficients are not yet known: the sentence above
+// without its full stop, then: %1 the year of the coefficients used, %2 the
+// year of the day, %3 the floor.
+inline const QString kReportNextBandAtFloor = QStringLiteral(
+    " con i coefficienti del %1, perché quelli del %2 non sono ancora noti: la quota vale solo "
+    "se il saggio legale del %2 non supera il saggio minimo del %3.");
+// The same for coefficients made at a legal rate above any floor: %3 that rate.
+inline const QString kReportNextBandAtRate = QStringLiteral(
+    " con i coefficienti del %1, perché quelli del %2 non sono ancora noti: la quota vale solo "
+    "se il saggio del %2 resta del %3.");
 inline const QString kOldestOfThem = QStringLiteral("il più anziano dei titolari");
 inline const QString kYoungestOfThem = QStringLiteral("il più giovane dei titolari");
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 #include <vector>
 
@@ -8,10 +9,15 @@
 // value handed to the valuation; rates_by_date.h builds them from the data.
 namespace velmora {
 
+// A share of the full value, exact, in millionths of the whole: a coefficient
+// times a rate (both in hundredths) is one, and so is a fixed term's four
+// decimals times a hundred. 21,875 % is 218750.
+inline constexpr qint64 kQuotaIntera = 1'000'000;
+
 struct RigaVitalizio {
   int ageFrom;
   int ageTo;                    // inclusive; INT_MAX for a band with no upper bound
-  std::optional<double> share;  // none: no usufruct, all goes to the bare ownership
+  std::optional<qint64> share;  // millionths; none: no usufruct, all to the bare ownership
   QString percUsufrutto;        // as written to PERCUSU
   QString percNudaProprieta;    // as written to PERCNP
 };
@@ -30,11 +36,11 @@ class TabellaVitalizio {
 
 struct RigaTempoDeterminato {
   int years;
-  double factor;            // 1 - (1 + rate)^-years to four decimals
-  int quotaDiecimillesimi;  // the same factor in ten-thousandths
+  int quotaDiecimillesimi;  // 1 - (1 + rate)^-years to four decimals, in ten-thousandths
   QString quota;            // and as the report writes it: "0,2188"
   QString percUsufrutto;
   QString percNudaProprieta;
+  qint64 Share() const { return qint64(quotaDiecimillesimi) * 100; }  // millionths
 };
 
 // One row for each whole number of years from 1 to 30.

@@ -1,5 +1,6 @@
 #include "core/valuation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -9,56 +10,17 @@
 namespace velmora {
 namespace {
 
-constexpr int kSignificantDigits = 15;
-
-// Steps 2 and 3 of the rule in integers, for a product below 10^13, where the
-// 15 digits reach the cents. The product is m x 2^-s exactly; m x 10^d / 2^s
-// with d up to 17 fits in 128 bits.
-std::optional<std::int64_t> UsufructCents(double product) {
-  const double size = std::fabs(product);
-  if (!(size < 1e13)) return std::nullopt;
-  // Below a tenth of a cent the 15 digits stay below half a cent.
-  if (size < 0.001) return 0;
-  int exponent = 0;
-  const double fraction = std::frexp(size, &exponent);
-  const auto m =
-      static_cast<unsigned __int128>(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
-  const int s = 53 - exponent;  // from 10 to 63 in this range
-  const unsigned __int128 one = 1;
-  auto power = [](int n) { return static_cast<unsigned __int128>(kPowersOfTen[std::size_t(n)]); };
-
-  // The decimals that the 15 digits keep: 15 less the integer digits.
-  int decimals = 15;
-  if (const auto integer = static_cast<std::int64_t>(m >> s); integer > 0) {
-    for (int k = 1; k <= 13 && integer >= kPowersOfTen[std::size_t(k - 1)]; ++k) --decimals;
-  } else {
-    const unsigned __int128 scaled = (m * power(17)) >> s;
-    if (scaled < power(16)) ++decimals;
-    if (scaled < power(15)) ++decimals;
-  }
-
-  // The 15 digits, a half going away from zero.
-  const unsigned __int128 exact = m * power(decimals);
-  auto digits = static_cast<std::int64_t>(exact >> s);
-  if ((exact & ((one << s) - 1)) >= (one << (s - 1))) ++digits;
-
-  // To the cent, a half going to the even cent.
-  const auto divisor = static_cast<std::int64_t>(power(decimals - 2));
-  std::int64_t cents = digits / divisor;
-  const std::int64_t rest = digits % divisor;
-  if (divisor > 1 && (2 * rest > divisor || (2 * rest == divisor && cents % 2 != 0))) ++cents;
-  return product < 0 ? -cents : cents;
+// n / d to the nearest whole number, a half going to the even one; d > 0.
+std::int64_t DivideHalfEven(__int128 n, std::int64_t d) {
+  const bool negative = n < 0;
+  const unsigned __int128 magnitude = negative ? -static_cast<unsigned __int128>(n) : n;
+  auto quotient = static_cast<std::int64_t>(magnitude / static_cast<unsigned __int128>(d));
+  const auto twice = static_cast<std::int64_t>(magnitude % static_cast<unsigned __int128>(d)) * 2;
+  if (twice > d || (twice == d && quotient % 2 != 0)) ++quotient;
+  return negative ? -quotient : quotient;
 }
 
 }  // namespace
-
-std::optional<Decimal> RoundUsufruct(double product) {
-  if (const auto cents = UsufructCents(product)) return Decimal::FromCents(*cents);
-  std::optional<Decimal> d =
-      Decimal::Significant(product, kSignificantDigits, Rounding::HalfAwayFromZero);
-  if (d) d->RoundToPlaces(2, Rounding::HalfEven);
-  return d;
-}
 
 Decimal FullValueInCents(double fullValue) {
   if (const auto cents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero)) {
@@ -69,28 +31,22 @@ Decimal FullValueInCents(double fullValue) {
   return full;
 }
 
-std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<double> share) {
+std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<qint64> share) {
+  if (!std::isfinite(fullValue)) return std::nullopt;
+  const qint64 millionths = std::clamp<qint64>(share.value_or(0), 0, kQuotaIntera);
   Ripartizione split;
-  std::optional<std::int64_t> usufruttoCents = 0;
-  if (share) {
-    const double product = fullValue * *share;
-    usufruttoCents = UsufructCents(product);
-    if (!usufruttoCents) {
-      const std::optional<Decimal> usufrutto = RoundUsufruct(product);
-      if (!usufrutto) return std::nullopt;
-      split.usufrutto = *usufrutto;
-    }
-  }
-  const auto fullCents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero);
-  if (usufruttoCents && fullCents) {
-    // Both below 10^17 cents: the difference is exact in 64 bits.
+  // Below 10^15 euro the cents times the share fit in 128 bits.
+  if (const auto fullCents = Decimal::ShortestCents(fullValue, Rounding::HalfAwayFromZero)) {
+    const std::int64_t usufruct =
+        DivideHalfEven(static_cast<__int128>(*fullCents) * millionths, kQuotaIntera);
     split.valore = Decimal::FromCents(*fullCents);
-    split.usufrutto = Decimal::FromCents(*usufruttoCents);
-    split.nudaProprieta = Decimal::FromCents(*fullCents - *usufruttoCents);
+    split.usufrutto = Decimal::FromCents(usufruct);
+    split.nudaProprieta = Decimal::FromCents(*fullCents - usufruct);
     return split;
   }
-  if (usufruttoCents) split.usufrutto = Decimal::FromCents(*usufruttoCents);
   split.valore = FullValueInCents(fullValue);
+  split.usufrutto = split.valore.Times(std::uint32_t(millionths), 6);
+  split.usufrutto.RoundToPlaces(2, Rounding::HalfEven);
   split.nudaProprieta = split.valore - split.usufrutto;
   return split;
 }
@@ -121,7 +77,7 @@ std::optional<RecordValutazione> ValutaTempoDeterminato(double fullValue, double
                                                         const TabellaTempoDeterminato& table) {
   const RigaTempoDeterminato* row = table.RigaPerDurata(years);
   if (!row) return std::nullopt;
-  const std::optional<Ripartizione> split = Ripartisci(fullValue, row->factor);
+  const std::optional<Ripartizione> split = Ripartisci(fullValue, row->Share());
   if (!split) return std::nullopt;
   RecordValutazione record;
   record.tipo = TipoValutazione::TempoDeterminato;

@@ -12,12 +12,11 @@
 // them as texts.
 //
 // The rule, for both kinds:
-// 1. The usufruct is the full value times the row's share, in double precision.
-// 2. That product is taken to 15 significant digits of the double's exact
-//    decimal value, a half going away from zero.
-// 3. The 15 digits are rounded to the cent, a half going to the even cent.
-// 4. The bare ownership is the full value to the cent, as its money text
-//    shows it, minus the rounded usufruct, computed exactly: the two always
+// 1. The full value is taken to the cent, as its money text shows it.
+// 2. The usufruct is that value times the row's share, computed exactly (the
+//    share is a whole number of millionths) and rounded once to the cent, a
+//    half going to the even cent.
+// 3. The bare ownership is the full value minus the usufruct: the two always
 //    add up to the full value shown.
 namespace velmora {
 
@@ -27,12 +26,10 @@ struct Ripartizione {
   Decimal nudaProprieta;
 };
 
-// Steps 2 and 3 of the rule, on a product. Infinity and NaN give nothing.
-std::optional<Decimal> RoundUsufruct(double product);
-
-// The whole rule for a share; no share: no usufruct, the whole value to the
-// bare ownership. Nothing when the product is no finite number.
-std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<double> share);
+// The whole rule for a share in millionths of the whole (from 0 to
+// kQuotaIntera); no share: no usufruct, the whole value to the bare
+// ownership. Nothing when the full value is no finite number.
+std::optional<Ripartizione> Ripartisci(double fullValue, std::optional<qint64> share);
 
 // The full value to the cent, as its money text shows it (a half cent away
 // from zero).

@@ -159,19 +159,46 @@ const TabellaVitalizio* LifetimeTableOn(Saggio saggio, const QDate& day) {
 }
 
 // The next birthday of the life that counts, when it brings another band
-// within kNextBandDays, with the share of that day.
+// within kNextBandDays, with the share of that day. At the date of the act a
+// birthday in a year whose coefficients are known takes them, and the record
+// names their data; in a year not yet known the share is that of the
+// reference date's coefficients, said to be provisional.
 void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& row) {
   // A year older within the band changes nothing.
   if (counted.anni < row.ageTo) return;
   const QDate day = ProssimoCompleanno(counted.nascita, r.riferimento);
   if (!day.isValid() || r.riferimento.daysTo(day) > kNextBandDays) return;
-  // At the date of the act a birthday in the new year takes that year's table,
-  // when the data have it; nothing is said of a day they do not cover.
-  if (r.saggio == Saggio::AllaData && !RateOn(day)) return;
-  const TabellaVitalizio* table = LifetimeTableOn(r.saggio, day);
-  const RigaVitalizio* next = table ? table->RigaPerEta(counted.anni + 1) : nullptr;
-  if (!next || next->ageFrom == row.ageFrom) return;
-  r.prossimaFascia = ProssimaFascia{day, counted.anni + 1, next->percUsufrutto};
+  ProssimaFascia next;
+  next.data = day;
+  next.anni = counted.anni + 1;
+  const TabellaVitalizio* table = &TabellaVitalizio2016();
+  switch (r.saggio) {
+    case Saggio::Tabella2016:
+      next.annoCoefficienti = r.annoCoefficienti;
+      break;
+    case Saggio::AllaData: {
+      const std::optional<RateInForce> rate = RateOn(day);
+      const LifetimeCoefficients* known = rate ? LifetimeCoefficientsFor(day.year()) : nullptr;
+      const LifetimeCoefficients* used =
+          known ? known : LifetimeCoefficientsFor(r.riferimento.year());
+      table = LifetimeTableFor(known ? day.year() : r.riferimento.year());
+      if (!used || !table) return;
+      if (known) {
+        Note(r, rate->rateOrigin);
+        if (rate->Floored()) Note(r, rate->floorOrigin);
+        Note(r, known->origin);
+      }
+      next.provvisoria = !known;
+      next.annoCoefficienti = known ? day.year() : r.riferimento.year();
+      next.saggioCoefficientiCentesimi = used->rateHundredths;
+      next.coefficientiAlMinimo = used->rateHundredths != used->legalRateHundredths;
+      break;
+    }
+  }
+  const RigaVitalizio* reached = table->RigaPerEta(next.anni);
+  if (!reached || reached->ageFrom == row.ageFrom) return;
+  next.percUsufrutto = reached->percUsufrutto;
+  r.prossimaFascia = std::move(next);
 }
 
 std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
@@ -220,18 +247,10 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
   return r;
 }
 
-// Amounts to the cent, or as doubles beyond what cents hold.
-bool Below(const Decimal& a, const Decimal& b) {
-  const auto ca = a.Cents();
-  const auto cb = b.Cents();
-  if (ca && cb) return *ca < *cb;
-  return a.ToDouble().value_or(0) < b.ToDouble().value_or(0);
-}
-
 // The gift and succession tax: a fixed term that ends at the beneficiary's
 // death is worth no more than the lifetime right at the beneficiary's age.
 std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, const QDate& rateDay,
-                             const Ripartizione& fixedTerm) {
+                             const Ripartizione& fixedTerm, qint64 fixedShare) {
   if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
   if (in.nascite.size() > 1) return Refuse(Campo::Nascita, Motivo::TroppeVite);
   if (const auto refusal = BirthsOutOfRange(in.nascite, *in.riferimento)) return *refusal;
@@ -246,13 +265,18 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
 
   LimiteTempoDeterminato limit;
   limit.percTempo = r.percUsufrutto;
+  limit.quotaTempo = fixedShare;
   limit.usufruttoTempo = fixedTerm.usufrutto;
   limit.usufruttoTempoTesto = r.UsufruttoTesto();
   limit.percVitalizio = row->percUsufrutto;
+  limit.quotaVitalizio = row->share;
   limit.usufruttoVitalizio = lifetime->usufrutto;
   limit.usufruttoVitalizioTesto = MoneyText(lifetime->usufrutto);
   limit.fascia = BandText(*table, *row);
-  limit.applicato = Below(lifetime->usufrutto, fixedTerm.usufrutto);
+  // The shares decide: two amounts rounded to the same cent may come from
+  // different shares. From 100 years the tables give no lifetime value, and
+  // no limit.
+  limit.applicato = row->share && *row->share < fixedShare;
   if (limit.applicato) ScriviCifre(r, *lifetime, row->percUsufrutto, row->percNudaProprieta);
   r.limite = std::move(limit);
   const Vita& beneficiary = lives->vite.front();
@@ -285,7 +309,7 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
     // Zero, negative, a fraction or no number at all: nothing to look up.
     return Refuse(Campo::Anni, Motivo::AnniNonInteri);
   }
-  const std::optional<Ripartizione> split = Ripartisci(in.valore, row->factor);
+  const std::optional<Ripartizione> split = Ripartisci(in.valore, row->Share());
   if (!split) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
 
   RecordValutazione r;
@@ -301,7 +325,7 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
       break;
     case Imposta::Successioni:
       if (in.nascite.empty()) break;
-      if (const auto refusal = Limit(r, in, rateDay, *split)) return *refusal;
+      if (const auto refusal = Limit(r, in, rateDay, *split, row->Share())) return *refusal;
       break;
   }
   if (const auto refusal = Cite(r, rateDay)) return *refusal;

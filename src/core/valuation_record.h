@@ -106,16 +106,22 @@ struct Rifiuto {
 };
 
 // A fixed term for the gift and succession tax, set beside the lifetime right
-// at the beneficiary's age: the lower of the two is due.
+// at the beneficiary's age: the lower of the two is due. The shares decide,
+// not their amounts rounded to the cent.
 struct LimiteTempoDeterminato {
-  QString percTempo;  // the fixed term's share, "52,33%"
+  QString percTempo;      // the fixed term's share, "52,33%"
+  qint64 quotaTempo = 0;  // the same in millionths
   Decimal usufruttoTempo;
   QString usufruttoTempoTesto;
-  QString percVitalizio;  // the lifetime share at the beneficiary's age, "20%"
+  // The lifetime share at the beneficiary's age, "20%", and its millionths;
+  // none from 100 years, where the tables give the lifetime right no value
+  // and so set no limit.
+  QString percVitalizio;
+  std::optional<qint64> quotaVitalizio;
   Decimal usufruttoVitalizio;
   QString usufruttoVitalizioTesto;
   QString fascia;          // the beneficiary's band
-  bool applicato = false;  // the lifetime value is the lower, and is due
+  bool applicato = false;  // the lifetime share is the lower, and is due
 };
 
 // The day within 60 days after the reference date on which the life that
@@ -124,6 +130,14 @@ struct ProssimaFascia {
   QDate data;
   int anni = 0;
   QString percUsufrutto;  // from that day
+  // The coefficients of the year of that day are not yet known: the share is
+  // that of the coefficients of the reference date's year, which hold for
+  // that day only if its rate is the same (for coefficients made at the
+  // floor: if its legal rate does not pass the floor).
+  bool provvisoria = false;
+  int annoCoefficienti = 0;             // the year whose coefficients give the share
+  int saggioCoefficientiCentesimi = 0;  // the rate they were made for
+  bool coefficientiAlMinimo = false;    // that rate is the floor, above the legal rate
 };
 
 struct RecordValutazione {

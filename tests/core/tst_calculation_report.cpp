@@ -137,6 +137,28 @@ class TestCalculationReport : public QObject {
         << list("da 64 a 66 anni|20 × 2,5% = 50%|50% – € 0,12 (zero/12)|50% – € 0,13 (zero/13)")
         << "Valore della piena proprietà euro 0,25 (zero/25); valore dell'usufrutto euro 0,12 "
            "(zero/12); valore della nuda proprietà euro 0,13 (zero/13).";
+    // A birthday in a year whose coefficients are not yet known.
+    QTest::newRow("the next band, across the year's end")
+        << Lifetime(Saggio::AllaData, "100000", "15/01/1966")
+        << list(
+               "Dal 15/01/2027 l'usufruttuario compie 61 anni: da quel giorno l'usufrutto vale il "
+               "55% con i coefficienti del 2026, perché quelli del 2027 non sono ancora noti: la "
+               "quota vale solo se il saggio legale del 2027 non supera il saggio minimo del 2,5%.")
+        << "Valore della piena proprietà euro 100.000,00 (centomila/00); valore dell'usufrutto "
+           "euro 60.000,00 (sessantamila/00); valore della nuda proprietà euro 40.000,00 "
+           "(quarantamila/00).";
+    DatiValutazione past100 = FixedTerm(Saggio::AllaData, "100000", "18");
+    past100.imposta = Imposta::Successioni;
+    past100.nascite = QStringList{QStringLiteral("01/01/1920")};
+    QTest::newRow("a fixed term for a beneficiary past 100: no limit")
+        << past100
+        << list(
+               "nessuno: le tabelle non danno valore al diritto vitalizio (fascia da 100 anni)|il "
+               "valore a tempo determinato: le tabelle non hanno una fascia oltre i 99 anni, e "
+               "senza un valore vitalizio il limite non si applica|35,88% – € 35.880,00")
+        << "Valore della piena proprietà euro 100.000,00 (centomila/00); valore dell'usufrutto "
+           "euro 35.880,00 (trentacinquemilaottocentottanta/00); valore della nuda proprietà euro "
+           "64.120,00 (sessantaquattromilacentoventi/00).";
   }
   void workedExamples() {
     QFETCH(DatiValutazione, dati);

@@ -189,22 +189,39 @@ class TestDecimal : public QObject {
     QCOMPARE(Typed(qPrintable(integer), qPrintable(fraction)).ToDouble(), value);
   }
 
-  // The valuations take shortcuts in whole cents; each must give what the
-  // digits give.
-  void usufructShortcutGivesTheDigitsRounding_data() { AddMagnitudes(); }
-  void usufructShortcutGivesTheDigitsRounding() {
-    QFETCH(double, low);
-    QFETCH(double, high);
-    for (const double product : Sample(low, high, 131)) {
-      auto digits = Decimal::Significant(product, 15, Rounding::HalfAwayFromZero);
-      digits->RoundToPlaces(2, Rounding::HalfEven);
-      const auto rounded = RoundUsufruct(product);
-      if (Plain(*rounded) != Plain(*digits)) {
-        QFAIL(qPrintable(
-            QString("%1: %2, atteso %3")
-                .arg(QString::number(product, 'g', 17), Plain(*rounded), Plain(*digits))));
-      }
+  // A product by a whole number, scaled down, is exact: the same as the
+  // product of the cents in 128 bits.
+  void productByAWholeNumberIsExact_data() {
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<quint32>("factor");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("zero") << qint64(0) << quint32(500000) << 6;
+    QTest::newRow("by zero") << qint64(12345) << quint32(0) << 6;
+    QTest::newRow("carry into new digits") << qint64(999999999) << quint32(999999) << 6;
+    QTest::newRow("negative") << qint64(-425) << quint32(500000) << 6;
+    std::mt19937_64 random(1986);
+    for (int i = 0; i < 40; ++i) {
+      const qint64 cents = std::uniform_int_distribution<qint64>(1, 999999999999999999)(random);
+      const auto factor = std::uniform_int_distribution<quint32>(1, 1000000)(random);
+      QTest::addRow("caso %d", i) << cents << factor << 6;
     }
+  }
+  void productByAWholeNumberIsExact() {
+    QFETCH(qint64, cents);
+    QFETCH(quint32, factor);
+    QFETCH(int, scale);
+    const Decimal product = Decimal::FromCents(cents).Times(factor, scale);
+    // The cents times the factor, as digits, and the point moved by scale + 2.
+    const __int128 exact = static_cast<__int128>(cents) * factor;
+    unsigned __int128 magnitude = exact < 0 ? -static_cast<unsigned __int128>(exact) : exact;
+    std::string digits;
+    do {
+      digits.insert(digits.begin(), char('0' + int(magnitude % 10)));
+      magnitude /= 10;
+    } while (magnitude != 0);
+    const long point = long(digits.size()) - scale - 2;
+    const Decimal expected = Decimal::FromMantissa(digits, point, exact < 0);
+    QCOMPARE(Plain(product), Plain(expected));
   }
 
   void centsShortcutGivesTheShortestDigitsRounding_data() { AddMagnitudes(); }

@@ -42,7 +42,7 @@ class TestRatesByDate : public QObject {
     const auto& table2016 = TabellaTempoDeterminato2016().Righe();
     QCOMPARE(atRate.size(), table2016.size());
     for (std::size_t i = 0; i < table2016.size(); ++i) {
-      QCOMPARE(atRate[i].factor, table2016[i].factor);
+      QCOMPARE(atRate[i].quotaDiecimillesimi, table2016[i].quotaDiecimillesimi);
       QCOMPARE(atRate[i].percUsufrutto, table2016[i].percUsufrutto);
       QCOMPARE(atRate[i].percNudaProprieta, table2016[i].percNudaProprieta);
     }
@@ -264,30 +264,30 @@ class TestRatesByDate : public QObject {
     QTest::addColumn<int>("age");
     QTest::addColumn<QString>("usufrutto");
     QTest::addColumn<QString>("nudaProprieta");
-    QTest::addColumn<double>("share");
+    QTest::addColumn<qint64>("share");  // millionths
     QTest::newRow("0-20") << 20 << "95,25%"
-                          << "4,75%" << 0.9525;
+                          << "4,75%" << qint64(952500);
     QTest::newRow("21-30") << 21 << "90%"
-                           << "10%" << 0.9;
+                           << "10%" << qint64(900000);
     QTest::newRow("31-40") << 40 << "84,75%"
-                           << "15,25%" << 0.8475;
+                           << "15,25%" << qint64(847500);
     QTest::newRow("67-69") << 68 << "42,75%"
-                           << "57,25%" << 0.4275;
+                           << "57,25%" << qint64(427500);
     QTest::newRow("93-99") << 99 << "6%"
-                           << "94%" << 0.06;
+                           << "94%" << qint64(60000);
     QTest::newRow("100") << 100 << "0%"
-                         << "100%" << 0.0;
+                         << "100%" << qint64(0);
   }
   void coefficientsOf2018GiveTheirOwnShares() {
     QFETCH(int, age);
     QFETCH(QString, usufrutto);
     QFETCH(QString, nudaProprieta);
-    QFETCH(double, share);
+    QFETCH(qint64, share);
     const RigaVitalizio* row = LifetimeTableFor(2018)->RigaPerEta(age);
     QVERIFY(row);
     QCOMPARE(row->percUsufrutto, usufrutto);
     QCOMPARE(row->percNudaProprieta, nudaProprieta);
-    QCOMPARE(row->share.value_or(0.0), share);
+    QCOMPARE(row->share.value_or(0), share);
   }
 
   // Every year's rate, every duration, against the rule computed here.
@@ -306,7 +306,7 @@ class TestRatesByDate : public QObject {
       QVERIFY(distance > 1e-9L);
       const RigaTempoDeterminato& row = rows[std::size_t(years - 1)];
       QCOMPARE(row.years, years);
-      QCOMPARE(row.factor, double(share) / 10000);
+      QCOMPARE(row.quotaDiecimillesimi, int(share));
       QCOMPARE(row.percUsufrutto,
                QString("%1,%2%").arg(share / 100).arg(share % 100, 2, 10, QChar(u'0')));
       QCOMPARE(row.percNudaProprieta, QString("%1,%2%")

@@ -2,6 +2,8 @@
 #include <random>
 #include <variant>
 
+#include "core/legal_data_file.h"
+#include "core/legal_data_in_use.h"
 #include "core/valuation_record.h"
 
 using namespace velmora;
@@ -26,13 +28,14 @@ class TestRightsAndLives : public QObject {
     return dati;
   }
   static DatiValutazione FixedTerm(const QString& value, const QString& years, const QString& birth,
-                                   Saggio saggio, Imposta imposta) {
+                                   Saggio saggio, Imposta imposta,
+                                   const QString& reference = QStringLiteral("09/12/2026")) {
     DatiValutazione dati;
     dati.tipo = TipoValutazione::TempoDeterminato;
     dati.saggio = saggio;
     dati.imposta = imposta;
     dati.valore = value;
-    dati.riferimento = QStringLiteral("09/12/2026");
+    dati.riferimento = reference;
     dati.anni = years;
     dati.nascite = {birth};
     return dati;
@@ -149,8 +152,19 @@ class TestRightsAndLives : public QObject {
     QTest::newRow("2016 table, 85: below")
         << FixedTerm("100000", "30", "01/01/1941", T, S) << true << false << "5,82%"
         << "€ 5.820,00";
-    QTest::newRow("2016 table, past 100: nothing for the lifetime right")
-        << FixedTerm("100000", "30", "01/01/1920", T, S) << true << true << "0%"
+    // From 100 the tables give the lifetime right no value, so they set no limit.
+    QTest::newRow("2016 table, past 100: no lifetime value, no limit")
+        << FixedTerm("100000", "30", "01/01/1920", T, S) << true << false << "5,82%"
+        << "€ 5.820,00";
+    QTest::newRow("at the date, past 100: no limit")
+        << FixedTerm("100000", "18", "09/12/1926", A, S) << true << false << "35,88%"
+        << "€ 35.880,00";
+    // The shares decide: 35 % is below 35,88 % though both give € 0,09.
+    QTest::newRow("shares, not cents: 0,26 for 18 years at 74")
+        << FixedTerm("0,26", "18", "01/12/1949", A, S, "08/09/2024") << true << true << "35%"
+        << "€ 0,09";
+    QTest::newRow("shares, not cents: 0,01 for 18 years at 74")
+        << FixedTerm("0,01", "18", "01/12/1949", A, S, "08/09/2024") << true << true << "35%"
         << "€ 0,00";
   }
   void theFixedTermsLimit() {
@@ -185,10 +199,18 @@ class TestRightsAndLives : public QObject {
                                     << "01/07/2026" << QDate() << "";
     QTest::newRow("a birthday within the band") << "31/08/1954"
                                                 << "30/08/2026" << QDate() << "";
-    QTest::newRow("in a year the data do not cover") << "10/01/1954"
-                                                     << "15/12/2026" << QDate() << "";
+    // Across the year's end, at the coefficients of the reference date's
+    // year, said to be provisional.
+    QTest::newRow("in a year the data do not cover: 73 in January")
+        << "10/01/1954"
+        << "15/12/2026" << QDate(2027, 1, 10) << "35%";
+    QTest::newRow("61 on 15/01/2027") << "15/01/1966"
+                                      << "16/12/2026" << QDate(2027, 1, 15) << "55%";
     QTest::newRow("the youngest of two counts") << "01/01/1930+31/08/1953"
                                                 << "30/08/2026" << birthday << "35%";
+    QTest::newRow("from 2025 into 2026: both years known")
+        << "15/01/1965"
+        << "16/12/2025" << QDate(2026, 1, 15) << "55%";
   }
   void theNextChangeOfBand() {
     QFETCH(QString, birth);
@@ -200,6 +222,34 @@ class TestRightsAndLives : public QObject {
     QCOMPARE(r.prossimaFascia->data, day);
     QTEST(r.prossimaFascia->percUsufrutto, "share");
     QCOMPARE(r.prossimaFascia->anni, r.etaAnni + 1);
+    // Only a year the data do not cover is provisional, on the reference
+    // date's coefficients, made at the floor.
+    const bool unknown = day.year() > 2026;
+    QCOMPARE(r.prossimaFascia->provvisoria, unknown);
+    QCOMPARE(r.prossimaFascia->annoCoefficienti, unknown ? 2026 : day.year());
+    QCOMPARE(r.prossimaFascia->coefficientiAlMinimo, true);
+  }
+
+  // A birthday in a year an office's file covers takes that year's
+  // coefficients, and the record names every file they came from.
+  void theNextBandNamesTheFilesItRestsOn() {
+    const QByteArray rates =
+        DataHeader(DataForm::LegalRates).toUtf8() +
+        "\n2027-01-01\t2027-12-31\t3\tDM 10/12/2026 (GU 290, 15/12/2026)\tprova\n";
+    const QByteArray coefficients = DataHeader(DataForm::LifetimeCoefficients).toUtf8() +
+                                    "\n2027\t3\tDM 20/12/2026 (GU 300, 30/12/2026)\t"
+                                    "31 30 28 26 24 22 20 18 16 14 12 10 8 6 4 3 2 1\tprova\n";
+    const std::vector<AddedFile> files{{QStringLiteral("/d/2027-saggi.tsv"), rates},
+                                       {QStringLiteral("/d/2027-coefficienti.tsv"), coefficients}};
+    PutLawInUse(MergeLegalData(BuiltInLegalData(), files));
+    const RecordValutazione r = Valued(Lifetime("15/01/1966", "16/12/2026"));
+    PutLawInUse(MergeLegalData(BuiltInLegalData(), {}));
+    QVERIFY(r.prossimaFascia.has_value());
+    QCOMPARE(r.prossimaFascia->percUsufrutto, QStringLiteral("48%"));  // 16 x 3 %
+    QVERIFY(!r.prossimaFascia->provvisoria);
+    QCOMPARE(r.datiAggiunti, QStringList({"/d/2027-saggi.tsv", "/d/2027-coefficienti.tsv"}));
+    // The figures of the day itself still rest on the built-in 2026 data.
+    QCOMPARE(r.percUsufrutto, QStringLiteral("60%"));
   }
 };
 

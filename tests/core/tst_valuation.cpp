@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/legal_rate_data.h"
+#include "core/number_text.h"
 #include "core/rates_by_date.h"
 #include "core/valuation.h"
 
@@ -35,13 +37,6 @@ double Value(const Decimal& d) {
   return d.ToDouble().value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
-// The rounding of a product as a double: infinity and NaN, and what leaves
-// the double range, come back as they were.
-double Rounded(double product) {
-  const std::optional<Decimal> d = RoundUsufruct(product);
-  return d ? d->ToDouble().value_or(product) : product;
-}
-
 // "99,80%" or "5%" as hundredths of a percent.
 int hundredthsOfPercent(QString text) {
   if (!text.endsWith(QLatin1Char('%'))) return -1;
@@ -64,114 +59,52 @@ qint64 cents(double amount) {
   return std::llround(amount * 100);
 }
 
-// Half-even division of a non-negative integer, for an exact reference.
-qint64 divideHalfEven(qint64 numerator, qint64 denominator) {
-  const qint64 quotient = numerator / denominator;
-  const qint64 twiceRemainder = 2 * (numerator % denominator);
-  if (twiceRemainder > denominator) return quotient + 1;
-  if (twiceRemainder == denominator) return quotient + (quotient % 2);
-  return quotient;
-}
-
 // ---- An exact reference, independent of the engine under test ----
 
-// A non-negative number as decimal digits times 10^-scale.
-struct Exact {
-  std::string digits = "0";  // no leading zeros
-  int scale = 0;
-};
-
-// Multiplies a decimal digit string (most significant first) by a small factor.
-std::string Times(const std::string& digits, int factor) {
-  std::string out(digits.size() + 2, '0');
-  int carry = 0;
-  for (std::size_t i = digits.size(); i-- > 0;) {
-    const int d = (digits[i] - '0') * factor + carry;
-    out[i + 2] = char('0' + d % 10);
-    carry = d / 10;
-  }
-  out[1] = char('0' + carry % 10);
-  out[0] = char('0' + carry / 10);
-  const auto first = out.find_first_not_of('0');
-  return first == std::string::npos ? "0" : out.substr(first);
-}
-
-// Every digit of a non-negative double: mantissa times 2^exponent, that is
-// mantissa times 5^-exponent over 10^-exponent.
-Exact ExactOf(double value) {
-  int exponent = 0;
-  const double fraction = std::frexp(value, &exponent);
-  std::uint64_t mantissa = std::uint64_t(std::ldexp(fraction, 53));
-  exponent -= 53;
-  Exact e;
-  e.digits = std::to_string(mantissa);
-  for (; exponent > 0; --exponent) e.digits = Times(e.digits, 2);
-  for (; exponent < 0; ++exponent) {
-    e.digits = Times(e.digits, 5);
-    ++e.scale;
-  }
-  return e;
-}
-
-// Keeps `keep` leading digits; the rest decide the rounding.
-Exact Round(Exact e, int keep, bool halfEven) {
-  const int drop = int(e.digits.size()) - keep;
-  if (drop <= 0) return e;
-  if (keep < 0) return Exact{"0", e.scale - drop};
-  const std::string tail = e.digits.substr(std::size_t(keep));
-  std::string head = keep > 0 ? e.digits.substr(0, std::size_t(keep)) : "0";
-  const bool half = tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos;
-  bool up = tail[0] > '5' || (tail[0] == '5' && !half);
-  if (half) up = !halfEven || (head.back() - '0') % 2 == 1;
-  if (up) {
-    std::size_t i = head.size();
-    while (i > 0 && head[i - 1] == '9') head[--i] = '0';
-    if (i == 0) {
-      head.insert(head.begin(), '1');
-    } else {
-      ++head[i - 1];
-    }
-  }
-  return Exact{head, e.scale - drop};
-}
-
-// Whole cents of a number with at most two decimals.
-qint64 Cents(const Exact& e) {
-  qint64 n = std::stoll(e.digits);
-  for (int s = e.scale; s < 2; ++s) n *= 10;
-  for (int s = e.scale; s > 2; --s) n /= 10;  // only zeros are dropped here
+// A decimal text of the data files ("317.5", "2.5") as a fraction over 10^2.
+qint64 Hundredths(const QString& text) {
+  const QStringList parts = text.split(u'.');
+  qint64 n = parts[0].toLongLong() * 100;
+  if (parts.size() > 1) n += parts[1].leftJustified(2, u'0').toLongLong();
   return n;
 }
 
-// The rule: 15 significant digits of the product's exact value, a half away
-// from zero; then to the cent, a half to the even cent. Also tells whether
-// the first step met an exact half.
-qint64 ReferenceUsufruct(double product, bool* tie) {
-  const Exact exact = ExactOf(product);
-  const int significant = exact.digits == "0" ? 0 : int(exact.digits.size());
-  *tie = significant > 15 && exact.digits[15] == '5' &&
-         exact.digits.find_first_not_of('0', 16) == std::string::npos;
-  Exact fifteen = Round(exact, 15, false);
-  const int integerDigits = int(fifteen.digits.size()) - fifteen.scale;
-  return Cents(Round(fifteen, integerDigits + 2, true));
+// A year's coefficients and the rate they were made for, read from the data
+// file itself: coefficient x rate, both in hundredths, is the share in
+// millionths.
+struct YearOfCoefficients {
+  qint64 rate = 0;
+  std::vector<qint64> coefficients;
+};
+YearOfCoefficients ReadYear(int year) {
+  QFile file(QStringLiteral(VELMORA_DATA_DIR "/lifetime_coefficients.tsv"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    const QStringList fields = QString::fromUtf8(line).split(u'\t');
+    if (fields.size() < 4 || fields[0] != QString::number(year)) continue;
+    YearOfCoefficients read;
+    read.rate = Hundredths(fields[1].section(u' ', 0, 0));
+    for (const QString& c : fields[3].split(u' ', Qt::SkipEmptyParts))
+      read.coefficients.push_back(Hundredths(c));
+    return read;
+  }
+  return {};
 }
 
-// The full value as its money text shows it: the shortest digits of the
-// double, to the cent, a half away from zero.
-qint64 ReferenceFullValue(double full) {
-  char text[64];
-  const auto written = std::to_chars(text, text + sizeof text, full, std::chars_format::fixed);
-  std::string all(text, written.ptr);
-  Exact e;
-  const auto point = all.find('.');
-  if (point != std::string::npos) {
-    e.scale = int(all.size() - point - 1);
-    all.erase(point, 1);
-  }
-  const auto first = all.find_first_not_of('0');
-  e.digits = first == std::string::npos ? "0" : all.substr(first);
-  if (e.scale <= 2) return Cents(e);
-  return Cents(Round(e, int(e.digits.size()) - (e.scale - 2), false));
+// "0,2188" as ten-thousandths.
+qint64 TenThousandths(const QString& quota) {
+  return quota.section(u',', 0, 0).toLongLong() * 10000 + quota.section(u',', 1).toLongLong();
+}
+
+// cents x numerator / denominator, to the cent, a half to the even cent: in
+// 128 bits, as no amount times a share leaves them.
+qint64 ExactShare(qint64 cents, qint64 numerator, qint64 denominator, bool* tie = nullptr) {
+  const __int128 product = static_cast<__int128>(cents) * numerator;
+  auto quotient = static_cast<qint64>(product / denominator);
+  const auto twice = static_cast<qint64>(product % denominator) * 2;
+  if (tie) *tie = twice == denominator;
+  if (twice > denominator || (twice == denominator && quotient % 2 != 0)) ++quotient;
+  return quotient;
 }
 
 // "€ 1.234.567,89".
@@ -211,16 +144,16 @@ class TestValuation : public QObject {
 
   void usufructRoundsToTheCentWithHalvesToEven_data();
   void usufructRoundsToTheCentWithHalvesToEven();
-  void extremeProductComesBackWithoutFault_data();
-  void extremeProductComesBackWithoutFault();
+  void extremeFullValueComesBackWithoutFault_data();
+  void extremeFullValueComesBackWithoutFault();
 
   void usufructAndBareOwnershipRebuildTheFullValueInCents_data();
   void usufructAndBareOwnershipRebuildTheFullValueInCents();
 
-  void agreesWithAnExactReferenceUpTo1e15_data();
-  void agreesWithAnExactReferenceUpTo1e15();
-  void tiesAtTheFifteenthDigitGoAwayFromZero_data();
-  void tiesAtTheFifteenthDigitGoAwayFromZero();
+  void agreesWithAnExactFractionUpToTheLargestAmount_data();
+  void agreesWithAnExactFractionUpToTheLargestAmount();
+  void exactProductsKeepEveryCent_data();
+  void exactProductsKeepEveryCent();
 };
 
 void TestValuation::fixedTermRowFollowsTheDiscountingRule_data() {
@@ -233,10 +166,12 @@ void TestValuation::fixedTermRowFollowsTheDiscountingRule() {
   const RigaTempoDeterminato& row = TempoDeterminato()[index];
   QCOMPARE(row.years, index + 1);
   const double rule = 1 - std::pow(1.002, -row.years);
-  QCOMPARE(QString::number(row.factor, 'f', 4), QString::number(rule, 'f', 4));
-  // The factor is a four-decimal constant, not the raw discounted figure.
-  QCOMPARE(exact(row.factor), exact(QString::number(rule, 'f', 4).toDouble()));
-  const QString percent = QString::number(row.factor * 100, 'f', 2).replace('.', ',') + '%';
+  // The share is a four-decimal constant, not the raw discounted figure.
+  QCOMPARE(QString::number(row.quotaDiecimillesimi / 10000.0, 'f', 4),
+           QString::number(rule, 'f', 4));
+  QCOMPARE(row.Share(), qint64(row.quotaDiecimillesimi) * 100);
+  const QString percent =
+      QString::number(row.quotaDiecimillesimi / 100.0, 'f', 2).replace('.', ',') + '%';
   QCOMPARE(row.percUsufrutto, percent);
 }
 
@@ -253,9 +188,9 @@ void TestValuation::lifetimeRowTakesFivePointsFromTheBandBefore() {
   QCOMPARE(hundredthsOfPercent(row.percUsufrutto), expectedPercent * 100);
   if (index < 18) {
     QVERIFY(row.share.has_value());
-    // Coefficient 475 down by 25 a band, times the legal rate of 0.2 %.
-    const double fromCoefficient = (475 - 25 * index) * 0.002;
-    QCOMPARE(exact(*row.share), exact(QString::number(fromCoefficient, 'f', 2).toDouble()));
+    // Coefficient 475 down by 25 a band, times the legal rate of 0,2 %: in
+    // millionths, hundredths of the coefficient times hundredths of the rate.
+    QCOMPARE(*row.share, qint64(475 - 25 * index) * 100 * 20);
   } else {
     QVERIFY(!row.share.has_value());
   }
@@ -457,61 +392,83 @@ void TestValuation::fixedTermValuationGivesTheWorkedFigures() {
 }
 
 void TestValuation::usufructRoundsToTheCentWithHalvesToEven_data() {
-  QTest::addColumn<double>("product");
-  QTest::addColumn<double>("rounded");
-  QTest::newRow("2,125 al pari in giù") << 2.125 << 2.12;
-  QTest::newRow("0,125 al pari in giù") << 0.125 << 0.12;
-  QTest::newRow("0,135 al pari in su") << 0.135 << 0.14;
-  QTest::newRow("987,656") << 987.656 << 987.66;
-  QTest::newRow("29,259072") << 29.259072 << 29.26;
-  // Binary just below the half, yet a half in 15 digits.
-  QTest::newRow("1,015 (binario sotto la metà)") << 1.015 << 1.02;
-  QTest::newRow("2,675 (binario sotto la metà)") << 2.675 << 2.68;
-  QTest::newRow("0,285 (binario sotto la metà)") << 0.285 << 0.28;
-  // Binary just above the half, still a half in 15 digits.
-  QTest::newRow("0,12500000000000003") << 0.12500000000000003 << 0.12;
-  QTest::newRow("sopra la metà nella quindicesima cifra") << 0.125000000000001 << 0.13;
-  QTest::newRow("sotto la metà nella quindicesima cifra") << 0.134999999999999 << 0.13;
-  QTest::newRow("riporto fino alle migliaia") << 9999.995 << 10000.0;
-  QTest::newRow("mezzo centesimo al pari zero") << 0.005 << 0.0;
-  QTest::newRow("un centesimo e mezzo") << 0.015 << 0.02;
-  QTest::newRow("poco sopra mezzo centesimo") << 0.0051 << 0.01;
-  QTest::newRow("sotto il millesimo") << 0.0009 << 0.0;
-  QTest::newRow("zero") << 0.0 << 0.0;
-  QTest::newRow("negativo al pari") << -2.125 << -2.12;
-  QTest::newRow("negativo dispari") << -0.135 << -0.14;
-  QTest::newRow("negativo verso zero") << -0.004 << 0.0;
-  QTest::newRow("già al centesimo") << 1205.3 << 1205.3;
-  QTest::newRow("dodici cifre intere") << 123456789012.345 << 123456789012.34;
-  QTest::newRow("quindici cifre intere") << 123456789012345.67 << 123456789012346.0;
+  QTest::addColumn<double>("fullValue");
+  QTest::addColumn<qint64>("share");  // millionths
+  QTest::addColumn<QString>("usufrutto");
+  QTest::addColumn<QString>("nudaProprieta");
+  QTest::newRow("2,125 al pari in giù") << 4.25 << qint64(500000) << "€ 2,12"
+                                        << "€ 2,13";
+  QTest::newRow("0,125 al pari in giù") << 0.25 << qint64(500000) << "€ 0,12"
+                                        << "€ 0,13";
+  QTest::newRow("0,135 al pari in su") << 0.27 << qint64(500000) << "€ 0,14"
+                                       << "€ 0,13";
+  QTest::newRow("987,656") << 1234.57 << qint64(800000) << "€ 987,66"
+                           << "€ 246,91";
+  QTest::newRow("29,259072") << 1234.56 << qint64(23700) << "€ 29,26"
+                             << "€ 1.205,30";
+  // Halves that a double just misses: the decimal digits decide.
+  QTest::newRow("1,015") << 2.03 << qint64(500000) << "€ 1,02"
+                         << "€ 1,01";
+  QTest::newRow("2,675") << 5.35 << qint64(500000) << "€ 2,68"
+                         << "€ 2,67";
+  QTest::newRow("0,285") << 0.57 << qint64(500000) << "€ 0,28"
+                         << "€ 0,29";
+  QTest::newRow("21,875% di 0,40: 0,0875") << 0.40 << qint64(218750) << "€ 0,09"
+                                           << "€ 0,31";
+  QTest::newRow("mezzo centesimo al pari zero") << 0.01 << qint64(500000) << "€ 0,00"
+                                                << "€ 0,01";
+  QTest::newRow("un centesimo e mezzo") << 0.03 << qint64(500000) << "€ 0,02"
+                                        << "€ 0,01";
+  QTest::newRow("riporto fino alle migliaia") << 19999.99 << qint64(500000) << "€ 10.000,00"
+                                              << "€ 9.999,99";
+  QTest::newRow("nessuna quota") << 1234.56 << qint64(0) << "€ 0,00"
+                                 << "€ 1.234,56";
+  QTest::newRow("tutto") << 1234.56 << qint64(1000000) << "€ 1.234,56"
+                         << "€ 0,00";
+  QTest::newRow("negativo al pari") << -4.25 << qint64(500000) << "€ -2,12"
+                                    << "€ -2,13";
+  QTest::newRow("il massimo al 95%")
+      << 9999999999999.99 << qint64(950000) << "€ 9.499.999.999.999,99"
+      << "€ 500.000.000.000,00";
 }
 
 void TestValuation::usufructRoundsToTheCentWithHalvesToEven() {
-  QFETCH(double, product);
-  QFETCH(double, rounded);
-  QCOMPARE(exact(Rounded(product)), exact(rounded));
+  QFETCH(double, fullValue);
+  QFETCH(qint64, share);
+  QFETCH(QString, usufrutto);
+  QFETCH(QString, nudaProprieta);
+  const std::optional<Ripartizione> split = Ripartisci(fullValue, share);
+  QVERIFY(split.has_value());
+  QCOMPARE(MoneyText(split->usufrutto), usufrutto);
+  QCOMPARE(MoneyText(split->nudaProprieta), nudaProprieta);
 }
 
-void TestValuation::extremeProductComesBackWithoutFault_data() {
-  QTest::addColumn<double>("product");
-  QTest::addColumn<double>("expected");
-  const double huge = std::numeric_limits<double>::max();
+void TestValuation::extremeFullValueComesBackWithoutFault_data() {
+  QTest::addColumn<double>("fullValue");
+  QTest::addColumn<QString>("usufrutto");  // at 50 %; empty: no split
   const double inf = std::numeric_limits<double>::infinity();
-  QTest::newRow("1e300") << 1e300 << 1e300;
-  QTest::newRow("-1e300") << -1e300 << -1e300;
-  QTest::newRow("massimo double") << huge << huge;
-  QTest::newRow("infinito") << inf << inf;
-  QTest::newRow("meno infinito") << -inf << -inf;
-  QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN()
-                       << std::numeric_limits<double>::quiet_NaN();
-  QTest::newRow("denormale") << std::numeric_limits<double>::denorm_min() << 0.0;
-  QTest::newRow("1e-300 negativo") << -1e-300 << 0.0;
+  QTest::newRow("1e300") << 1e300 << QString("5") + QString(299, u'0');
+  QTest::newRow("1e20") << 1e20 << QStringLiteral("50000000000000000000");
+  QTest::newRow("massimo double") << std::numeric_limits<double>::max() << QString();
+  QTest::newRow("infinito") << inf << QString();
+  QTest::newRow("meno infinito") << -inf << QString();
+  QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << QString();
+  QTest::newRow("denormale") << std::numeric_limits<double>::denorm_min() << QStringLiteral("0");
 }
 
-void TestValuation::extremeProductComesBackWithoutFault() {
-  QFETCH(double, product);
-  QFETCH(double, expected);
-  QCOMPARE(exact(Rounded(product)), exact(expected));
+void TestValuation::extremeFullValueComesBackWithoutFault() {
+  QFETCH(double, fullValue);
+  QFETCH(QString, usufrutto);
+  const std::optional<Ripartizione> split = Ripartisci(fullValue, 500000);
+  if (!std::isfinite(fullValue)) {
+    QVERIFY(!split.has_value());
+    return;
+  }
+  QVERIFY(split.has_value());
+  if (usufrutto.isEmpty()) return;  // whatever its digits, it came back
+  const std::string integer = split->usufrutto.Integer();
+  QCOMPARE(QString::fromStdString(integer.empty() ? "0" : integer), usufrutto);
+  QCOMPARE(split->usufrutto.Fraction(), std::string());
 }
 
 void TestValuation::usufructAndBareOwnershipRebuildTheFullValueInCents_data() {
@@ -532,13 +489,8 @@ void TestValuation::usufructAndBareOwnershipRebuildTheFullValueInCents() {
   const int total = 1000000;
   const int perRow = (total + rows - 1) / rows;
 
-  double share = 0;
-  if (lifetime) {
-    share = TabellaVitalizio2016().RigaPerEta(ageOrYears)->share.value_or(0.0);
-  } else {
-    share = TabellaTempoDeterminato2016().RigaPerDurata(ageOrYears)->factor;
-  }
-  const qint64 shareTenThousandths = std::llround(share * 10000);
+  const qint64 share = lifetime ? TabellaVitalizio2016().RigaPerEta(ageOrYears)->share.value_or(0)
+                                : TabellaTempoDeterminato2016().RigaPerDurata(ageOrYears)->Share();
 
   std::mt19937_64 random(20160101u + quint64(ageOrYears) * 2 + (lifetime ? 1 : 0));
   std::uniform_int_distribution<int> digitCount(1, 14);
@@ -562,9 +514,9 @@ void TestValuation::usufructAndBareOwnershipRebuildTheFullValueInCents() {
                            .arg(exact(fullValue), exact(Value(result->usufrutto)),
                                 exact(Value(result->nudaProprieta)))));
     }
-    // Up to 15 digits the exact decimal product is what gets rounded.
-    if (fullCents < 100000000000) {
-      const qint64 expected = divideHalfEven(fullCents * shareTenThousandths, 10000);
+    // The exact decimal product is what gets rounded.
+    {
+      const qint64 expected = ExactShare(fullCents, share, 1000000);
       if (usufruttoCents != expected) {
         QFAIL(qPrintable(QString("importo %1: usufrutto %2, atteso %3 centesimi")
                              .arg(exact(fullValue), exact(Value(result->usufrutto)))
@@ -574,73 +526,88 @@ void TestValuation::usufructAndBareOwnershipRebuildTheFullValueInCents() {
   }
 }
 
-void TestValuation::agreesWithAnExactReferenceUpTo1e15_data() {
-  QTest::addColumn<bool>("lifetime");
-  QTest::newRow("vitalizio") << true;
-  QTest::newRow("tempo determinato") << false;
+void TestValuation::agreesWithAnExactFractionUpToTheLargestAmount_data() {
+  QTest::addColumn<int>("year");  // of the coefficients; 0: the fixed terms
+  QTest::newRow("vitalizio, tabella 2016") << 2016;
+  QTest::newRow("vitalizio, 2023 al 5%") << 2023;
+  QTest::newRow("vitalizio, 2026 al saggio minimo") << 2026;
+  QTest::newRow("tempo determinato, tabella 2016") << 0;
 }
 
-void TestValuation::agreesWithAnExactReferenceUpTo1e15() {
-  QFETCH(bool, lifetime);
-  std::mt19937_64 random(lifetime ? 1946u : 2016u);
-  // Every magnitude from a cent to a thousand million million euro alike,
-  // and every band or duration.
-  std::uniform_int_distribution<int> digitCount(1, 17);
+// 100 000 amounts in all, from a cent to the largest amount taken, at every
+// band and every fixed term, against the share read from the data files.
+void TestValuation::agreesWithAnExactFractionUpToTheLargestAmount() {
+  QFETCH(int, year);
+  const YearOfCoefficients data = year ? ReadYear(year) : YearOfCoefficients{};
+  QVERIFY(!year || data.coefficients.size() == 18);
+  const LifetimeCoefficients* used = year ? LifetimeCoefficientsFor(year) : nullptr;
+  QVERIFY(!year || used);
+  const TabellaVitalizio table = year ? LifetimeTableOf(*used) : TabellaVitalizio({});
+  std::mt19937_64 random(20261216u + quint64(year));
+  std::uniform_int_distribution<int> digitCount(1, 15);
   int ties = 0;
-  for (int i = 0; i < 60000; ++i) {
+  for (int i = 0; i < 25000; ++i) {
     const int digits = digitCount(random);
     qint64 low = 1;
     for (int d = 1; d < digits; ++d) low *= 10;
-    const qint64 fullCents = std::uniform_int_distribution<qint64>(low, low * 10 - 1)(random);
+    const qint64 fullCents = std::min(
+        std::uniform_int_distribution<qint64>(low, low * 10 - 1)(random), kImportoMassimoCentesimi);
     const double full = QByteArray::number(fullCents).append("e-2").toDouble();
-
-    const int k = int(i % (lifetime ? Vitalizio().size() : TempoDeterminato().size()));
-    std::optional<double> share;
+    bool tie = false;
+    qint64 expected = 0;
     std::optional<RecordValutazione> v;
-    if (lifetime) {
-      share = Vitalizio()[std::size_t(k)].share;
-      v = ValutaVitalizio(full, Vitalizio()[std::size_t(k)].ageFrom, TabellaVitalizio2016());
+    if (year) {
+      const int band = i % 18;
+      v = ValutaVitalizio(full, kAgeBandLimits[std::size_t(band)][1], table);
+      expected =
+          ExactShare(fullCents, data.coefficients[std::size_t(band)] * data.rate, 1000000, &tie);
     } else {
-      share = TempoDeterminato()[std::size_t(k)].factor;
-      v = ValutaTempoDeterminato(full, k + 1, TabellaTempoDeterminato2016());
+      const int years = i % 30 + 1;
+      v = ValutaTempoDeterminato(full, years, TabellaTempoDeterminato2016());
+      QVERIFY(v.has_value());
+      expected = ExactShare(fullCents, TenThousandths(v->quotaTesto), 10000, &tie);
     }
     QVERIFY(v.has_value());
-
-    bool tie = false;
-    const qint64 usufruct = share ? ReferenceUsufruct(full * *share, &tie) : 0;
     ties += tie ? 1 : 0;
-    const qint64 bare = ReferenceFullValue(full) - usufruct;
-    if (v->UsufruttoTesto() != Money(usufruct) || v->NudaProprietaTesto() != Money(bare)) {
-      QFAIL(qPrintable(QString("%1 x %2: %3 / %4, atteso %5 / %6")
-                           .arg(exact(full), exact(share.value_or(0)), v->UsufruttoTesto(),
-                                v->NudaProprietaTesto(), Money(usufruct), Money(bare))));
+    if (v->UsufruttoTesto() != Money(expected) ||
+        v->NudaProprietaTesto() != Money(fullCents - expected)) {
+      QFAIL(qPrintable(QString("%1 (riga %2): %3 / %4, atteso %5 / %6")
+                           .arg(Money(fullCents), QString::number(i), v->UsufruttoTesto(),
+                                v->NudaProprietaTesto(), Money(expected),
+                                Money(fullCents - expected))));
     }
   }
-  // The random amounts meet exact halves at the fifteenth digit too.
-  QVERIFY2(ties > 0, "no tie at the fifteenth digit was met");
+  // The random amounts meet exact halves of a cent too.
+  QVERIFY2(ties > 0, "no exact half of a cent was met");
 }
 
-void TestValuation::tiesAtTheFifteenthDigitGoAwayFromZero_data() {
+void TestValuation::exactProductsKeepEveryCent_data() {
   QTest::addColumn<double>("fullValue");
+  QTest::addColumn<int>("age");  // on the 2016 table
   QTest::addColumn<QString>("usufrutto");
   QTest::addColumn<QString>("nudaProprieta");
-  // At 50 % the product is exact: a half at the fifteenth digit goes up,
-  // whether the digit before it is even or odd.
-  QTest::newRow("12.345.678.901.234,75 al 50%: pari")
-      << 24691357802469.5 << "€ 12.345.678.901.234,80"
-      << "€ 12.345.678.901.234,70";
-  QTest::newRow("12.345.678.901.234,25 al 50%: dispari")
-      << 24691357802468.5 << "€ 12.345.678.901.234,30"
-      << "€ 12.345.678.901.234,20";
-  QTest::newRow("123.456.789.012.344,5 al 50%") << 246913578024689.0 << "€ 123.456.789.012.345,00"
-                                                << "€ 123.456.789.012.344,00";
+  // 4 558 463 017 947,6245 exactly: a double product gave ...947,63.
+  QTest::newRow("7.013.020.027.611,73 al 65%") << 7013020027611.73 << 56 << "€ 4.558.463.017.947,62"
+                                               << "€ 2.454.557.009.664,11";
+  // At 50 % the product is exact: thirteen digits keep their cents.
+  QTest::newRow("9.999.999.999.999,50 al 50%") << 9999999999999.5 << 65 << "€ 4.999.999.999.999,75"
+                                               << "€ 4.999.999.999.999,75";
+  QTest::newRow("9.999.999.999.999,99 al 50%: il mezzo al pari")
+      << 9999999999999.99 << 65 << "€ 5.000.000.000.000,00"
+      << "€ 4.999.999.999.999,99";
+  QTest::newRow("1.234.567.890.123,45 al 50%: il mezzo al pari")
+      << 1234567890123.45 << 65 << "€ 617.283.945.061,72"
+      << "€ 617.283.945.061,73";
+  QTest::newRow("8.765.432.109.876,55 al 65%") << 8765432109876.55 << 56 << "€ 5.697.530.871.419,76"
+                                               << "€ 3.067.901.238.456,79";
 }
 
-void TestValuation::tiesAtTheFifteenthDigitGoAwayFromZero() {
+void TestValuation::exactProductsKeepEveryCent() {
   QFETCH(double, fullValue);
+  QFETCH(int, age);
   QFETCH(QString, usufrutto);
   QFETCH(QString, nudaProprieta);
-  const auto v = ValutaVitalizio(fullValue, 65, TabellaVitalizio2016());
+  const auto v = ValutaVitalizio(fullValue, age, TabellaVitalizio2016());
   QVERIFY(v.has_value());
   QCOMPARE(v->UsufruttoTesto(), usufrutto);
   QCOMPARE(v->NudaProprietaTesto(), nudaProprieta);

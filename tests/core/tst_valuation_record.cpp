@@ -62,6 +62,14 @@ class TestValuationRecord : public QObject {
         << Motivo::ValoreTroppoGrande;
     QTest::newRow("born after the reference") << Lifetime(T, "100", "02/01/2020", "01/01/2020")
                                               << Campo::Nascita << Motivo::NascitaDopoRiferimento;
+    // A typo for 1926 is no person of a thousand years.
+    QTest::newRow("born in 1026") << Lifetime(A, "100", "01/01/1026", "09/12/2026")
+                                  << Campo::Nascita << Motivo::NascitaTroppoLontana;
+    QTest::newRow("a day more than 120 years") << Lifetime(T, "100", "09/12/1906", "10/12/2026")
+                                               << Campo::Nascita << Motivo::NascitaTroppoLontana;
+    QTest::newRow("the second of two lives, 121 years")
+        << Lifetime(A, "100", "01/01/1950+01/01/1905", "09/12/2026") << Campo::Nascita
+        << Motivo::NascitaTroppoLontana;
     QTest::newRow("lifetime, no rate known") << Lifetime(A, "100", "01/01/1950", "01/01/2027")
                                              << Campo::Riferimento << Motivo::SaggioNonNoto;
     QTest::newRow("lifetime, no coefficients") << Lifetime(A, "100", "01/01/1950", "01/06/2005")
