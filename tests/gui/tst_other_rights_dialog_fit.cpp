@@ -1,7 +1,5 @@
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -112,20 +110,6 @@ class TestOtherRightsDialogFit : public QObject {
     auto* found = d().findChild<QWidget*>(control);
     QVERIFY2(found, qPrintable(control));
     Reach(found);
-  }
-
-  // The detail of a valuation wraps within the dialog, however long.
-  void theDetailWraps() {
-    d().TxtValore->setText("100000");
-    d().TxtRiferimento->setText("07122026");
-    d().CmdAggiungi->click();
-    d().TxtNascita[0]->setText("16081946");
-    d().TxtNascita[1]->setText("03051950");
-    d().CmbAccrescimento->setCurrentIndex(0);
-    d().CmdCalcola->click();
-    QVERIFY2(f.services.messages.isEmpty(), qPrintable(f.services.messages.join('\n')));
-    QVERIFY(!d().LblDettaglio->text().isEmpty());
-    Reach(d().LblDettaglio);
   }
 };
 
