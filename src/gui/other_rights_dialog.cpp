@@ -1,6 +1,5 @@
 #include "gui/other_rights_dialog.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -10,7 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/date_text.h"
 #include "core/number_text.h"
@@ -22,7 +25,7 @@
 
 // The dialog's controls, their order for the keyboard, and what follows what:
 // the enabled controls follow the kind, the tax and the number of lives; the
-// rate follows the main window's menu; the figures go with any change.
+// figures go with any change; the dialog fits the screen it opens on.
 namespace velmora {
 namespace {
 
@@ -45,6 +48,33 @@ int Chars(const QWidget* control, int count) {
   return control->fontMetrics().averageCharWidth() * count;
 }
 
+// A text that wraps: it asks for `chars` characters a line and takes fewer
+// when the dialog is narrower than that.
+class Wrapped : public QLabel {
+ public:
+  explicit Wrapped(int chars) : chars_(chars) {
+    setWordWrap(true);
+    setMinimumWidth(Chars(this, 24));
+  }
+  QSize sizeHint() const override {
+    const int width = Chars(this, chars_);
+    return {width, std::max(heightForWidth(width), minimumHeight())};
+  }
+
+ private:
+  int chars_;
+};
+
+// A scroll area that asks for the whole of what it holds: the dialog is then
+// as large as its controls, and the screen alone makes it scroll.
+class WholeScroll : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+  }
+};
+
 QLineEdit* Figure(const char* name, int chars) {
   auto* field = Named(new QLineEdit, name);
   field->setReadOnly(true);
@@ -64,7 +94,6 @@ FrmAltriDiritti::FrmAltriDiritti(Frmusufrutto& main)
   CreateControls();
   WireEvents();
   ShowLives();
-  ShowRate();
   ClearFigures();
 }
 
@@ -72,6 +101,7 @@ FrmAltriDiritti::FrmAltriDiritti(Frmusufrutto& main)
 // edited: by then this is no longer the dialog, and nothing is done with it.
 FrmAltriDiritti::~FrmAltriDiritti() {
   for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
+  disconnect(qApp, nullptr, this, nullptr);
 }
 
 void FrmAltriDiritti::CreateControls() {
@@ -107,9 +137,11 @@ void FrmAltriDiritti::CreateControls() {
   TxtRiferimento = Named(new QLineEdit, "TxtRiferimento");
   TxtRiferimento->setFixedWidth(Chars(TxtRiferimento, 26));
   form->addRow(Caption(text::kReferenceLabel, TxtRiferimento, "LblRiferimento"), TxtRiferimento);
-  LblSaggio = Named(new QLabel, "LblSaggio");
-  LblSaggio->setToolTip(text::kRateTip);
-  form->addRow(Named(new QLabel(text::kRateLabel), "LblSaggioTitolo"), LblSaggio);
+  CmbSaggio = Named(new QComboBox, "CmbSaggio");
+  CmbSaggio->addItem(text::kRateAtDate, int(Saggio::AllaData));
+  CmbSaggio->addItem(text::kRate2016, int(Saggio::Tabella2016));
+  CmbSaggio->setToolTip(text::kRateTip);
+  form->addRow(Caption(text::kRateLabel, CmbSaggio, "LblSaggio"), CmbSaggio);
 
   auto* lives = Named(new QGroupBox(text::kLivesGroup), "FraTitolari");
   auto* livesColumn = new QVBoxLayout(lives);
@@ -144,19 +176,16 @@ void FrmAltriDiritti::CreateControls() {
   accrual->addRow(Caption(text::kAccrualLabel, CmbAccrescimento, "LblAccrescimento"),
                   CmbAccrescimento);
   livesColumn->addLayout(accrual);
-  auto* note = Named(new QLabel(text::kLivesNote), "LblNota");
-  note->setWordWrap(true);
-  note->setFixedWidth(Chars(note, 58));
+  auto* note = Named(new Wrapped(58), "LblNota");
+  note->setText(text::kLivesNote);
   livesColumn->addWidget(note);
 
   auto* result = Named(new QGroupBox(text::kResultGroup), "FraRisultato");
   auto* resultColumn = new QVBoxLayout(result);
-  LblDettaglio = Named(new QLabel, "LblDettaglio");
+  LblDettaglio = Named(new Wrapped(62), "LblDettaglio");
   LblDettaglio->setTextFormat(Qt::PlainText);
-  LblDettaglio->setWordWrap(true);
   LblDettaglio->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   LblDettaglio->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  LblDettaglio->setFixedWidth(Chars(LblDettaglio, 62));
   LblDettaglio->setMinimumHeight(LblDettaglio->fontMetrics().lineSpacing() * 12);
   resultColumn->addWidget(LblDettaglio);
   auto* figures = new QGridLayout;
@@ -173,10 +202,8 @@ void FrmAltriDiritti::CreateControls() {
   figures->addWidget(TxtValoreNudaProprieta, 1, 2);
   figures->setColumnStretch(3, 1);
   resultColumn->addLayout(figures);
-  LblProssimaFascia = Named(new QLabel, "LblProssimaFascia");
+  LblProssimaFascia = Named(new Wrapped(62), "LblProssimaFascia");
   LblProssimaFascia->setTextFormat(Qt::PlainText);
-  LblProssimaFascia->setWordWrap(true);
-  LblProssimaFascia->setFixedWidth(Chars(LblProssimaFascia, 62));
   LblProssimaFascia->setMinimumHeight(LblProssimaFascia->fontMetrics().lineSpacing() * 2);
   QFont bold = LblProssimaFascia->font();
   bold.setBold(true);
@@ -202,22 +229,27 @@ void FrmAltriDiritti::CreateControls() {
   buttons->addWidget(CmdCalcola);
   buttons->addWidget(CmdChiudi);
 
+  auto* content = Named(new QWidget, "FraContenuto");
   auto* left = new QVBoxLayout;
   left->addWidget(inputs);
   left->addWidget(lives);
   left->addStretch();
-  auto* columns = new QHBoxLayout;
+  auto* columns = new QHBoxLayout(content);
+  columns->setContentsMargins(0, 0, 0, 0);
   columns->addLayout(left);
-  columns->addWidget(result);
+  columns->addWidget(result, 1);
+  AreaDati = Named(new WholeScroll, "AreaDati");
+  AreaDati->setFrameShape(QFrame::NoFrame);
+  AreaDati->setWidgetResizable(true);
+  AreaDati->setWidget(content);
   auto* whole = new QVBoxLayout(this);
-  whole->addLayout(columns);
+  whole->addWidget(AreaDati, 1);
   whole->addLayout(buttons);
-  // The dialog takes the size its rows need, as they are added and removed.
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  setSizeGripEnabled(true);
 
   // The inputs, the valuation, its figures and what is made of them.
-  QList<QWidget*> order{CmbDiritto, CmbImposta, OptVitalizio,  OptTempoDeterminato,
-                        TxtAnni,    TxtValore,  TxtRiferimento};
+  QList<QWidget*> order{CmbDiritto, CmbImposta, OptVitalizio,   OptTempoDeterminato,
+                        TxtAnni,    TxtValore,  TxtRiferimento, CmbSaggio};
   for (QLineEdit* birth : TxtNascita) order << birth;
   order << CmdAggiungi << CmdRimuovi << CmbAccrescimento << CmdCalcola << TxtPercDiritto
         << TxtValoreDiritto << TxtPercNudaProprieta << TxtValoreNudaProprieta << CmdCopiaProspetto
@@ -226,7 +258,7 @@ void FrmAltriDiritti::CreateControls() {
 }
 
 void FrmAltriDiritti::WireEvents() {
-  for (QComboBox* choice : {CmbDiritto, CmbImposta, CmbAccrescimento})
+  for (QComboBox* choice : {CmbDiritto, CmbImposta, CmbSaggio, CmbAccrescimento})
     connect(choice, &QComboBox::currentIndexChanged, this, &FrmAltriDiritti::InputsChanged);
   connect(OptVitalizio, &QRadioButton::toggled, this, &FrmAltriDiritti::InputsChanged);
   QList<QLineEdit*> typed{TxtAnni, TxtValore, TxtRiferimento};
@@ -242,10 +274,10 @@ void FrmAltriDiritti::WireEvents() {
     const ImportoIncollato value = ReadStrictAmount(TxtValore->text());
     if (value.esito == Incollato::Importo) TxtValore->setText(MoneyText(value.valore));
   });
-  // The rate is the main window's menu choice, the moment it is made.
-  connect(main_.SaggioAllaData, &QAction::toggled, this, [this] {
-    ShowRate();
-    InputsChanged();
+  // A control that takes the focus is brought into sight, the keyboard's
+  // way through the dialog included.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && AreaDati->widget()->isAncestorOf(now)) AreaDati->ensureWidgetVisible(now);
   });
 
   connect(CmdCalcola, &QPushButton::clicked, this, &FrmAltriDiritti::Calcola_Click);
@@ -264,16 +296,44 @@ void FrmAltriDiritti::Open() {
     if (main_.PP->text() != takenValue_) TxtValore->setText(takenValue_ = main_.PP->text());
     if (main_.D2->text() != takenReference_)
       TxtRiferimento->setText(takenReference_ = main_.D2->text());
+    // A choice made for another act is not carried into this one.
+    CmbSaggio->setCurrentIndex(0);
+    CmbAccrescimento->setCurrentIndex(-1);
+    FitScreen(false);
   }
   show();
   raise();
   activateWindow();
   // A menu that closes gives the keyboard back to the main window after the
-  // command ran: the dialog asks for it once more when that is done.
+  // command ran: the dialog asks for it once more when that is done. By then
+  // the frame is known, and the dialog is kept within the screen with it.
   QTimer::singleShot(0, this, [this] {
+    FitScreen(true);
     raise();
     activateWindow();
   });
+}
+
+void FrmAltriDiritti::FitScreen(bool keepLarger) {
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!shown) return;
+  const QRect room = shown->availableGeometry();
+  // Before the window is first shown its frame is unknown: room for a usual one.
+  QSize frame = frameGeometry().size() - geometry().size();
+  if (!isVisible() || frame.isEmpty()) {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    frame = frame.expandedTo(QSize(2 * border, title + 2 * border));
+  }
+  QSize wanted = sizeHint();
+  if (keepLarger) wanted = wanted.expandedTo(size());
+  resize(wanted.boundedTo(room.size() - frame).expandedTo(minimumSizeHint()));
+  if (!isVisible()) return;
+  const QRect outer = frameGeometry();
+  move(std::clamp(outer.left(), room.left(),
+                  std::max(room.left(), room.right() + 1 - outer.width())),
+       std::clamp(outer.top(), room.top(),
+                  std::max(room.top(), room.bottom() + 1 - outer.height())));
 }
 
 void FrmAltriDiritti::ShowKind() {
@@ -298,12 +358,6 @@ void FrmAltriDiritti::ShowLives() {
     TxtNascita[i]->setVisible(i < lives_);
   }
   ShowKind();
-}
-
-void FrmAltriDiritti::ShowRate() {
-  QAction* chosen =
-      main_.SaggioAllaData->isChecked() ? main_.SaggioAllaData : main_.SaggioTabella2016;
-  LblSaggio->setText(chosen->text().remove(u'&'));
 }
 
 void FrmAltriDiritti::WriteDateOut(QLineEdit* field) {

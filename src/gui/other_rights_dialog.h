@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace velmora {
 
@@ -20,10 +21,12 @@ class Frmusufrutto;
 class Services;
 
 // The rights of use and habitation, several lives with or without accrual
-// and the fixed term's limit under the gift and succession tax: a dialog of
-// the main window, modeless so that the main window's rate menu, which it
-// follows, stays at hand. It takes the value and the reference date from the
-// main window when it opens, and values its inputs through the core alone.
+// and the fixed term's limit under the gift and succession tax: a modeless
+// dialog of the main window, with a rate of its own that starts at the date of
+// the act whatever the main window's menu says. It takes the value and the
+// reference date from the main window when it opens, and values its inputs
+// through the core alone. Its inputs and figures scroll, so that it fits a
+// small or scaled screen.
 class FrmAltriDiritti : public QDialog {
   Q_OBJECT
  public:
@@ -31,7 +34,8 @@ class FrmAltriDiritti : public QDialog {
   ~FrmAltriDiritti() override;
 
   // Shows the dialog, with the main window's value and reference date when
-  // they changed there since it last took them: what was typed here stays.
+  // they changed there since it last took them: what was typed here stays,
+  // but the rate and the accrual start again as the act must choose them.
   void Open();
 
   // The inputs as typed, as the core reads them.
@@ -53,7 +57,7 @@ class FrmAltriDiritti : public QDialog {
   QLineEdit* TxtAnni = nullptr;
   QLineEdit* TxtValore = nullptr;
   QLineEdit* TxtRiferimento = nullptr;
-  QLabel* LblSaggio = nullptr;
+  QComboBox* CmbSaggio = nullptr;
   std::array<QLabel*, kMaxVite> LblNascita{};
   std::array<QLineEdit*, kMaxVite> TxtNascita{};
   QPushButton* CmdAggiungi = nullptr;
@@ -72,6 +76,8 @@ class FrmAltriDiritti : public QDialog {
   QPushButton* CmdCopiaValoriAtto = nullptr;
   QPushButton* CmdSalvaProspettoPdf = nullptr;
   QPushButton* CmdStampaProspetto = nullptr;
+  // Everything but Calcola and Chiudi, which stay in sight.
+  QScrollArea* AreaDati = nullptr;
 
  private:
   void CreateControls();
@@ -79,7 +85,11 @@ class FrmAltriDiritti : public QDialog {
   // The controls each kind, tax and number of lives uses are the ones enabled.
   void ShowKind();
   void ShowLives();
-  void ShowRate();
+  // The size the controls ask for, within the screen's free area; with
+  // `keepLarger` never smaller than the dialog is.
+  void FitScreen(bool keepLarger);
+  // The birth fields the valuation reads, for the kind and the tax chosen.
+  QList<QLineEdit*> BirthsUsed() const;
   // A date typed as digits or in another form is written out as the core read it.
   static void WriteDateOut(QLineEdit* field);
   void InputsChanged();

@@ -21,9 +21,13 @@ inline const QString kFixedTerm = QStringLiteral("A &tempo determinato");
 inline const QString kYearsLabel = QStringLiteral("&Anni:");
 inline const QString kValueLabel = QStringLiteral("Valore della &piena proprietà:");
 inline const QString kReferenceLabel = QStringLiteral("Data di &riferimento:");
-inline const QString kRateLabel = QStringLiteral("Saggio:");
-inline const QString kRateTip =
-    QStringLiteral("Il saggio si sceglie dal menu Saggio della finestra principale.");
+inline const QString kRateLabel = QStringLiteral("Saggio d'i&nteresse:");
+inline const QString kRateAtDate = QStringLiteral("in vigore alla data di riferimento");
+inline const QString kRate2016 = QStringLiteral("tabella 2016 (0,2%)");
+inline const QString kRateTip = QStringLiteral(
+    "Il saggio legale e i coefficienti in vigore alla data di riferimento (dal 2025 almeno il "
+    "2,5%), o la tabella del 2016 allo 0,2%. La scelta è di questa finestra: il menu Saggio "
+    "della finestra principale non la cambia.");
 inline const QString kLivesGroup = QStringLiteral("Titolari e date di nascita");
 // %1 the row's number from 1: its own access key up to 9, and 0 for the tenth.
 inline const QString kLifeLabel = QStringLiteral("Titolare &%1:");
@@ -46,7 +50,8 @@ inline const QString kClose = QStringLiteral("Chi&udi");
 inline const QString kCopyReport = QStringLiteral("Copia pro&spetto");
 inline const QString kCopyValues = QStringLiteral("Copia va&lori per l'atto");
 inline const QString kSavePdf = QStringLiteral("Salva prospetto PD&F…");
-inline const QString kPrintReport = QStringLiteral("Stampa pr&ospetto…");
+// On the printer chosen in the printer window, with no dialog: no "…".
+inline const QString kPrintReport = QStringLiteral("Stampa pr&ospetto");
 // %1 the text as typed or pasted, cut to a line.
 inline const QString kValueNotAnAmount = QStringLiteral(
     "\"%1\" non è un importo nella forma attesa: 1.234.567,89 (il punto solo tra gruppi di tre "

@@ -40,45 +40,57 @@ bool AmbiguousAmount(const QString& typed) {
   return false;
 }
 
+// A date as the dialog reads it: strictly first, so that an ISO date reads as
+// it is written out, then as the main window reads its fields.
+std::optional<QDate> DialogDate(const QString& typed) {
+  if (const std::optional<QDate> date = ReadStrictDate(typed)) return date;
+  return ReadDateOrDigits(typed);
+}
+
 }  // namespace
 
 DatiValutazione FrmAltriDiritti::Inputs() const {
   DatiValutazione dati;
   dati.tipo = OptTempoDeterminato->isChecked() ? TipoValutazione::TempoDeterminato
                                                : TipoValutazione::Vitalizio;
-  dati.saggio = main_.SaggioAllaData->isChecked() ? Saggio::AllaData : Saggio::Tabella2016;
+  dati.saggio = Saggio(CmbSaggio->currentData().toInt());
   dati.diritto = Diritto(CmbDiritto->currentData().toInt());
   dati.imposta = Imposta(CmbImposta->currentData().toInt());
   dati.valore = TxtValore->text();
   dati.riferimento = TxtRiferimento->text();
   // A birth date is typed as the reference date is, eight digits included.
-  const auto birth = [this](int row) {
-    const QString typed = TxtNascita[row]->text();
-    const std::optional<QDate> date = ReadDateOrDigits(typed);
-    return date ? LongDateText(*date) : typed;
-  };
+  for (const QLineEdit* field : BirthsUsed()) {
+    const std::optional<QDate> date = DialogDate(field->text());
+    dati.nascite << (date ? LongDateText(*date) : field->text());
+  }
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio: {
-      for (int row = 0; row < lives_; ++row) dati.nascite << birth(row);
       const QVariant accrual = CmbAccrescimento->currentData();
       if (lives_ > 1 && accrual.isValid()) dati.accrescimento = accrual.toBool();
       break;
     }
     case TipoValutazione::TempoDeterminato:
       dati.anni = TxtAnni->text();
-      // The beneficiary's age limits the fixed term under the gift and
-      // succession tax alone; without a birth date there is no limit.
-      if (dati.imposta == Imposta::Successioni && !TxtNascita[0]->text().trimmed().isEmpty())
-        dati.nascite << birth(0);
       break;
   }
   return dati;
 }
 
+QList<QLineEdit*> FrmAltriDiritti::BirthsUsed() const {
+  if (OptVitalizio->isChecked())
+    return QList<QLineEdit*>(TxtNascita.begin(), TxtNascita.begin() + lives_);
+  // The beneficiary's age limits the fixed term under the gift and
+  // succession tax alone; without a birth date there is no limit.
+  if (Imposta(CmbImposta->currentData().toInt()) == Imposta::Successioni &&
+      !TxtNascita[0]->text().trimmed().isEmpty())
+    return {TxtNascita[0]};
+  return {};
+}
+
 QStringList FrmAltriDiritti::Settled() const {
   const DatiValutazione dati = Inputs();
   const std::optional<double> value = ReadNumber(dati.valore);
-  const std::optional<QDate> day = ReadDateOrDigits(dati.riferimento);
+  const std::optional<QDate> day = DialogDate(dati.riferimento);
   return QStringList{QString::number(int(dati.tipo)),
                      QString::number(int(dati.saggio)),
                      QString::number(int(dati.diritto)),
@@ -102,11 +114,14 @@ void FrmAltriDiritti::Calcola_Click() {
   if (AmbiguousAmount(TxtValore->text())) return SendBack(TxtValore, text::kValueNotAnAmount);
   // A date that reads only with a two-digit year or with day and month
   // swapped is not guessed here: it may have been pasted.
-  QList<QLineEdit*> dates{TxtRiferimento};
-  for (int row = 0; row < lives_; ++row) dates << TxtNascita[row];
+  // Only the dates the valuation reads: a fixed term leaves the lives aside.
+  const QList<QLineEdit*> dates = QList<QLineEdit*>{TxtRiferimento} + BirthsUsed();
   for (QLineEdit* field : dates)
     if (ReadDateOrDigits(field->text()) && !ReadStrictDate(field->text()))
       return SendBack(field, text::kDateNotInForm);
+  // Written out as Enter or leaving the field writes them, whatever key
+  // brought the user here: the figures stand beside the dates they read.
+  for (QLineEdit* field : dates) WriteDateOut(field);
   auto result = Valuta(Inputs());
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
@@ -183,7 +198,10 @@ void FrmAltriDiritti::Refuse(const Rifiuto& refusal) {
 void FrmAltriDiritti::Aggiungi_Click() {
   if (lives_ >= kMaxVite) return;
   ++lives_;
+  // Accrual is said of these lives: another life asks again.
+  CmbAccrescimento->setCurrentIndex(-1);
   ShowLives();
+  FitScreen(true);
   TxtNascita[lives_ - 1]->setFocus(Qt::OtherFocusReason);
   InputsChanged();
 }
@@ -192,6 +210,7 @@ void FrmAltriDiritti::Rimuovi_Click() {
   if (lives_ <= 1) return;
   TxtNascita[lives_ - 1]->clear();
   --lives_;
+  CmbAccrescimento->setCurrentIndex(-1);
   TxtNascita[lives_ - 1]->setFocus(Qt::OtherFocusReason);
   ShowLives();
   InputsChanged();

@@ -6,8 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
+#include "fake_printers.h"
 #include "gui/other_rights_dialog.h"
 #include "window_fixture.h"
 
@@ -21,6 +24,13 @@ const QStringList kSpouses{"Alt+P", "=100000",   "Alt+R", "=07122026", "Alt+1", 
 // Then thirty years under the gift and succession tax for someone of 85.
 const QStringList kCapped = kSpouses + QStringList{"Alt+T", "Alt+A", "=30",         "Alt+I",
                                                    "Down",  "Alt+1", "=01/01/1941", "Return"};
+const QString kAccrualUnsaid = kRefusal + QStringLiteral(
+                                              "Con più titolari l'atto deve dire se tra loro c'è "
+                                              "diritto di accrescimento: indicarlo prima del "
+                                              "calcolo.");
+// Ten years from 7/12/2026, under the registration tax.
+const QStringList kTenYears{"Alt+P", "=100000", "Alt+R", "=07122026",
+                            "Alt+T", "Alt+A",   "=10",   "Return"};
 }  // namespace
 
 // The dialog for other rights and several lives, driven by the keyboard
@@ -29,17 +39,30 @@ class TestOtherRightsDialog : public QObject {
   Q_OBJECT
   MainWindowFixture f;
 
+  FakePrinterSystem printers;
+
   FrmAltriDiritti& d() { return *f.w().otherRightsDialog; }
 
-  // "Alt+P", "Down", "Return" as keys, "=text" typed, "!2016" the main
-  // window's rate menu; each to the open menu or the control with the focus.
+  // "Alt+P", "Down", "Return" as keys, "=text" typed, "!2016" and "!date"
+  // the main window's rate menu, "!open" its command that opens the dialog,
+  // "@CmdAggiungi" a click of the mouse on that button; each key to the open
+  // menu or the control with the focus.
   void Keys(const QStringList& steps) {
     for (const QString& step : steps) {
       QWidget* target = QApplication::activePopupWidget();
       if (!target) target = QApplication::focusWidget();
-      QVERIFY2(target, qPrintable(step));
+      QVERIFY2(target || step == "!open", qPrintable(step));
       if (step == "!2016") {
         f.w().SaggioTabella2016->trigger();
+      } else if (step == "!date") {
+        f.w().SaggioAllaData->trigger();
+      } else if (step == "!open") {
+        f.w().AltriDiritti->trigger();
+        QTRY_COMPARE(QApplication::activeWindow(), &d());
+      } else if (step.startsWith('@')) {
+        auto* button = d().findChild<QAbstractButton*>(step.mid(1));
+        QVERIFY2(button, qPrintable(step));
+        QTest::mouseClick(button, Qt::LeftButton);
       } else if (step.startsWith('=')) {
         QTest::keyClicks(target, step.mid(1));
       } else {
@@ -60,8 +83,13 @@ class TestOtherRightsDialog : public QObject {
 
  private slots:
   void init() {
+    printers.Add("Ufficio");
+    printers.SetCurrent("Ufficio");
     f.Start();
-    Keys({"Alt+S", "Down", "Return", "Alt+A", "Return"});
+    f.services.printers = &printers;
+    // The main window stays on its default, the 2016 table: the dialog
+    // values at the date of the act on its own.
+    Keys({"Alt+A", "Return"});
     QVERIFY(f.w().otherRightsDialog);
     QTRY_COMPARE(QApplication::activeWindow(), &d());
     f.services.Clear();
@@ -69,6 +97,9 @@ class TestOtherRightsDialog : public QObject {
   void cleanup() {
     QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
     f.Stop();
+    printers.installed.clear();
+    printers.current.reset();
+    printers.printedDocuments.clear();
   }
 
   void theFiguresOfEachCase_data() {
@@ -129,7 +160,10 @@ class TestOtherRightsDialog : public QObject {
     QTest::newRow("right") << QStringList{"Alt+D", "Down"} << false;
     QTest::newRow("tax") << QStringList{"Alt+I", "Down"} << false;
     QTest::newRow("kind") << QStringList{"Alt+T"} << false;
-    QTest::newRow("the main window's rate") << QStringList{"!2016"} << false;
+    // The dialog's rate is its own since it stopped following the menu.
+    QTest::newRow("the main window's rate, not the dialog's")
+        << QStringList{"!date", "!2016"} << true;
+    QTest::newRow("the dialog's rate") << QStringList{"Alt+N", "Down"} << false;
   }
   void anyOtherInputTakesTheFiguresAway() {
     QFETCH(QStringList, change);
@@ -222,6 +256,156 @@ class TestOtherRightsDialog : public QObject {
     f.w().PP->setText("€ 7.000,00");
     f.w().AltriDiritti->trigger();
     QCOMPARE(d().TxtValore->text(), QString("€ 7.000,00"));
+  }
+
+  // The accrual is said of the lives on screen: when their number changes or
+  // the dialog opens for another act, it is asked again before any figure.
+  void theAccrualIsAskedAgain_data() {
+    QTest::addColumn<QStringList>("change");
+    QTest::newRow("one removed, another added")
+        << QStringList{"Alt+M", "Alt+G", "=01011960", "Return"};
+    QTest::newRow("one added") << QStringList{"Alt+G", "=01011960", "Return"};
+    QTest::newRow("one removed of three")
+        << QStringList{"Alt+G", "=01011960", "Alt+E", "Down", "Alt+M", "Return"};
+    QTest::newRow("the dialog closed and opened") << QStringList{"Escape", "!open"};
+  }
+  void theAccrualIsAskedAgain() {
+    QFETCH(QStringList, change);
+    Keys(kSpouses);
+    QCOMPARE(Figures().join(""), QString("30%€ 30.000,0070%€ 70.000,00"));
+    Keys(change);
+    QCOMPARE(d().CmbAccrescimento->currentIndex(), -1);
+    QCOMPARE(d().CmbAccrescimento->currentText(), QString());
+    f.services.Clear();
+    d().CmdCalcola->click();
+    QCOMPARE(f.services.messages, QStringList{kAccrualUnsaid});
+    QVERIFY(Figures().join("").isEmpty());
+  }
+
+  // A fixed term reads the beneficiary's birth under the gift and succession
+  // tax alone: what is left in the lives below is no input of it.
+  void aFixedTermChecksOnlyTheDatesItReads_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("figures");
+    const QStringList lives{"Alt+1", "=16081946", "Alt+G", "=12/25/1950", "Alt+G", "=31/02/1950"};
+    QTest::newRow("registration tax, the lives all left")
+        << lives + kTenYears << QStringList{"21,88%", "€ 21.880,00", "78,12%", "€ 78.120,00"};
+    QTest::newRow("gift tax, the beneficiary alone")
+        << lives + kTenYears + QStringList{"Alt+I", "Down", "Return"}
+        << QStringList{"21,88%", "€ 21.880,00", "78,12%", "€ 78.120,00"};
+  }
+  void aFixedTermChecksOnlyTheDatesItReads() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, figures);
+    Keys(steps);
+    QVERIFY2(f.services.messages.isEmpty(), qPrintable(f.services.messages.join('\n')));
+    QCOMPARE(Figures(), figures);
+  }
+
+  // Calcola's access key reads and writes out a date as Enter does, or
+  // leaving the field: the ISO form included.
+  void aDateReadsTheSameWhateverKeyValues_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("iso");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("key");
+    for (const char* key : {"Return", "Alt+C"}) {
+      QTest::addRow("a birth, %s", key) << "TxtNascita2"
+                                        << "=1950-05-03"
+                                        << "3 maggio 1950" << key;
+      QTest::addRow("the reference, %s", key) << "TxtRiferimento"
+                                              << "=2026-12-07"
+                                              << "7 dicembre 2026" << key;
+    }
+  }
+  void aDateReadsTheSameWhateverKeyValues() {
+    QFETCH(QString, field);
+    QFETCH(QString, iso);
+    QFETCH(QString, written);
+    QFETCH(QString, key);
+    Keys({"Alt+P", "=100000", "Alt+R", "=07122026", "Alt+1", "=16081946", "Alt+G", "=3/5/1950",
+          "Alt+E", "Down"});
+    auto* typed = d().findChild<QLineEdit*>(field);
+    typed->setFocus();
+    typed->clear();
+    Keys({iso, key});
+    QVERIFY2(f.services.messages.isEmpty(), qPrintable(f.services.messages.join('\n')));
+    QCOMPARE(typed->text(), written);
+    QCOMPARE(Figures(), QStringList({"30%", "€ 30.000,00", "70%", "€ 70.000,00"}));
+    QVERIFY(d().LblDettaglio->text().contains("Titolare 2: nascita 3 maggio 1950, età 76 anni"));
+  }
+
+  // A new life is typed at once, by its access key or the mouse, the tenth
+  // brought into sight.
+  void aNewLifeTakesTheFocus_data() {
+    QTest::addColumn<QString>("add");
+    QTest::addColumn<int>("times");
+    QTest::newRow("access key") << "Alt+G" << 1;
+    QTest::newRow("mouse") << "@CmdAggiungi" << 1;
+    QTest::newRow("access key, the tenth") << "Alt+G" << 9;
+    QTest::newRow("mouse, the tenth") << "@CmdAggiungi" << 9;
+  }
+  void aNewLifeTakesTheFocus() {
+    QFETCH(QString, add);
+    QFETCH(int, times);
+    for (int life = 2; life <= times + 1; ++life) {
+      Keys({add});
+      QCOMPARE(QApplication::focusWidget(), d().TxtNascita[life - 1]);
+    }
+    QLineEdit* last = d().TxtNascita[times];
+    const QRect shown(d().AreaDati->viewport()->mapToGlobal(QPoint(0, 0)),
+                      d().AreaDati->viewport()->size());
+    QVERIFY(shown.contains(QRect(last->mapToGlobal(QPoint(0, 0)), last->size())));
+    Keys({"=16081946"});
+    QCOMPARE(last->text(), QString("16081946"));
+  }
+
+  // The rate is the dialog's: at the date of the act when it opens, whatever
+  // the main window's menu says, and changed here alone.
+  void theRateIsTheDialogsOwn() {
+    QVERIFY(f.w().SaggioTabella2016->isChecked());
+    QCOMPARE(d().CmbSaggio->currentText(), QString("in vigore alla data di riferimento"));
+    Keys(kTenYears);
+    QCOMPARE(Figures()[0], QString("21,88%"));
+    Keys({"!date", "!2016"});
+    QCOMPARE(Figures()[0], QString("21,88%"));
+    Keys({"Alt+N", "Down"});
+    QCOMPARE(d().CmbSaggio->currentText(), QString("tabella 2016 (0,2%)"));
+    QVERIFY(Figures().join("").isEmpty());
+    d().CmdCalcola->click();
+    QCOMPARE(Figures()[0], QString("1,98%"));
+    Keys({"Escape", "!open"});
+    QCOMPARE(d().CmbSaggio->currentText(), QString("in vigore alla data di riferimento"));
+    QVERIFY(Figures().join("").isEmpty());
+    QVERIFY(f.w().SaggioTabella2016->isChecked());
+  }
+
+  // Only the command that asks where says so with "…": the printout goes
+  // to the printer chosen in the printer window.
+  void aCommandSaysWhenItAsks_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("asks");
+    QTest::addColumn<int>("printed");
+    QTest::newRow("PDF") << "CmdSalvaProspettoPdf"
+                         << "Salva prospetto PD&F…"
+                         << "SaveFileName" << 0;
+    QTest::newRow("print") << "CmdStampaProspetto"
+                           << "Stampa pr&ospetto"
+                           << "" << 1;
+  }
+  void aCommandSaysWhenItAsks() {
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    QFETCH(QString, asks);
+    QFETCH(int, printed);
+    Keys(kSpouses);
+    auto* button = d().findChild<QPushButton*>(command);
+    QCOMPARE(button->text(), caption);
+    f.services.Clear();
+    button->click();
+    QCOMPARE(f.services.log.filter("SaveFileName").size(), asks.isEmpty() ? 0 : 1);
+    QCOMPARE(int(printers.printedDocuments.size()), printed);
   }
 
   void everyControlIsNamed() {
