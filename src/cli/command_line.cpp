@@ -23,6 +23,12 @@ bool IsHelp(QStringView a) {
 bool IsVersion(QStringView a) {
   return a == u"--version" || a == u"-v";
 }
+// An argument that is an option of its own, never the value of the one
+// before it: "--valore --nascita 01/01/1950" lacks the value, and a negative
+// value ("-5") is still a value.
+bool IsOptionName(QStringView a) {
+  return a.startsWith(u"--") || IsHelp(a) || IsVersion(a);
+}
 
 // The name of a Qt option without its dashes and any "=value".
 QStringView QtName(QStringView a) {
@@ -167,7 +173,7 @@ CommandLine ReadCommand(const QStringList& arguments) {
     if (option->Given() && !option->repeats) fail(text::kRepeatedOption.arg(name));
     if (equals >= 0) {
       option->values << a.mid(equals + 1);
-    } else if (i + 1 < arguments.size()) {
+    } else if (i + 1 < arguments.size() && !IsOptionName(arguments[i + 1])) {
       option->values << arguments[++i];
     } else {
       fail(text::kOptionNeedsValue.arg(a));

@@ -30,6 +30,8 @@ class TestCommandLine : public QObject {
     QTest::newRow("Qt's options with two dashes and =")
         << QStringList{"--platform", "offscreen", "-style=fusion", "-reverse"}
         << CommandLineRequest::Window;
+    QTest::newRow("help where a value was due")
+        << QStringList{"vitalizio", "--valore", "-h"} << CommandLineRequest::Help;
     QTest::newRow("help of a command")
         << QStringList{"vitalizio", "--help"} << CommandLineRequest::Help;
     QTest::newRow("help beside a wrong option")
@@ -103,6 +105,15 @@ class TestCommandLine : public QObject {
                               << "tempo-determinato richiede l'opzione --anni";
     QTest::newRow("option without its value")
         << QStringList{"tempo-determinato", "--anni", "3", "--valore"}
+        << "l'opzione --valore richiede un valore";
+    QTest::newRow("the next option is no value")
+        << QStringList{"vitalizio", "--valore", "--nascita", "01/01/1950"}
+        << "l'opzione --valore richiede un valore";
+    QTest::newRow("the next option in = form is no value")
+        << QStringList{"tempo-determinato", "--valore", "1", "--anni", "--data=07/12/2026"}
+        << "l'opzione --anni richiede un valore";
+    QTest::newRow("the end of the options is no value")
+        << QStringList{"vitalizio", "--nascita", "01/01/1950", "--valore", "--", "5"}
         << "l'opzione --valore richiede un valore";
     QTest::newRow("wrong rate") << QStringList{"tempo-determinato", "--valore", "1", "--anni", "3",
                                                "--saggio",          "2025"}
