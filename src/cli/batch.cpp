@@ -139,7 +139,8 @@ std::optional<QString> ReadWords(std::string_view diritto, std::string_view impo
 }
 
 QString FaultText(const CsvRecord& row, std::size_t columns) {
-  const QString line = row.lastLine > row.line ? text::kLines.arg(row.line).arg(row.lastLine)
+  const QString line = row.lastLine > row.line ? text::kLines.arg(QString::number(row.line),
+                                                                  QString::number(row.lastLine))
                                                : text::kLine.arg(row.line);
   switch (row.fault) {
     case CsvFault::UnclosedQuote:

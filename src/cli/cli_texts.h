@@ -98,16 +98,6 @@ inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta p
 inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
 inline const QString kRepeatedOption = QStringLiteral("l'opzione %1 è data più di una volta");
 inline const QString kEmptyOption = QStringLiteral("l'opzione %1 ha un valore vuoto");
-// %1 --accrescimento.
-inline const QString kAccrualNeeded = QStringLiteral(
-    "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento: "
-    "%1 si o %1 no");
-inline const QString kAccrualOfOneLife =
-    QStringLiteral("l'opzione %1 vale solo con più date di nascita");
-// %1 --nascita.
-inline const QString kLimitOnlyForSuccession = QStringLiteral(
-    "per tempo-determinato l'opzione %1 dà l'età del beneficiario per il limite dell'imposta "
-    "sulle successioni e donazioni: va con --imposta successioni");
 inline const QString kMissingOption = QStringLiteral("%1 richiede l'opzione %2");
 // %3 lists the values allowed.
 inline const QString kBadChoice = QStringLiteral("valore non ammesso per %1: %2 (ammessi: %3)");
@@ -197,6 +187,22 @@ inline const QString kNoCoefficientsKnown = QStringLiteral(
     "per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
     "vigore li applica agli atti dal %2 al %3");
 
+// An input the kind of valuation has no use for. %1 the option or the
+// column, %2 why.
+inline const QString kInputNotTaken = QStringLiteral("%1: %2");
+inline const QString kYearsOnlyForFixedTerm = QStringLiteral(
+    "la durata in anni vale solo per tempo-determinato: il vitalizio dura quanto la vita del "
+    "titolare");
+inline const QString kAccrualOfOneLife = QStringLiteral(
+    "l'accrescimento vale solo tra più titolari: con una sola data di nascita non va indicato");
+inline const QString kAccrualOnlyForLifetime = QStringLiteral(
+    "l'accrescimento vale solo per un vitalizio di più titolari, non per tempo-determinato");
+inline const QString kOneBeneficiary = QStringLiteral(
+    "un usufrutto a tempo determinato ha un solo beneficiario: una sola data di nascita");
+// %1 the option or the column of the tax.
+inline const QString kLimitOnlyForSuccession = QStringLiteral(
+    "per tempo-determinato la data di nascita dà l'età del beneficiario per il limite "
+    "dell'imposta sulle successioni e donazioni: va con %1 successioni");
 inline const QString kNoAccrual = QStringLiteral(
     "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento "
     "(si o no)");

@@ -76,24 +76,6 @@ class TestCommandLine : public QObject {
     QTest::newRow("unknown option")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", "1/1/1950", "--eta", "3"}
         << "opzione non riconosciuta per vitalizio: --eta";
-    QTest::newRow("years for a lifetime")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "1/1/1950", "--anni", "3"}
-        << "opzione non riconosciuta per vitalizio: --anni";
-    QTest::newRow("a beneficiary's birth for the registration tax")
-        << QStringList{"tempo-determinato", "--valore", "1", "--anni", "3", "--nascita", "x"}
-        << "per tempo-determinato l'opzione --nascita dà l'età del beneficiario per il limite "
-           "dell'imposta sulle successioni e donazioni: va con --imposta successioni";
-    QTest::newRow("two beneficiaries")
-        << QStringList{"tempo-determinato", "--valore",  "1", "--anni",    "3", "--imposta",
-                       "successioni",       "--nascita", "x", "--nascita", "y"}
-        << "l'opzione --nascita è data più di una volta";
-    QTest::newRow("several lives without accrual")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--nascita=y"}
-        << "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di "
-           "accrescimento: --accrescimento si o --accrescimento no";
-    QTest::newRow("accrual of one life")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--accrescimento", "si"}
-        << "l'opzione --accrescimento vale solo con più date di nascita";
     QTest::newRow("an unknown right")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--diritto", "servitù"}
         << "valore non ammesso per --diritto: servitù (ammessi: usufrutto, uso, abitazione)";

@@ -46,8 +46,19 @@ for empty in --data= "--nascita="; do
   expect "$empty is a usage error, never today" "$(is "$RC" 2)"
 done
 run vitalizio --valore 100000 --nascita 03/05/1950 --nascita 04/05/1950 --data 07/12/2026
-expect "two lives without the accrual are refused" "$(is "$RC" 2)"
+expect "two lives without the accrual are refused as a case" "$(is "$RC" 1)"
 expect "and the act must say which" "$(has "$ERR" "l'atto deve dire se tra i titolari c'è diritto di accrescimento")"
+
+# ---- an input the kind has no use for: refused, as in a batch ----
+run vitalizio --valore 100000 --nascita 03/05/1950 --anni 5 --data 07/12/2026
+expect "years for a lifetime are refused" "$(is "$RC" 1)"
+expect "naming the option and its value" "$(has "$ERR" "velmora: --anni «5»: la durata in anni vale solo per tempo-determinato")"
+run tempo-determinato --valore 100000 --anni 10 --nascita 01/01/1941 --data 07/12/2026
+expect "a beneficiary for the registration tax is refused" "$(is "$RC" 1)"
+expect "saying which tax it goes with" "$(has "$ERR" "va con --imposta successioni")"
+run vitalizio --valore --nascita 03/05/1950 --data 07/12/2026
+expect "an option where the value goes: a usage error" "$(is "$RC" 2)"
+expect "naming the option without its value" "$(has "$ERR" "l'opzione --valore richiede un valore")"
 
 # ---- the age that picks the band is the calendar's ----
 run vitalizio --valore 100000 --nascita 31/01/1950 --data 30/01/2026 --formato csv
@@ -70,13 +81,13 @@ expect "batch with refused rows exits 1" "$(is "$RC" 1)"
 for row in 1 2 3 4; do
   expect "row A-$row is refused" "$([ -n "$(field "$row" 13)" ] && echo 1 || echo 0)"
   expect "row A-$row has no figures" "$(is "$(field "$row" 11)$(field "$row" 12)" "")"
-  expect "row A-$row keeps its key" "$(is "$(field "$row" 19)" "A-$row")"
+  expect "row A-$row keeps its key" "$(is "$(field "$row" 20)" "A-$row")"
 done
 expect "the decimal point is named" "$(has "$(field 1 13)" "valore «1234.56»")"
 expect "the month first is named" "$(has "$(field 3 13)" "nascita «12/25/1950»")"
 expect "the other columns follow the results" \
-  "$(is "$(line 1)" "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;diritto;imposta;regola;limite;fonte_dati;pratica;note")"
-expect "a note over two lines comes back whole" "$(is "$(field 5 20)" "prima riga
+  "$(is "$(line 1)" "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;diritto;imposta;regola;limite;fonte_dati;avvertenza;pratica;note")"
+expect "a note over two lines comes back whole" "$(is "$(field 5 21)" "prima riga
 seconda; riga")"
 expect "and its row is valued" "$(is "$(field 5 11)" "21880,00")"
 
