@@ -118,6 +118,9 @@ inline const QString kSystemError = QStringLiteral("errore di sistema %1");
 inline const QString kUtf16File = QStringLiteral(
     "velmora: il file %1 è in UTF-16: salvarlo come CSV in UTF-8 (\"CSV UTF-8\" nei fogli di "
     "calcolo)\n");
+inline const QString kReadAsWindows1252 = QStringLiteral(
+    "velmora: il file %1 non è in UTF-8: letto come Windows-1252 (il \"CSV (delimitato dal "
+    "separatore di elenco)\" di Excel); i risultati sono in UTF-8\n");
 inline const QString kNoHeader = QStringLiteral(
     "velmora: il file %1 non ha la riga d'intestazione con le colonne tipo e valore\n");
 inline const QString kRepeatedColumn =
@@ -135,6 +138,10 @@ inline const QString kTextAfterQuote = QStringLiteral("%1: testo dopo le virgole
 inline const QString kWrongFieldCount =
     QStringLiteral("%1: %2 campi invece dei %3 dell'intestazione");
 inline const QString kLineTooLong = QStringLiteral("%1: riga troppo lunga");
+// A line that is not UTF-8 in a file whose first lines are.
+inline const QString kNotUtf8Line = QStringLiteral(
+    "%1: caratteri non in UTF-8, mentre le prime righe del file lo sono: salvare il file intero "
+    "in una sola codifica (\"CSV UTF-8\" nei fogli di calcolo)");
 inline const QString kUnknownKind =
     QStringLiteral("tipo non riconosciuto: %1 (vitalizio o tempo-determinato)");
 inline const QString kUnknownRate = QStringLiteral("saggio non riconosciuto: %1 (data o 2016)");

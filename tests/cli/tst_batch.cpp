@@ -160,6 +160,87 @@ class TestBatch : public QObject {
                             : QStringLiteral(";;");
     QCOMPARE(QStringList(fields.mid(kEtaAnni, 3)).join(u';'), age);
   }
+
+  // Italian Excel's "CSV (delimitato dal separatore di elenco)": the whole file
+  // read as Windows-1252, said once, and written out in UTF-8.
+  void excelsWindows1252IsRead() {
+    const test::BatchRun run = test::RunBatchOn(
+        "pratica;tipo;valore;nascita;accrescimento;data;note\r\n"
+        "F-1;vitalizio;\x80 100.000,00;16/08/1946+03/05/1950;s\xEC;07/12/2026;Forl\xEC\r\n"
+        "F-2;vitalizio;100000;16/08/1946+03/05/1950;no;07/12/2026;\"Citt\xE0; 2\xB0 piano\"\r\n"
+        "F-3;vitalizio;100000;16/08/1946;s\xEC;07/12/2026;\x93nota\x94\r\n",
+        3);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(
+        run.errors,
+        QStringList{QString::fromUtf8(
+            "velmora: il file casi.csv non è in UTF-8: letto come Windows-1252 (il \"CSV "
+            "(delimitato dal separatore di elenco)\" di Excel); i risultati sono in UTF-8\n")});
+    QCOMPARE(run.rows[0].mid(kFirstOther), (QStringList{"pratica", "note"}));
+    QCOMPARE(run.rows[1].value(kErrore), QString());
+    QCOMPARE(run.rows[1].value(kPercUsufrutto), QStringLiteral("30%"));  // the youngest's age
+    QCOMPARE(run.rows[1].value(1), QString::fromUtf8("€ 100.000,00"));
+    QCOMPARE(run.rows[1].mid(kFirstOther), (QStringList{"F-1", QString::fromUtf8("Forlì")}));
+    QCOMPARE(run.rows[2].value(kPercUsufrutto), QStringLiteral("25%"));  // the oldest's
+    QCOMPARE(run.rows[2].value(kFirstOther + 1), QString::fromUtf8("Città; 2° piano"));
+    QCOMPARE(run.rows[3].value(kErrore),
+             QString::fromUtf8("accrescimento: l'accrescimento vale solo tra più titolari: con "
+                               "una sola data di nascita non va indicato"));
+    QCOMPARE(run.rows[3].value(kFirstOther + 1), QString::fromUtf8("“nota”"));
+  }
+
+  void aUtf8FileSaysNothing() {
+    const test::BatchRun run = test::RunBatchOn(
+        "tipo;valore;nascita;accrescimento;data;note\n"
+        "vitalizio;100000;16/08/1946+03/05/1950;s\xC3\xAC;07/12/2026;Forl\xC3\xAC\n");
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QStringList());
+    QCOMPARE(run.rows[1].value(kFirstOther), QString::fromUtf8("Forlì"));
+  }
+
+  // A file taken as UTF-8 from its first block: a later row that is not is
+  // refused, not guessed, and the rows written before it stay as they were.
+  void aLaterRowThatIsNotUtf8IsRefused() {
+    QByteArray input = "tipo;valore;anni;data;note\n";
+    int rows = 0;
+    while (input.size() < 70 * 1024) {
+      input += "tempo-determinato;1000;5;15/03/2026;Forl\xC3\xAC\n";
+      ++rows;
+    }
+    input += "tempo-determinato;1000;5;15/03/2026;Forl\xEC\n";
+    input += "tempo-determinato;1000;5;15/03/2026;fine\n";
+    const test::BatchRun run = test::RunBatchOn(input);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.errors, QStringList());
+    QCOMPARE(run.rows.size(), rows + 3);
+    QCOMPARE(run.rows[rows].value(kFirstOther), QString::fromUtf8("Forlì"));
+    const QStringList& refused = run.rows[rows + 1];
+    QCOMPARE(refused.value(kUsufrutto), QString());
+    QCOMPARE(refused.value(kErrore),
+             QStringLiteral("riga %1: caratteri non in UTF-8, mentre le prime righe del file lo "
+                            "sono: salvare il file intero in una sola codifica (\"CSV UTF-8\" nei "
+                            "fogli di calcolo)")
+                 .arg(rows + 2));
+    QCOMPARE(run.rows[rows + 2].value(kUsufrutto), QStringLiteral("116,10"));
+  }
+
+  void utf16IsRefusedByName_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("with its mark") << QByteArray("\xFF\xFEt\0i\0p\0o\0;\0", 12);
+    QTest::newRow("little endian without its mark")
+        << QByteArray("t\0i\0p\0o\0;\0v\0a\0l\0o\0r\0e\0\r\0\n\0", 26);
+    QTest::newRow("big endian without its mark")
+        << QByteArray("\0t\0i\0p\0o\0;\0v\0a\0l\0o\0r\0e\0\r\0\n", 26);
+  }
+  void utf16IsRefusedByName() {
+    QFETCH(QByteArray, input);
+    const test::BatchRun run = test::RunBatchOn(input);
+    QCOMPARE(run.status, 3);
+    QCOMPARE(run.rows, QList<QStringList>());
+    QCOMPARE(run.errors, QStringList{QString::fromUtf8(
+                             "velmora: il file casi.csv è in UTF-16: salvarlo come CSV in UTF-8 "
+                             "(\"CSV UTF-8\" nei fogli di calcolo)\n")});
+  }
 };
 
 QTEST_APPLESS_MAIN(TestBatch)

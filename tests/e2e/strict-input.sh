@@ -95,10 +95,48 @@ printf 'tipo;valore;anni;data\rtempo-determinato;1000;5;15/03/2026\r' >"$WORK/ma
 run lotto "$WORK/mac.csv"
 expect "lines ending in CR alone are read" "$(is "$(field 1 11)" "116,10")"
 
+# ---- the batch's rows refused as the commands refuse them ----
+{
+  printf 'pratica;tipo;valore;nascita;anni;accrescimento;imposta;data\n'
+  printf 'B-1;vitalizio;100000;03/05/1950;;si;;07/12/2026\n'
+  printf 'B-2;vitalizio;100000;03/05/1950;5;;;07/12/2026\n'
+  printf 'B-3;tempo-determinato;100000;;10;no;;07/12/2026\n'
+  printf 'B-4;tempo-determinato;100000;01/01/1941;10;;;07/12/2026\n'
+  printf 'B-5;tempo-determinato;100000;01/01/1941+01/01/1945;10;;successioni;07/12/2026\n'
+  printf 'B-6;tempo-determinato;100000;01/01/1941;30;;successioni;09/12/2026\n'
+} >"$WORK/forme.csv"
+run lotto "$WORK/forme.csv"
+expect "rows the commands refuse: status 1" "$(is "$RC" 1)"
+expect "B-1: accrual with one life" "$(has "$(field 1 13)" "accrescimento: l'accrescimento vale solo tra più titolari")"
+expect "B-2: years for a lifetime" "$(has "$(field 2 13)" "anni «5»: la durata in anni vale solo per tempo-determinato")"
+expect "B-3: accrual for a fixed term" "$(has "$(field 3 13)" "non per tempo-determinato")"
+expect "B-4: a birth for the registration tax" "$(has "$(field 4 13)" "va con imposta successioni")"
+expect "B-5: one beneficiary" "$(has "$(field 5 13)" "un usufrutto a tempo determinato ha un solo beneficiario")"
+for row in 1 2 3 4 5; do
+  expect "B-$row: no figures" "$(is "$(field "$row" 11)" "")"
+done
+expect "B-6: valued, with the beneficiary's age" "$(is "$(field 6 5);$(field 6 9);$(field 6 17)" "85;20%;applicato")"
+
+# ---- Excel's Windows-1252 ----
+{
+  printf 'pratica;tipo;valore;nascita;accrescimento;data;note\r\n'
+  printf 'E-1;vitalizio;\x80 100.000,00;16/08/1946+03/05/1950;s\xec;07/12/2026;Forl\xec\r\n'
+} >"$WORK/excel.csv"
+run lotto "$WORK/excel.csv"
+expect "a Windows-1252 file is valued" "$(is "$RC" 0)"
+expect "sì is read" "$(is "$(field 1 9);$(field 1 16)" "30%;piu_giovane")"
+expect "the note comes back in UTF-8" "$(is "$(field 1 21)" "Forlì")"
+expect "the encoding is said once, naming the file" \
+  "$(is "$ERR" "velmora: il file $WORK/excel.csv non è in UTF-8: letto come Windows-1252 (il \"CSV (delimitato dal separatore di elenco)\" di Excel); i risultati sono in UTF-8")"
+
 printf '\xff\xfet\x00i\x00p\x00o\x00' >"$WORK/utf16.csv"
 run lotto "$WORK/utf16.csv"
 expect "a UTF-16 file is refused" "$(is "$RC" 3)"
 expect "saying so" "$(has "$ERR" "è in UTF-16")"
+printf 't\x00i\x00p\x00o\x00;\x00v\x00a\x00l\x00o\x00r\x00e\x00\n\x00' >"$WORK/utf16-senza-bom.csv"
+run lotto "$WORK/utf16-senza-bom.csv"
+expect "a UTF-16 file without its mark is refused" "$(is "$RC" 3)"
+expect "named as UTF-16" "$(has "$ERR" "è in UTF-16")"
 run lotto "$WORK"
 expect "a folder is refused" "$(is "$RC" 3)"
 expect "saying so" "$(has "$ERR" "è una cartella")"

@@ -158,12 +158,14 @@ run lotto "$WORK/senza-anni.csv"
 expect "batch: no years column names it" \
   "$(has "$(line 2)" ";anni: manca il numero di anni di durata")"
 
-# Fields are written back as typed: quoted where they must be, and bytes
-# that are not UTF-8 as the replacement character.
+# Fields are written back as typed: quoted where they must be, and a file
+# that is not UTF-8 read as Windows-1252, as Italian Excel saves it.
 printf 'tipo;valore;nascita\nvitalizio;"1""2;3";\xe9\n' >"$WORK/strani.csv"
 run lotto "$WORK/strani.csv"
 expect "batch: a field with a quote and a separator is quoted again" \
-  "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";$(printf '\xef\xbf\xbd');;")"
+  "$(has "$(line 2)" "vitalizio;\"1\"\"2;3\";é;;")"
+expect "batch: the encoding read is said" \
+  "$(is "$ERR" "velmora: il file $WORK/strani.csv non è in UTF-8: letto come Windows-1252 (il \"CSV (delimitato dal separatore di elenco)\" di Excel); i risultati sono in UTF-8")"
 
 printf 'tipo;valore;anni;data\ntempo-determinato;1000;5;15/03/2026\n' >"$WORK/buono.csv"
 run lotto "$WORK/buono.csv"
