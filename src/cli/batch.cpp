@@ -139,7 +139,8 @@ std::optional<QString> ReadWords(std::string_view diritto, std::string_view impo
 }
 
 QString FaultText(const CsvRecord& row, std::size_t columns) {
-  const QString line = row.lastLine > row.line ? text::kLines.arg(row.line).arg(row.lastLine)
+  const QString line = row.lastLine > row.line ? text::kLines.arg(QString::number(row.line),
+                                                                  QString::number(row.lastLine))
                                                : text::kLine.arg(row.line);
   switch (row.fault) {
     case CsvFault::UnclosedQuote:
@@ -148,6 +149,8 @@ QString FaultText(const CsvRecord& row, std::size_t columns) {
       return text::kTextAfterQuote.arg(line);
     case CsvFault::LineTooLong:
       return text::kLineTooLong.arg(line);
+    case CsvFault::NotUtf8:
+      return text::kNotUtf8Line.arg(line);
     case CsvFault::None:
       break;
   }
@@ -167,6 +170,9 @@ int RunBatch(const BatchIo& io) {
                               : text::kNoHeader.arg(io.inputName));
     return 3;
   }
+  // Said once, before the rows: the user may have meant another encoding.
+  if (reader.Encoding() == CsvEncoding::Windows1252)
+    io.error(text::kReadAsWindows1252.arg(io.inputName));
   const std::size_t columns = row.fields.size();
   if (const auto fault = ReadHeader(row, io.inputName, layout)) {
     io.error(*fault);

@@ -126,6 +126,32 @@ std::optional<QString> ReadDates(const QStringList& typed, const QString& name,
   return std::nullopt;
 }
 
+// An input the kind of valuation has no use for: the user meant something
+// by it, so it is refused rather than passed over.
+std::optional<QString> NotTaken(const DatiValutazione& dati, const NomiIngressi& nomi) {
+  switch (dati.tipo) {
+    case TipoValutazione::Vitalizio:
+      if (!dati.anni.trimmed().isEmpty())
+        return Refused(nomi.anni, dati.anni, text::kYearsOnlyForFixedTerm);
+      // The act says whether the survivors take the whole; one life has none.
+      if (dati.accrescimento && dati.nascite.size() == 1)
+        return text::kInputNotTaken.arg(nomi.accrescimento, text::kAccrualOfOneLife);
+      break;
+    case TipoValutazione::TempoDeterminato:
+      if (dati.accrescimento)
+        return text::kInputNotTaken.arg(nomi.accrescimento, text::kAccrualOnlyForLifetime);
+      if (dati.nascite.size() > 1)
+        return Refused(nomi.nascita, dati.nascite.join(u'+'), text::kOneBeneficiary);
+      // The beneficiary's birth limits a fixed term for the gift and
+      // succession tax only.
+      if (!dati.nascite.isEmpty() && dati.imposta != Imposta::Successioni)
+        return Refused(nomi.nascita, dati.nascite.join(u'+'),
+                       text::kLimitOnlyForSuccession.arg(nomi.imposta));
+      break;
+  }
+  return std::nullopt;
+}
+
 Esito Value(const IngressiLetti& in, const DatiValutazione& typed, const NomiIngressi& nomi) {
   auto result = ValutaLetti(in);
   if (auto* record = std::get_if<RecordValutazione>(&result)) return std::move(*record);
@@ -151,20 +177,21 @@ std::optional<QDate> ReferenceDate(const QString& typed) {
 }  // namespace
 
 const NomiIngressi& OptionNames() {
-  static const NomiIngressi names{QStringLiteral("--valore"), QStringLiteral("--nascita"),
-                                  QStringLiteral("--anni"), QStringLiteral("--data"),
-                                  QStringLiteral("--accrescimento")};
+  static const NomiIngressi names{QStringLiteral("--valore"),        QStringLiteral("--nascita"),
+                                  QStringLiteral("--anni"),          QStringLiteral("--data"),
+                                  QStringLiteral("--accrescimento"), QStringLiteral("--imposta")};
   return names;
 }
 
 const NomiIngressi& ColumnNames() {
-  static const NomiIngressi names{QStringLiteral("valore"), QStringLiteral("nascita"),
-                                  QStringLiteral("anni"), QStringLiteral("data"),
-                                  QStringLiteral("accrescimento")};
+  static const NomiIngressi names{QStringLiteral("valore"),        QStringLiteral("nascita"),
+                                  QStringLiteral("anni"),          QStringLiteral("data"),
+                                  QStringLiteral("accrescimento"), QStringLiteral("imposta")};
   return names;
 }
 
 Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
+  if (const auto fault = NotTaken(dati, nomi)) return *fault;
   if (dati.valore.trimmed().isEmpty()) return text::kInputMissing.arg(nomi.valore, text::kNoValue);
   const ImportoIncollato amount = ReadStrictAmount(dati.valore);
   if (const auto fault = AmountFault(amount.esito))
@@ -183,9 +210,6 @@ Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
     case TipoValutazione::TempoDeterminato:
       if (dati.anni.trimmed().isEmpty()) return text::kInputMissing.arg(nomi.anni, text::kNoYears);
       in.anni = ReadYears(dati.anni);
-      // The beneficiary's birth limits a fixed term for the gift and succession
-      // tax only; for the registration tax a batch's birth column is no input.
-      if (dati.imposta == Imposta::Registro) return Value(in, dati, nomi);
       break;
   }
   if (const auto fault = ReadDates(dati.nascite, nomi.nascita, in.nascite)) return *fault;

@@ -22,12 +22,15 @@ struct NomiIngressi {
   QString anni;
   QString data;
   QString accrescimento;
+  QString imposta;
 };
 const NomiIngressi& OptionNames();
 const NomiIngressi& ColumnNames();
 
 // Reads and values a case. The reference date must be given (the caller puts
-// today in, where that is the rule).
+// today in, where that is the rule). An input the kind of valuation has no
+// use for (a duration for a lifetime, an accrual for one life) is refused
+// here, for the commands and the batch alike.
 Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi);
 
 }  // namespace velmora::cli

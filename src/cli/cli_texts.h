@@ -60,7 +60,9 @@ inline const QString kHelp = QStringLiteral(
     "qualsiasi ordine (solo tipo e valore sono obbligatorie); tipo è vitalizio o\n"
     "tempo-determinato; nascita può unire più date con \"+\" (03/05/1950+20/12/1947).\n"
     "I risultati ripetono le colonne lette e aggiungono età, saggio, quote, importi,\n"
-    "errore, diritto, imposta, regola, limite e fonte_dati.\n"
+    "errore, diritto, imposta, regola, limite, fonte_dati e avvertenza (la tabella\n"
+    "2016 per un atto di un altro anno). Il file è in UTF-8 o, come lo salva Excel,\n"
+    "in Windows-1252 (detto sullo standard error); i risultati sono in UTF-8.\n"
     "\n"
     "Lo studio aggiunge i decreti nuovi con file .tsv nella cartella velmora/dati\n"
     "sotto $XDG_DATA_HOME (~/.local/share) o sotto le cartelle di $XDG_DATA_DIRS;\n"
@@ -98,16 +100,6 @@ inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta p
 inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
 inline const QString kRepeatedOption = QStringLiteral("l'opzione %1 è data più di una volta");
 inline const QString kEmptyOption = QStringLiteral("l'opzione %1 ha un valore vuoto");
-// %1 --accrescimento.
-inline const QString kAccrualNeeded = QStringLiteral(
-    "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento: "
-    "%1 si o %1 no");
-inline const QString kAccrualOfOneLife =
-    QStringLiteral("l'opzione %1 vale solo con più date di nascita");
-// %1 --nascita.
-inline const QString kLimitOnlyForSuccession = QStringLiteral(
-    "per tempo-determinato l'opzione %1 dà l'età del beneficiario per il limite dell'imposta "
-    "sulle successioni e donazioni: va con --imposta successioni");
 inline const QString kMissingOption = QStringLiteral("%1 richiede l'opzione %2");
 // %3 lists the values allowed.
 inline const QString kBadChoice = QStringLiteral("valore non ammesso per %1: %2 (ammessi: %3)");
@@ -128,6 +120,9 @@ inline const QString kSystemError = QStringLiteral("errore di sistema %1");
 inline const QString kUtf16File = QStringLiteral(
     "velmora: il file %1 è in UTF-16: salvarlo come CSV in UTF-8 (\"CSV UTF-8\" nei fogli di "
     "calcolo)\n");
+inline const QString kReadAsWindows1252 = QStringLiteral(
+    "velmora: il file %1 non è in UTF-8: letto come Windows-1252 (il \"CSV (delimitato dal "
+    "separatore di elenco)\" di Excel); i risultati sono in UTF-8\n");
 inline const QString kNoHeader = QStringLiteral(
     "velmora: il file %1 non ha la riga d'intestazione con le colonne tipo e valore\n");
 inline const QString kRepeatedColumn =
@@ -145,6 +140,10 @@ inline const QString kTextAfterQuote = QStringLiteral("%1: testo dopo le virgole
 inline const QString kWrongFieldCount =
     QStringLiteral("%1: %2 campi invece dei %3 dell'intestazione");
 inline const QString kLineTooLong = QStringLiteral("%1: riga troppo lunga");
+// A line that is not UTF-8 in a file whose first lines are.
+inline const QString kNotUtf8Line = QStringLiteral(
+    "%1: caratteri non in UTF-8, mentre le prime righe del file lo sono: salvare il file intero "
+    "in una sola codifica (\"CSV UTF-8\" nei fogli di calcolo)");
 inline const QString kUnknownKind =
     QStringLiteral("tipo non riconosciuto: %1 (vitalizio o tempo-determinato)");
 inline const QString kUnknownRate = QStringLiteral("saggio non riconosciuto: %1 (data o 2016)");
@@ -197,6 +196,22 @@ inline const QString kNoCoefficientsKnown = QStringLiteral(
     "per il %1 non sono noti i coefficienti dell'usufrutto vitalizio: il calcolo al saggio in "
     "vigore li applica agli atti dal %2 al %3");
 
+// An input the kind of valuation has no use for. %1 the option or the
+// column, %2 why.
+inline const QString kInputNotTaken = QStringLiteral("%1: %2");
+inline const QString kYearsOnlyForFixedTerm = QStringLiteral(
+    "la durata in anni vale solo per tempo-determinato: il vitalizio dura quanto la vita del "
+    "titolare");
+inline const QString kAccrualOfOneLife = QStringLiteral(
+    "l'accrescimento vale solo tra più titolari: con una sola data di nascita non va indicato");
+inline const QString kAccrualOnlyForLifetime = QStringLiteral(
+    "l'accrescimento vale solo per un vitalizio di più titolari, non per tempo-determinato");
+inline const QString kOneBeneficiary = QStringLiteral(
+    "un usufrutto a tempo determinato ha un solo beneficiario: una sola data di nascita");
+// %1 the option or the column of the tax.
+inline const QString kLimitOnlyForSuccession = QStringLiteral(
+    "per tempo-determinato la data di nascita dà l'età del beneficiario per il limite "
+    "dell'imposta sulle successioni e donazioni: va con %1 successioni");
 inline const QString kNoAccrual = QStringLiteral(
     "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di accrescimento "
     "(si o no)");

@@ -23,6 +23,12 @@ bool IsHelp(QStringView a) {
 bool IsVersion(QStringView a) {
   return a == u"--version" || a == u"-v";
 }
+// An argument that is an option of its own, never the value of the one
+// before it: "--valore --nascita 01/01/1950" lacks the value, and a negative
+// value ("-5") is still a value.
+bool IsOptionName(QStringView a) {
+  return a.startsWith(u"--") || IsHelp(a) || IsVersion(a);
+}
 
 // The name of a Qt option without its dashes and any "=value".
 QStringView QtName(QStringView a) {
@@ -158,8 +164,6 @@ CommandLine ReadCommand(const QStringList& arguments) {
     Option* option = nullptr;
     for (Option* o : options)
       if (kind && o->name == name) option = o;
-    // A fixed term has no lives of its own, a lifetime no duration.
-    if (option == &anni && kind == TipoValutazione::Vitalizio) option = nullptr;
     if (!option) {
       fail(text::kUnknownOption.arg(command, a));
       continue;
@@ -167,7 +171,7 @@ CommandLine ReadCommand(const QStringList& arguments) {
     if (option->Given() && !option->repeats) fail(text::kRepeatedOption.arg(name));
     if (equals >= 0) {
       option->values << a.mid(equals + 1);
-    } else if (i + 1 < arguments.size()) {
+    } else if (i + 1 < arguments.size() && !IsOptionName(arguments[i + 1])) {
       option->values << arguments[++i];
     } else {
       fail(text::kOptionNeedsValue.arg(a));
@@ -178,19 +182,14 @@ CommandLine ReadCommand(const QStringList& arguments) {
   }
 
   if (kind) {
+    // Which inputs go with which kind is the case reader's to say, for the
+    // commands and the batch alike: here only the options a kind cannot do without.
     switch (*kind) {
       case TipoValutazione::Vitalizio:
         if (!nascita.Given()) fail(text::kMissingOption.arg(command, nascita.name));
-        // The act says whether the survivors take the whole; one life has none.
-        if (nascita.values.size() > 1 && !accrual.Given())
-          fail(text::kAccrualNeeded.arg(accrual.name));
-        if (nascita.values.size() == 1 && accrual.Given())
-          fail(text::kAccrualOfOneLife.arg(accrual.name));
         break;
       case TipoValutazione::TempoDeterminato:
         if (!anni.Given()) fail(text::kMissingOption.arg(command, anni.name));
-        if (nascita.values.size() > 1) fail(text::kRepeatedOption.arg(nascita.name));
-        if (accrual.Given()) fail(text::kUnknownOption.arg(command, accrual.name));
         break;
     }
     if (!valore.Given()) fail(text::kMissingOption.arg(command, valore.name));
@@ -237,10 +236,6 @@ CommandLine ReadCommand(const QStringList& arguments) {
       if (!line.dati.accrescimento)
         fail(text::kBadChoice.arg(accrual.name, accrual.Value(), QStringLiteral("si, no")));
     }
-    // The beneficiary's birth limits a fixed term for the gift and succession tax only.
-    if (*kind == TipoValutazione::TempoDeterminato && nascita.Given() &&
-        line.dati.imposta != Imposta::Successioni)
-      fail(text::kLimitOnlyForSuccession.arg(nascita.name));
   }
 
   if (help) {

@@ -4,10 +4,14 @@
 #include <array>
 #include <cstring>
 
+#include "cli/text_encoding.h"
+
 namespace velmora {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+// The block that decides how the input is text.
+constexpr std::size_t kHead = 64 * 1024;
 
 // The bytes that end a run of plain text outside quotes.
 constexpr std::array<bool, 256> kSpecial = [] {
@@ -33,7 +37,20 @@ bool CsvReader::Fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  const std::ptrdiff_t got = source_(buffer_.data() + end_, buffer_.size() - end_);
+  const std::size_t room = buffer_.size() - end_;
+  std::ptrdiff_t got = 0;
+  if (encoding_ == CsvEncoding::Windows1252) {
+    // A byte takes at most three in UTF-8; the room is never less than a
+    // chunk, since a record stays within the limit.
+    raw_.resize(room / 3);
+    got = ReadRaw(raw_.data(), raw_.size());
+    if (got > 0) {
+      got =
+          std::ptrdiff_t(Windows1252ToUtf8({raw_.data(), std::size_t(got)}, buffer_.data() + end_));
+    }
+  } else {
+    got = ReadRaw(buffer_.data() + end_, room);
+  }
   if (got <= 0) {
     atEnd_ = true;
     failed_ = got < 0;
@@ -43,6 +60,18 @@ bool CsvReader::Fill() {
   return true;
 }
 
+std::ptrdiff_t CsvReader::ReadRaw(char* buffer, std::size_t size) {
+  if (headRead_ < head_.size()) {
+    const std::size_t n = std::min(size, head_.size() - headRead_);
+    std::memcpy(buffer, head_.data() + headRead_, n);
+    headRead_ += n;
+    return std::ptrdiff_t(n);
+  }
+  // A source that has ended is not asked again.
+  if (headEnd_ <= 0) return headEnd_;
+  return source_(buffer, size);
+}
+
 bool CsvReader::Have(std::size_t offset) {
   while (begin_ + offset >= end_) {
     if (!Fill()) return false;
@@ -50,18 +79,33 @@ bool CsvReader::Have(std::size_t offset) {
   return true;
 }
 
-// A UTF-8 BOM is passed over; a UTF-16 one stops the reading: its bytes
-// would read as a CSV of stray zeros.
+// A UTF-8 BOM is passed over; UTF-16 stops the reading: its bytes would read
+// as a CSV of stray zeros. Otherwise the first block decides between UTF-8
+// and Windows-1252, the same whatever pieces the source gives it in.
 void CsvReader::Start() {
   started_ = true;
-  // The BOM may come in pieces of a slow input.
-  while (end_ - begin_ < kBom.size() && Fill()) {
+  head_.resize(kHead);
+  std::size_t got = 0;
+  while (got < kHead) {
+    const std::ptrdiff_t n = source_(head_.data() + got, kHead - got);
+    if (n <= 0) {
+      headEnd_ = n;
+      break;
+    }
+    got += std::size_t(n);
   }
-  const std::string_view head(buffer_.data() + begin_, end_ - begin_);
+  head_.resize(got);
+  const std::string_view head = head_;
   if (head.starts_with(kBom)) {
-    begin_ += kBom.size();
-  } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
-    utf16_ = true;
+    headRead_ = kBom.size();
+  } else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF") || LooksLikeUtf16(head)) {
+    encoding_ = CsvEncoding::Utf16;
+  } else {
+    // A character cut off at the end of the block is not a fault, unless the
+    // input ends there.
+    const Utf8Check check = CheckUtf8(head);
+    if (check == Utf8Check::Invalid || (check == Utf8Check::Incomplete && headEnd_ <= 0))
+      encoding_ = CsvEncoding::Windows1252;
   }
 }
 
@@ -161,7 +205,7 @@ void CsvReader::Drop(std::size_t offset) {
 
 bool CsvReader::Next(CsvRecord& record) {
   if (!started_) Start();
-  if (utf16_) return false;
+  if (encoding_ == CsvEncoding::Utf16) return false;
   for (;;) {
     const Extent e = Measure();
     if (failed_) return false;
@@ -188,6 +232,11 @@ bool CsvReader::Next(CsvRecord& record) {
     begin_ += e.size + e.lineEnd;
     if (text.empty()) continue;
     record.lastLine = line_;
+    // Windows-1252 is UTF-8 already here.
+    if (encoding_ == CsvEncoding::Utf8 && CheckUtf8(text) != Utf8Check::Valid) {
+      record.fault = CsvFault::NotUtf8;
+      return true;
+    }
     Split(text, record);
     return true;
   }

@@ -17,6 +17,14 @@
 //
 // A quote left open to the end of the input, or past the limit, breaks the
 // line it opened on only: the lines after it are read as they are.
+//
+// The first block of the input (64 KiB) decides how the whole of it is text,
+// before any record is given out: UTF-8 when it is valid UTF-8 or starts with
+// the UTF-8 BOM, otherwise Windows-1252, as Italian Excel saves a CSV, and
+// then turned into UTF-8 as it is read. UTF-16, with its mark or without, is
+// not read at all. A later line that is not UTF-8 in a file taken as UTF-8 is
+// a broken record: the rows before it are given out already and stay as they
+// were read.
 namespace velmora {
 
 enum class CsvFault {
@@ -24,7 +32,10 @@ enum class CsvFault {
   UnclosedQuote,   // a quoted field that never closes within the limit
   TextAfterQuote,  // "12"3: something other than ";" after a closing quote
   LineTooLong,     // beyond the reader's limit; its fields are not kept
+  NotUtf8,         // bytes that are not UTF-8 in an input taken as UTF-8
 };
+
+enum class CsvEncoding { Utf8, Windows1252, Utf16 };
 
 struct CsvRecord {
   qint64 line = 0;      // from 1
@@ -46,8 +57,11 @@ class CsvReader {
   // (Failed() tells which). Blank lines are passed over.
   bool Next(CsvRecord& record);
   bool Failed() const { return failed_; }
-  // The input starts with a UTF-16 byte order mark: it is not read at all.
-  bool Utf16() const { return utf16_; }
+  // How the input is read, known once a record has been asked for.
+  CsvEncoding Encoding() const { return encoding_; }
+  // The input is UTF-16, with its byte order mark or without: it is not read
+  // at all.
+  bool Utf16() const { return encoding_ == CsvEncoding::Utf16; }
 
  private:
   // Where the record that starts at begin_ ends.
@@ -62,6 +76,9 @@ class CsvReader {
   };
   bool Fill();
   void Start();
+  // The input's bytes as they come: the first block, kept by Start, then the
+  // rest from the source.
+  std::ptrdiff_t ReadRaw(char* buffer, std::size_t size);
   // Whether the byte at begin_ + offset has been read, reading on as needed.
   bool Have(std::size_t offset);
   Extent Measure();
@@ -77,7 +94,11 @@ class CsvReader {
   bool atEnd_ = false;
   bool failed_ = false;
   bool started_ = false;
-  bool utf16_ = false;
+  CsvEncoding encoding_ = CsvEncoding::Utf8;
+  std::string head_;            // the first block, until it is read
+  std::size_t headRead_ = 0;    // how much of it has been
+  std::ptrdiff_t headEnd_ = 1;  // what the source said after it: 0 the end, -1 failed
+  std::vector<char> raw_;       // Windows-1252 bytes before they are UTF-8
   qint64 line_ = 0;
   std::string fields_;
 };

@@ -10,6 +10,7 @@
 
 #include "cli/command_line.h"
 #include "core/amount_words.h"
+#include "core/calculation_report.h"
 #include "core/date_text.h"
 #include "core/decimal.h"
 #include "core/rates_by_date.h"
@@ -81,6 +82,16 @@ void AppendInputs(std::string& out, const CsvInputs& inputs) {
     AppendField(out, field);
     out.push_back(';');
   }
+}
+
+// The age of the life that counts: eta_anni, eta_mesi, eta_giorni.
+void AppendAge(std::string& out, const RecordValutazione& r) {
+  AppendNumber(out, r.etaAnni);
+  out.push_back(';');
+  AppendNumber(out, r.etaMesi);
+  out.push_back(';');
+  AppendNumber(out, r.etaGiorni);
+  out.push_back(';');
 }
 
 // The rates met in a batch are few: their texts are written once.
@@ -197,7 +208,7 @@ const std::string& CsvHeader() {
   static const std::string header =
       "tipo;valore;nascita;anni;data;eta_anni;eta_mesi;eta_giorni;saggio;perc_usufrutto;"
       "perc_nuda_proprieta;usufrutto;nuda_proprieta;errore;diritto;imposta;regola;limite;"
-      "fonte_dati";
+      "fonte_dati;avvertenza";
   return header;
 }
 
@@ -210,15 +221,15 @@ void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito
   AppendInputs(out, inputs);
   switch (record->tipo) {
     case TipoValutazione::Vitalizio:
-      AppendNumber(out, record->etaAnni);
-      out.push_back(';');
-      AppendNumber(out, record->etaMesi);
-      out.push_back(';');
-      AppendNumber(out, record->etaGiorni);
-      out.push_back(';');
+      AppendAge(out, *record);
       break;
     case TipoValutazione::TempoDeterminato:
-      out += ";;;";
+      // The beneficiary's age, when the limit of the gift tax was looked at.
+      if (!record->limite) {
+        out += ";;;";
+        break;
+      }
+      AppendAge(out, *record);
       break;
   }
   out += RateField(record->saggioCentesimi);
@@ -232,6 +243,13 @@ void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito
   AppendAmount(out, record->nudaProprieta, ',');
   out.push_back(';');
   AppendWhatItRestsOn(out, *record);
+  out.push_back(';');
+  // The warning values the case a second time: only a row on the 2016 table
+  // can have one.
+  if (record->saggio == Saggio::Tabella2016) {
+    if (const QString warning = AvvertenzaTabella2016(*record); !warning.isEmpty())
+      AppendField(out, OneLine(warning).toStdString());
+  }
 }
 
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito) {
@@ -248,7 +266,7 @@ void AppendCsvFault(std::string& out, const CsvInputs& inputs, const QString& me
   out += ";;;;;;;;";
   const std::string line = OneLine(message).toStdString();
   AppendField(out, line);
-  out += ";;;;;";
+  out += ";;;;;;";
 }
 
 QByteArray JsonDocument(const RecordValutazione& r) {

@@ -28,7 +28,8 @@ struct CsvInputs {
 };
 
 // One CSV line without its line end: the inputs as typed, then the figures,
-// or the refusal's diagnostic in the errore column.
+// or the refusal's diagnostic in the errore column; last, in avvertenza, the
+// warning of the 2016 table used for an act of another year.
 void AppendCsvLine(std::string& out, const CsvInputs& inputs, const Esito& esito);
 // The same with the inputs of a single case.
 void AppendCsvLine(std::string& out, const DatiValutazione& dati, const Esito& esito);

@@ -30,6 +30,8 @@ class TestCommandLine : public QObject {
     QTest::newRow("Qt's options with two dashes and =")
         << QStringList{"--platform", "offscreen", "-style=fusion", "-reverse"}
         << CommandLineRequest::Window;
+    QTest::newRow("help where a value was due")
+        << QStringList{"vitalizio", "--valore", "-h"} << CommandLineRequest::Help;
     QTest::newRow("help of a command")
         << QStringList{"vitalizio", "--help"} << CommandLineRequest::Help;
     QTest::newRow("help beside a wrong option")
@@ -74,24 +76,6 @@ class TestCommandLine : public QObject {
     QTest::newRow("unknown option")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", "1/1/1950", "--eta", "3"}
         << "opzione non riconosciuta per vitalizio: --eta";
-    QTest::newRow("years for a lifetime")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "1/1/1950", "--anni", "3"}
-        << "opzione non riconosciuta per vitalizio: --anni";
-    QTest::newRow("a beneficiary's birth for the registration tax")
-        << QStringList{"tempo-determinato", "--valore", "1", "--anni", "3", "--nascita", "x"}
-        << "per tempo-determinato l'opzione --nascita dà l'età del beneficiario per il limite "
-           "dell'imposta sulle successioni e donazioni: va con --imposta successioni";
-    QTest::newRow("two beneficiaries")
-        << QStringList{"tempo-determinato", "--valore",  "1", "--anni",    "3", "--imposta",
-                       "successioni",       "--nascita", "x", "--nascita", "y"}
-        << "l'opzione --nascita è data più di una volta";
-    QTest::newRow("several lives without accrual")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--nascita=y"}
-        << "con più date di nascita l'atto deve dire se tra i titolari c'è diritto di "
-           "accrescimento: --accrescimento si o --accrescimento no";
-    QTest::newRow("accrual of one life")
-        << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--accrescimento", "si"}
-        << "l'opzione --accrescimento vale solo con più date di nascita";
     QTest::newRow("an unknown right")
         << QStringList{"vitalizio", "--valore", "1", "--nascita", "x", "--diritto", "servitù"}
         << "valore non ammesso per --diritto: servitù (ammessi: usufrutto, uso, abitazione)";
@@ -103,6 +87,15 @@ class TestCommandLine : public QObject {
                               << "tempo-determinato richiede l'opzione --anni";
     QTest::newRow("option without its value")
         << QStringList{"tempo-determinato", "--anni", "3", "--valore"}
+        << "l'opzione --valore richiede un valore";
+    QTest::newRow("the next option is no value")
+        << QStringList{"vitalizio", "--valore", "--nascita", "01/01/1950"}
+        << "l'opzione --valore richiede un valore";
+    QTest::newRow("the next option in = form is no value")
+        << QStringList{"tempo-determinato", "--valore", "1", "--anni", "--data=07/12/2026"}
+        << "l'opzione --anni richiede un valore";
+    QTest::newRow("the end of the options is no value")
+        << QStringList{"vitalizio", "--nascita", "01/01/1950", "--valore", "--", "5"}
         << "l'opzione --valore richiede un valore";
     QTest::newRow("wrong rate") << QStringList{"tempo-determinato", "--valore", "1", "--anni", "3",
                                                "--saggio",          "2025"}

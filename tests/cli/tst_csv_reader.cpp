@@ -7,6 +7,8 @@
 
 using namespace velmora;
 
+Q_DECLARE_METATYPE(velmora::CsvEncoding)
+
 namespace {
 
 // Hands the text out `chunk` bytes at a time, as a pipe would.
@@ -49,6 +51,9 @@ QStringList ReadAll(const QByteArray& text, std::size_t chunk, std::size_t longe
         break;
       case CsvFault::LineTooLong:
         line += QStringLiteral("!long");
+        break;
+      case CsvFault::NotUtf8:
+        line += QStringLiteral("!utf8");
         break;
     }
     out << line;
@@ -124,10 +129,55 @@ class TestCsvReader : public QObject {
     }
   }
 
+  // The first block decides for the whole input, before any record is given
+  // out; the records are the same however the input comes.
+  void theFirstBlockDecidesTheEncoding_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<CsvEncoding>("encoding");
+    const QByteArray block = "tipo;note\n" + QByteArray(70000, 'x') + "\n";
+    QTest::newRow("UTF-8") << QByteArray("a;s\xC3\xAC\n")
+                           << QStringList{QString::fromUtf8("1:a|sì")} << CsvEncoding::Utf8;
+    QTest::newRow("Excel's Windows-1252, read as UTF-8")
+        << QByteArray("tipo;accrescimento;note\r\nvitalizio;s\xEC;\"Forl\xEC; 2\xAA\"\r\n")
+        << QStringList{"1:tipo|accrescimento|note", QString::fromUtf8("2:vitalizio|sì|Forlì; 2ª")}
+        << CsvEncoding::Windows1252;
+    QTest::newRow("one byte at the very end decides")
+        << QByteArray("a\nb\nc\xE8") << QStringList{"1:a", "2:b", QString::fromUtf8("3:cè")}
+        << CsvEncoding::Windows1252;
+    QTest::newRow("a BOM says UTF-8: a line that is not is broken")
+        << QByteArray(
+               "\xEF\xBB\xBF"
+               "a\nb\xE8\nc\n")
+        << QStringList{"1:a", "2:!utf8", "3:c"} << CsvEncoding::Utf8;
+    QTest::newRow("past the first block a line that is not UTF-8 is broken")
+        << QByteArray(block + "s\xEC\nd\n")
+        << QStringList{"1:tipo|note", "2:" + QString(70000, u'x'), "3:!utf8", "4:d"}
+        << CsvEncoding::Utf8;
+    QTest::newRow("a character cut by the first block's end is whole")
+        << QByteArray("a\n" + QByteArray(64 * 1024 - 3, 'x') + "\xC3\xAC\n")
+        << QStringList{"1:a", QString::fromUtf8("2:" + QByteArray(64 * 1024 - 3, 'x') + "ì")}
+        << CsvEncoding::Utf8;
+  }
+  void theFirstBlockDecidesTheEncoding() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, records);
+    QFETCH(CsvEncoding, encoding);
+    for (const std::size_t chunk : {std::size_t(1), std::size_t(7), std::size_t(1) << 20}) {
+      QCOMPARE(ReadAll(text, chunk, 128 * 1024), records);
+      CsvReader reader(Chunks(text.toStdString(), chunk));
+      CsvRecord record;
+      reader.Next(record);
+      QCOMPARE(reader.Encoding(), encoding);
+    }
+  }
+
   void aUtf16FileIsNotRead_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("little endian") << QByteArray("\xFF\xFEt\0i\0p\0o\0\n\0", 12);
     QTest::newRow("big endian") << QByteArray("\xFE\xFF\0t\0i\0p\0o\0\n", 12);
+    QTest::newRow("little endian without its mark") << QByteArray("t\0i\0p\0o\0\n\0", 10);
+    QTest::newRow("big endian without its mark") << QByteArray("\0t\0i\0p\0o\0\n", 10);
   }
   void aUtf16FileIsNotRead() {
     QFETCH(QByteArray, text);

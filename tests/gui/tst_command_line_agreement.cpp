@@ -114,7 +114,8 @@ class TestCommandLineAgreement : public QObject {
       std::string line;
       cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati, cli::OptionNames()));
       const QStringList csv = QString::fromStdString(line).trimmed().split(u';');
-      QCOMPARE(csv.size(), 19);
+      // The warning of the 2016 table, last, may hold a ";" inside its quotes.
+      QVERIFY(csv.size() >= 20);
       const QString error = csv[13];
       // The record as the window's inputs give it.
       DatiValutazione typed = dati;
