@@ -85,7 +85,6 @@ class TestMcp : public QObject {
         << QByteArrayList{R"({"jsonrpc":"2.0","id":1,"method":"tools/list"})"} << 1 << -32600;
     QTest::newRow("call before initialize")
         << QByteArrayList{Call("dati_legali", "{}")} << 1 << -32600;
-    QTest::newRow("initialize") << QByteArrayList{init} << 1 << 0;
     QTest::newRow("initialize twice") << QByteArrayList{init, init} << 2 << -32600;
     QTest::newRow("initialize without a version")
         << QByteArrayList{R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})"} << 1
@@ -99,39 +98,20 @@ class TestMcp : public QObject {
         << -32601;
     QTest::newRow("unknown notification")
         << QByteArrayList{R"({"jsonrpc":"2.0","method":"notifications/whatever"})"} << 0 << 0;
-    QTest::newRow("cancelled")
-        << QByteArrayList{R"({"jsonrpc":"2.0","method":"notifications/cancelled","params":{"requestId":1}})"}
-        << 0 << 0;
-    QTest::newRow("a client's answer")
-        << QByteArrayList{R"({"jsonrpc":"2.0","id":5,"result":{}})"} << 0 << 0;
     QTest::newRow("blank line") << QByteArrayList{"  \r"} << 0 << 0;
     QTest::newRow("unclosed object") << QByteArrayList{"{"} << 1 << -32700;
-    QTest::newRow("not json") << QByteArrayList{"ping"} << 1 << -32700;
     QTest::newRow("binary bytes") << QByteArrayList{QByteArray("\xff\xfe\x00\x01\x80", 5)} << 1
                                   << -32700;
-    QTest::newRow("bad utf-8 in a string")
-        << QByteArrayList{"{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"pi\xc3ng\"}"} << 1 << -32700;
     QTest::newRow("batch") << QByteArrayList{"[]"} << 1 << -32600;
-    // Qt reads a bare value as no document at all.
-    QTest::newRow("number") << QByteArrayList{"42"} << 1 << -32700;
     QTest::newRow("no jsonrpc") << QByteArrayList{R"({"id":1,"method":"ping"})"} << 1 << -32600;
-    QTest::newRow("jsonrpc 1.0") << QByteArrayList{R"({"jsonrpc":"1.0","id":1,"method":"ping"})"}
-                                 << 1 << -32600;
     QTest::newRow("null id") << QByteArrayList{R"({"jsonrpc":"2.0","id":null,"method":"ping"})"}
                              << 1 << -32600;
-    QTest::newRow("object id") << QByteArrayList{R"({"jsonrpc":"2.0","id":{},"method":"ping"})"}
-                               << 1 << -32600;
-    QTest::newRow("method a number")
-        << QByteArrayList{R"({"jsonrpc":"2.0","id":1,"method":3})"} << 1 << -32600;
     QTest::newRow("params a list")
         << QByteArrayList{init, R"({"jsonrpc":"2.0","id":1,"method":"tools/list","params":[]})"}
         << 2 << -32602;
     QTest::newRow("unknown tool") << QByteArrayList{init, Call("valuta", "{}")} << 2 << -32602;
     QTest::newRow("arguments a list")
         << QByteArrayList{init, Call("dati_legali", "[]")} << 2 << -32602;
-    QTest::newRow("a call without a name")
-        << QByteArrayList{init, R"({"jsonrpc":"2.0","id":1,"method":"tools/call","params":{}})"}
-        << 2 << -32602;
   }
 
   void everyMessage() {
@@ -154,10 +134,8 @@ class TestMcp : public QObject {
     QTest::addColumn<QString>("agreed");
     QTest::addColumn<bool>("structured");
     QTest::newRow("2025-06-18") << QByteArray("2025-06-18") << "2025-06-18" << true;
-    QTest::newRow("2025-03-26") << QByteArray("2025-03-26") << "2025-03-26" << false;
     QTest::newRow("2024-11-05") << QByteArray("2024-11-05") << "2024-11-05" << false;
     QTest::newRow("a later one") << QByteArray("2025-11-25") << "2025-06-18" << true;
-    QTest::newRow("not a version") << QByteArray("x") << "2025-06-18" << true;
   }
 
   void versions() {
@@ -200,27 +178,6 @@ class TestMcp : public QObject {
         << QByteArray(R"({"valore":100000,"nascite":["1946-08-16","03/05/1950"],)"
                       R"("accrescimento":true,"data":"2026-12-07"})")
         << "30%";
-    QTest::newRow("two spouses without accrual")
-        << life
-        << QByteArray(R"({"valore":"100.000","nascite":["1946-08-16","1950-05-03"],)"
-                      R"("accrescimento":false,"data":"2026-12-07"})")
-        << "25%";
-    QTest::newRow("habitation") << life
-                                << QByteArray(R"({"valore":300000,"nascite":["1946-08-16"],)"
-                                              R"("diritto":"abitazione","data":"2026-12-07"})")
-                                << "25%";
-    QTest::newRow("the 2016 table")
-        << term << QByteArray(R"({"valore":1000,"anni":10,"saggio":"2016","data":"2026-12-07"})")
-        << "1,98%";
-    QTest::newRow("today is the clock's")
-        << life << QByteArray(R"({"valore":100000,"nascite":["1946-08-16"]})") << "25%";
-    QTest::newRow("capped for a gift")
-        << term
-        << QByteArray(R"({"valore":100000,"anni":30,"nascite":["1941-01-01"],)"
-                      R"("imposta":"successioni","data":"2026-12-09"})")
-        << "20%";
-    QTest::newRow("years as a text")
-        << term << QByteArray(R"({"valore":"1.000","anni":"10","data":"2026-12-07"})") << "21,88%";
     QTest::newRow("a full stop that groups nothing")
         << life << QByteArray(R"({"valore":"250000.00","nascite":["1950-05-03"]})")
         << "valore «250000.00»: il punto separa solo gruppi di tre cifre e la virgola i "
@@ -229,26 +186,9 @@ class TestMcp : public QObject {
         << life << QByteArray(R"({"valore":1.005,"nascite":["1950-05-03"]})")
         << "valore: scrivere un numero con al più due decimali (250000.5) o un testo come "
            "250.000,50";
-    QTest::newRow("a value of no type")
-        << life << QByteArray(R"({"valore":true,"nascite":["1950-05-03"]})")
-        << "valore: scrivere un numero con al più due decimali (250000.5) o un testo come "
-           "250.000,50";
-    QTest::newRow("no value") << life << QByteArray(R"({"nascite":["1950-05-03"]})")
-                              << "valore: manca il valore della piena proprietà";
-    QTest::newRow("month first")
-        << life << QByteArray(R"({"valore":1000,"nascite":["12/25/1950"]})")
-        << "nascite «12/25/1950»: non è una data: scrivere la data come 03/05/1950, 03051950, "
-           "3 maggio 1950 o 1950-05-03 (giorno prima del mese, anno di quattro cifre)";
-    QTest::newRow("a date that is a number")
-        << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"data":20261207})")
-        << "data: scrivere un testo";
     QTest::newRow("births as a text")
         << life << QByteArray(R"({"valore":1000,"nascite":"1950-05-03"})")
         << "nascite: scrivere un elenco di date come testi, come [\"1950-05-03\"]";
-    QTest::newRow("several lives, accrual unsaid")
-        << life << QByteArray(R"({"valore":1000,"nascite":["1946-08-16","1950-05-03"]})")
-        << "accrescimento: con più date di nascita l'atto deve dire se tra i titolari c'è "
-           "diritto di accrescimento (si o no)";
     QTest::newRow("accrual of one life")
         << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"accrescimento":true})")
         << "accrescimento: vale solo con più date di nascita in nascite";
@@ -257,26 +197,11 @@ class TestMcp : public QObject {
         << QByteArray(
                R"({"valore":1000,"nascite":["1946-08-16","1950-05-03"],"accrescimento":"si"})")
         << "accrescimento: scrivere true o false";
-    QTest::newRow("eleven lives")
-        << life
-        << QByteArray(R"({"valore":1000,"accrescimento":true,"nascite":["1950-05-03",)"
-                      R"("1950-05-03","1950-05-03","1950-05-03","1950-05-03","1950-05-03",)"
-                      R"("1950-05-03","1950-05-03","1950-05-03","1950-05-03","1950-05-03"]})")
-        << "nascite «1950-05-03+1950-05-03+1950-05-03+1950-05-03+1950-05-03+1950-05-03+1950-05-"
-           "03+1950-05-03+1950-05-03+1950-05-03+1950-05-03»: al più 10 date di nascita";
-    QTest::newRow("a right not known")
-        << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"diritto":"servitù"})")
-        << "diritto «servitù»: valore non ammesso (ammessi: usufrutto, uso, abitazione)";
     QTest::newRow("a property not known")
         << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"eta":76})")
         << "eta: proprietà non prevista da questo strumento";
-    QTest::newRow("years to a lifetime")
-        << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"anni":3})")
-        << "anni: proprietà non prevista da questo strumento";
     QTest::newRow("half a year") << term << QByteArray(R"({"valore":1000,"anni":10.5})")
                                  << "anni: scrivere un numero intero di anni da 1 a 30, come 10";
-    QTest::newRow("31 years") << term << QByteArray(R"({"valore":1000,"anni":31})")
-                              << "anni «31»: la durata massima per il calcolo è di 30 anni";
     QTest::newRow("a beneficiary for the registration tax")
         << term << QByteArray(R"({"valore":1000,"anni":10,"nascite":["1941-01-01"]})")
         << "nascite: per il tempo determinato la data di nascita del beneficiario serve al "
@@ -286,12 +211,6 @@ class TestMcp : public QObject {
         << QByteArray(R"({"valore":1000,"anni":10,"imposta":"successioni",)"
                       R"("nascite":["1941-01-01","1942-01-01"]})")
         << "nascite: una sola data di nascita, quella del beneficiario";
-    QTest::newRow("accrual to a fixed term")
-        << term << QByteArray(R"({"valore":1000,"anni":10,"accrescimento":true})")
-        << "accrescimento: proprietà non prevista da questo strumento";
-    QTest::newRow("legal data take nothing")
-        << QByteArray("dati_legali") << QByteArray(R"({"anno":2026})")
-        << "anno: proprietà non prevista da questo strumento";
   }
 
   void tools() {
@@ -311,29 +230,10 @@ class TestMcp : public QObject {
     }
     const QJsonObject record = result.value("structuredContent").toObject();
     QCOMPARE(record.value("usufrutto").toObject().value("percentuale").toString(), expected);
+    // A valuation without its date is on the clock's day.
+    QCOMPARE(record.value("data").toString(), QStringLiteral("2026-12-07"));
     // The report is of the same valuation.
     QVERIFY(text.contains(record.value("usufrutto").toObject().value("testo").toString()));
-  }
-
-  void todayIsTheClocks() {
-    const QJsonObject record =
-        Result("valuta_vitalizio", R"({"valore":1000,"nascite":["1950-05-03"]})")
-            .value("structuredContent")
-            .toObject();
-    QCOMPARE(record.value("data").toString(), QStringLiteral("2026-12-07"));
-  }
-
-  void legalData() {
-    const QJsonObject result = Result("dati_legali", "{}");
-    QCOMPARE(result.value("isError").toBool(), false);
-    const QJsonObject data = result.value("structuredContent").toObject();
-    QVERIFY(!data.value("saggi_legali").toArray().isEmpty());
-    const QJsonObject first = data.value("saggi_legali").toArray().first().toObject();
-    QCOMPARE(first.value("dal").toString(), QStringLiteral("1990-12-16"));
-    QCOMPARE(first.value("fonte").toString(), QStringLiteral("incorporati"));
-    const QJsonArray years = data.value("coefficienti").toArray();
-    QVERIFY(!years.isEmpty());
-    QCOMPARE(years.first().toObject().value("fasce").toArray().size(), 18);
   }
 
   void amountsOfNumbers_data() {
@@ -341,12 +241,9 @@ class TestMcp : public QObject {
     QTest::addColumn<QString>("amount");  // empty: refused
     QTest::newRow("whole") << 250000.0 << "250000,00";
     QTest::newRow("half") << 250000.5 << "250000,50";
-    QTest::newRow("cents") << 1234.56 << "1234,56";
     QTest::newRow("a third decimal") << 250000.123 << "";
     QTest::newRow("a sum that is not its cents") << 0.1 + 0.2 << "";
-    QTest::newRow("nearly a cent") << 0.005 << "";
     QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "";
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";
   }
 
   void amountsOfNumbers() {
@@ -360,9 +257,7 @@ class TestMcp : public QObject {
     QTest::addColumn<int>("piece");
     QTest::addColumn<QList<int>>("codes");  // of the answers in order; 0 a result
     const QByteArray ping = R"({"jsonrpc":"2.0","id":1,"method":"ping"})";
-    QTest::newRow("two lines") << ping + "\n" + ping + "\n" << 65536 << QList<int>{0, 0};
     QTest::newRow("byte by byte") << ping + "\n" + ping + "\n" << 1 << QList<int>{0, 0};
-    QTest::newRow("crlf") << ping + "\r\n" << 7 << QList<int>{0};
     QTest::newRow("the last line unended") << ping + "\n" + ping << 5 << QList<int>{0, 0};
     QTest::newRow("the end in the middle of a message")
         << ping + "\n" + ping.left(20) << 3 << QList<int>{0, -32700};
@@ -399,29 +294,14 @@ class TestMcp : public QObject {
     for (const QString& error : errors) QVERIFY(!error.contains(u"xxx"));
   }
 
-  void failures_data() {
-    QTest::addColumn<bool>("inputFails");
-    QTest::newRow("the input fails") << true;
-    QTest::newRow("the output is gone") << false;
-  }
-
-  void failures() {
-    QFETCH(bool, inputFails);
+  void theOutputGone() {
     McpSession session(Fixed());
-    int reads = 0;
     McpIo io;
-    io.input = [&reads, inputFails](char* buffer, std::size_t size) -> std::ptrdiff_t {
-      if (inputFails && reads++ > 0) return -1;
-      const QByteArray ping = "{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n";
-      const std::size_t n = std::min(size, std::size_t(ping.size()));
-      std::memcpy(buffer, ping.constData(), n);
-      return std::ptrdiff_t(n);
-    };
-    io.output = [inputFails](QByteArrayView) { return inputFails; };
-    QStringList errors;
-    io.error = [&errors](const QString& message) { errors << message; };
+    io.input = Pieces(
+        std::make_shared<QByteArray>("{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n"), 64);
+    io.output = [](QByteArrayView) { return false; };
+    io.error = [](const QString&) {};
     QCOMPARE(RunMcp(session, io), 3);
-    QCOMPARE(errors.size(), 1);
   }
 };
 
