@@ -15,6 +15,7 @@ inline const QString kHelp = QStringLiteral(
     "                       [OPZIONI]\n"
     "     velmora lotto [FILE|-]\n"
     "     velmora dati [--verifica FILE]\n"
+    "     velmora mcp\n"
     "Calcola il valore dell'usufrutto (o del diritto di uso o di abitazione),\n"
     "vitalizio o a tempo determinato, e della nuda proprietà al saggio legale.\n"
     "Senza comando apre la finestra del programma.\n"
@@ -33,6 +34,11 @@ inline const QString kHelp = QStringLiteral(
     "  dati --verifica FILE\n"
     "                      controlla un file da aggiungere: dice che cosa\n"
     "                      aggiungerebbe o perché non sarebbe usato, riga per riga\n"
+    "  mcp                 offre le valutazioni come strumenti agli assistenti di\n"
+    "                      intelligenza artificiale con il Model Context Protocol:\n"
+    "                      messaggi JSON-RPC, uno per riga, sullo standard input e\n"
+    "                      output (strumenti valuta_vitalizio, valuta_tempo_determinato\n"
+    "                      e dati_legali); termina alla fine dell'input\n"
     "\n"
     "Opzioni dei comandi:\n"
     "  --valore VALORE     valore della piena proprietà nella forma italiana\n"
@@ -77,7 +83,8 @@ inline const QString kHelp = QStringLiteral(
     "  1  caso rifiutato, o alcune righe del lotto rifiutate; dati --verifica: il\n"
     "     file non sarebbe usato; senza comando: lo schermo grafico non si apre\n"
     "  2  errore negli argomenti\n"
-    "  3  file del lotto o dei dati non leggibile, o risultati non scritti\n"
+    "  3  file del lotto o dei dati non leggibile, o risultati non scritti; mcp:\n"
+    "     input o output interrotto\n"
     "Le istruzioni d'uso sono nel menu \"?\" del programma; vedere anche man velmora.\n");
 inline const QString kVersion = QStringLiteral(
     "velmora %1\n"
@@ -94,7 +101,8 @@ inline const QString kUsageError = QStringLiteral(
     "Per l'elenco dei comandi e delle opzioni: velmora --help\n");
 inline const QString kUnknownArgument = QStringLiteral("argomento non riconosciuto: %1");
 inline const QString kUnknownCommand = QStringLiteral(
-    "comando non riconosciuto: %1 (i comandi sono vitalizio, tempo-determinato, lotto e dati)");
+    "comando non riconosciuto: %1 (i comandi sono vitalizio, tempo-determinato, lotto, dati e "
+    "mcp)");
 // %1 is the command.
 inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta per %1: %2");
 inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");

@@ -297,6 +297,24 @@ CommandLine ReadDataCommand(const QStringList& arguments) {
   return line;
 }
 
+// "mcp", which takes no argument but the help.
+CommandLine ReadMcpCommand(const QStringList& arguments) {
+  CommandLine line;
+  line.request = CommandLineRequest::Mcp;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (IsHelp(a)) {
+      line.request = CommandLineRequest::Help;
+      return line;
+    }
+    if (line.error.isEmpty())
+      line.error = a.startsWith(u'-') ? text::kUnknownOption.arg(arguments.first(), a)
+                                      : text::kExtraArgument.arg(a);
+  }
+  if (!line.error.isEmpty()) line.request = CommandLineRequest::UsageError;
+  return line;
+}
+
 }  // namespace
 
 QString KindName(TipoValutazione tipo) {
@@ -385,6 +403,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   const QString& first = arguments.first();
   if (KindNamed(first) || first == u"lotto") return ReadCommand(arguments);
   if (first == u"dati") return ReadDataCommand(arguments);
+  if (first == u"mcp") return ReadMcpCommand(arguments);
   if (!first.startsWith(u'-')) {
     // A word where the command goes; the help still answers.
     CommandLine line;

@@ -18,6 +18,7 @@ enum class CommandLineRequest {
   Valuation,   // vitalizio or tempo-determinato
   Batch,       // lotto
   Data,        // dati: the legal data in use, or the check of a file
+  Mcp,         // mcp: the tools for AI assistants over standard input and output
   UsageError,  // the arguments cannot be read: status 2
 };
 

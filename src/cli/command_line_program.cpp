@@ -1,11 +1,13 @@
 #include "cli/command_line_program.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QDate>
 #include <QDateTime>
 #include <QStringList>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <variant>
@@ -15,6 +17,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
 #include "cli/data_listing.h"
+#include "cli/mcp_lines.h"
 #include "cli/valuation_output.h"
 #include "core/calculation_report.h"
 #include "core/legal_data_in_use.h"
@@ -150,6 +153,28 @@ int VerifyData(const QString& name) {
   return used ? 0 : 1;
 }
 
+// MCP over standard input and output: read as it comes (a message must not
+// wait for a full buffer), and stdout carries only the protocol's lines.
+int Mcp() {
+  SayRefusedDataFiles();
+  // A client that goes away is the end of the session, not a signal's death.
+  std::signal(SIGPIPE, SIG_IGN);
+  McpIo io;
+  io.input = [](char* buffer, std::size_t size) -> std::ptrdiff_t {
+    for (;;) {
+      const ssize_t got = ::read(STDIN_FILENO, buffer, size);
+      if (got >= 0 || errno != EINTR) return got;
+    }
+  };
+  io.output = [](QByteArrayView line) {
+    const std::size_t size = std::size_t(line.size());
+    return std::fwrite(line.data(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+  };
+  io.error = [](const QString& message) { Write(stderr, message); };
+  McpSession session;
+  return RunMcp(session, io);
+}
+
 std::optional<int> Answer(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -172,6 +197,8 @@ std::optional<int> Answer(int argc, char** argv) {
       return Batch(line);
     case CommandLineRequest::Data:
       return line.dataFile.isEmpty() ? ListData() : VerifyData(line.dataFile);
+    case CommandLineRequest::Mcp:
+      return Mcp();
   }
   return 2;
 }
