@@ -112,16 +112,12 @@ std::optional<QString> ReadArguments(TipoValutazione tipo, const QJsonObject& ar
       const QJsonValue accrual = arguments.value(kAccrescimento);
       if (accrual.isUndefined()) break;
       if (!accrual.isBool()) return text::kMcpWantBoolean.arg(kAccrescimento);
-      // The act says whether the survivors take the whole; one life has none.
-      if (dati.nascite.size() < 2) return text::kMcpAccrualOfOneLife.arg(kAccrescimento, kNascite);
       dati.accrescimento = accrual.toBool();
       break;
     }
     case TipoValutazione::TempoDeterminato:
+      // What a fixed term takes of the lives, the shared reader decides.
       if (auto fault = ReadYearsGiven(arguments.value(kAnni), dati)) return fault;
-      if (dati.nascite.size() > 1) return text::kMcpOneBeneficiary.arg(kNascite);
-      if (!dati.nascite.isEmpty() && dati.imposta != Imposta::Successioni)
-        return text::kMcpLimitOnlyForSuccession.arg(kNascite);
       break;
   }
   return std::nullopt;
@@ -130,7 +126,7 @@ std::optional<QString> ReadArguments(TipoValutazione tipo, const QJsonObject& ar
 }  // namespace
 
 const NomiIngressi& McpPropertyNames() {
-  static const NomiIngressi names{kValore, kNascite, kAnni, kData, kAccrescimento};
+  static const NomiIngressi names{kValore, kNascite, kAnni, kData, kAccrescimento, kImposta};
   return names;
 }
 

@@ -69,15 +69,6 @@ inline const QString kMcpWantAmount = QStringLiteral(
     "%1: scrivere un numero con al più due decimali (250000.5) o un testo come 250.000,50");
 inline const QString kMcpWantYears =
     QStringLiteral("%1: scrivere un numero intero di anni da 1 a 30, come 10");
-inline const QString kMcpOneBeneficiary =
-    QStringLiteral("%1: una sola data di nascita, quella del beneficiario");
-// %1 accrescimento, %2 nascite.
-inline const QString kMcpAccrualOfOneLife =
-    QStringLiteral("%1: vale solo con più date di nascita in %2");
-// %1 nascite.
-inline const QString kMcpLimitOnlyForSuccession = QStringLiteral(
-    "%1: per il tempo determinato la data di nascita del beneficiario serve al limite "
-    "dell'imposta sulle successioni e donazioni: va con imposta successioni");
 // %1 the property, %2 the value, %3 the values allowed.
 inline const QString kMcpBadChoice = QStringLiteral("%1 «%2»: valore non ammesso (ammessi: %3)");
 

@@ -191,7 +191,8 @@ class TestMcp : public QObject {
         << "nascite: scrivere un elenco di date come testi, come [\"1950-05-03\"]";
     QTest::newRow("accrual of one life")
         << life << QByteArray(R"({"valore":1000,"nascite":["1950-05-03"],"accrescimento":true})")
-        << "accrescimento: vale solo con più date di nascita in nascite";
+        << "accrescimento: l'accrescimento vale solo tra più titolari: con una sola data di "
+           "nascita non va indicato";
     QTest::newRow("accrual as a word")
         << life
         << QByteArray(
@@ -204,13 +205,15 @@ class TestMcp : public QObject {
                                  << "anni: scrivere un numero intero di anni da 1 a 30, come 10";
     QTest::newRow("a beneficiary for the registration tax")
         << term << QByteArray(R"({"valore":1000,"anni":10,"nascite":["1941-01-01"]})")
-        << "nascite: per il tempo determinato la data di nascita del beneficiario serve al "
-           "limite dell'imposta sulle successioni e donazioni: va con imposta successioni";
+        << "nascite «1941-01-01»: per tempo-determinato la data di nascita dà l'età del "
+           "beneficiario per il limite dell'imposta sulle successioni e donazioni: va con imposta "
+           "successioni";
     QTest::newRow("two beneficiaries")
         << term
         << QByteArray(R"({"valore":1000,"anni":10,"imposta":"successioni",)"
                       R"("nascite":["1941-01-01","1942-01-01"]})")
-        << "nascite: una sola data di nascita, quella del beneficiario";
+        << "nascite «1941-01-01+1942-01-01»: un usufrutto a tempo determinato ha un solo "
+           "beneficiario: una sola data di nascita";
   }
 
   void tools() {

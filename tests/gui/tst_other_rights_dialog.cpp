@@ -225,6 +225,14 @@ class TestOtherRightsDialog : public QObject {
                "\"250000.00\" non è un importo nella forma attesa: 1.234.567,89 (il punto solo "
                "tra gruppi di tre cifre, la virgola prima dei decimali, al più due decimali)."
         << "TxtValore";
+    QStringList typo = kSpouses;
+    typo[typo.indexOf("=3/5/1950")] = "=3/5/1026";
+    QTest::newRow("a birth a thousand years ago, a typo")
+        << typo
+        << kRefusal +
+               "La data di nascita è di più di 120 anni prima della data di riferimento: "
+               "controllare l'anno."
+        << "TxtNascita2";
     QStringList swapped = kSpouses;
     swapped[swapped.indexOf("=3/5/1950")] = "=12/25/1950";
     QTest::newRow("day and month swapped, never guessed")
