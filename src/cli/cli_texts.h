@@ -119,11 +119,6 @@ inline const QString kUnreadableFile =
     QStringLiteral("velmora: impossibile leggere il file %1: %2\n");
 inline const QString kReadInterrupted =
     QStringLiteral("velmora: lettura del file %1 interrotta da un errore\n");
-// Why a file does not open.
-inline const QString kNoSuchFile = QStringLiteral("il file non esiste");
-inline const QString kNoPermission = QStringLiteral("permesso negato");
-inline const QString kIsFolder = QStringLiteral("è una cartella");
-inline const QString kSystemError = QStringLiteral("errore di sistema %1");
 // %1 the file's name.
 inline const QString kUtf16File = QStringLiteral(
     "velmora: il file %1 è in UTF-16: salvarlo come CSV in UTF-8 (\"CSV UTF-8\" nei fogli di "
@@ -276,6 +271,15 @@ inline const QString kDataAddsNothing = QStringLiteral(
     "Il file %1 sarebbe usato, ma non aggiunge nulla: ogni sua riga è già nei dati in uso.");
 inline const QString kDataWouldBeRefused =
     QStringLiteral("Il file %1 non sarebbe usato, e non cambierebbe nulla:");
+inline const QString kDataWouldNotBeUsed = QStringLiteral("Il file %1 non sarebbe usato:");
+// The files in use now that the file checked, copied under its name, would
+// leave out: read in name order, it may come before them.
+inline const QString kDataOthersLeftOut =
+    QStringLiteral("Copiato nella cartella con questo nome, lascerebbe da parte file ora in uso:");
+// %1 the file.
+inline const QString kDataReplaced =
+    QStringLiteral("%1: sarebbe sostituito, perché ha lo stesso nome");
+inline const QString kDataNoLongerNeeded = QStringLiteral("%1: le sue righe non servirebbero più");
 // %1 the user's folder.
 inline const QString kDataCopyInto = QStringLiteral(
     "Per usarlo, copiarlo nella cartella %1 (velmora dati lo mostra tra i file in "

@@ -21,6 +21,7 @@
 #include "cli/valuation_output.h"
 #include "core/calculation_report.h"
 #include "core/legal_data_in_use.h"
+#include "core/system_reason.h"
 #include "core/version.h"
 
 namespace velmora::cli {
@@ -77,33 +78,19 @@ int Valuation(CommandLine line) {
   return 0;
 }
 
-QString OpenFailure(int error) {
-  switch (error) {
-    case ENOENT:
-      return text::kNoSuchFile;
-    case EACCES:
-    case EPERM:
-      return text::kNoPermission;
-    case EISDIR:
-      return text::kIsFolder;
-    default:
-      return text::kSystemError.arg(error);
-  }
-}
-
 // A file to read, or nothing when it cannot be: then the reason is on
 // standard error.
 std::FILE* OpenToRead(const QString& name) {
   std::FILE* file = std::fopen(name.toLocal8Bit().constData(), "rb");
   if (!file) {
-    Write(stderr, text::kUnreadableFile.arg(name, OpenFailure(errno)));
+    Write(stderr, text::kUnreadableFile.arg(name, SystemReason(errno)));
     return nullptr;
   }
   // A folder opens like a file and fails only when read.
   struct stat info {};
   if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
     std::fclose(file);
-    Write(stderr, text::kUnreadableFile.arg(name, OpenFailure(EISDIR)));
+    Write(stderr, text::kUnreadableFile.arg(name, SystemReason(EISDIR)));
     return nullptr;
   }
   return file;
@@ -136,20 +123,16 @@ int ListData() {
 
 // Checks a file as an addition would be checked, and puts nothing in use.
 int VerifyData(const QString& name) {
-  std::FILE* file = OpenToRead(name);
-  if (!file) return 3;
   // One byte past the largest file is enough for the reader to refuse it.
-  QByteArray bytes(kLargestDataFile + 1, Qt::Uninitialized);
-  const std::size_t got = std::fread(bytes.data(), 1, std::size_t(bytes.size()), file);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    Write(stderr, text::kReadInterrupted.arg(name));
+  std::variant<QByteArray, QString> read = ReadFileStart(name, kLargestDataFile + 1);
+  if (const QString* reason = std::get_if<QString>(&read)) {
+    Write(stderr, text::kUnreadableFile.arg(name, *reason));
     return 3;
   }
-  bytes.truncate(qsizetype(got));
+  const QByteArray bytes = std::get<QByteArray>(std::move(read));
   bool used = false;
-  Write(stdout, VerificationText(MergeWithAddition({name, bytes}), name, AdditionFolders(), used));
+  Write(stdout, VerificationText(MergeWithAddition({name, bytes}), name, AdditionFolders(),
+                                 LawInUse().files, used));
   return used ? 0 : 1;
 }
 

@@ -172,8 +172,31 @@ QString DataListing(const MergedLegalData& law, const QStringList& folders) {
          List(text::kDataRefusedTitle, ProblemLines(law.problems));
 }
 
+// The files in use now that would not be with the file checked, each with
+// why.
+QStringList LeftOut(const MergedLegalData& merged, const QString& path, const QStringList& folders,
+                    const QStringList& usedNow) {
+  QStringList lines;
+  for (const QString& file : usedNow) {
+    if (merged.files.contains(file) || SameFile(file, path)) continue;
+    QStringList reasons;
+    for (const DataProblem& p : merged.problems)
+      if (p.file == file) reasons << ProblemText(p);
+    const bool replaced = !folders.isEmpty() &&
+                          QFileInfo(file).fileName() == QFileInfo(path).fileName() &&
+                          SameFile(QFileInfo(file).absolutePath(), folders.first());
+    if (replaced)
+      lines << text::kDataReplaced.arg(file);
+    else if (reasons.isEmpty())
+      lines << text::kDataNoLongerNeeded.arg(file);
+    else
+      lines << reasons;
+  }
+  return lines;
+}
+
 QString VerificationText(const MergedLegalData& merged, const QString& path,
-                         const QStringList& folders, bool& used) {
+                         const QStringList& folders, const QStringList& usedNow, bool& used) {
   const auto own = [&path](const DataProblem& p) { return p.file == path; };
   QStringList reasons;
   for (const DataProblem& p : merged.problems)
@@ -183,9 +206,12 @@ QString VerificationText(const MergedLegalData& merged, const QString& path,
     if (own(p)) notes << OwnProblem(p);
 
   used = reasons.isEmpty();
+  const QStringList leftOut = LeftOut(merged, path, folders, usedNow);
   QString out;
   if (!used) {
-    out = List(text::kDataWouldBeRefused.arg(path), reasons);
+    out =
+        List((leftOut.isEmpty() ? text::kDataWouldBeRefused : text::kDataWouldNotBeUsed).arg(path),
+             reasons);
   } else {
     const Shown fromFile = [&path](const DataOrigin& o) { return o.file == path; };
     const QString added = Tables(merged.data, fromFile, true);
@@ -201,6 +227,7 @@ QString VerificationText(const MergedLegalData& merged, const QString& path,
     if (!added.isEmpty() && !inPlace && !folders.isEmpty())
       out += u'\n' + text::kDataCopyInto.arg(folders.first()) + u'\n';
   }
+  if (!leftOut.isEmpty()) out += u'\n' + List(text::kDataOthersLeftOut, leftOut);
   if (!path.endsWith(QStringLiteral(".tsv"))) out += u'\n' + text::kDataNotTsv + u'\n';
   return out;
 }

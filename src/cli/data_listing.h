@@ -16,9 +16,10 @@ QString DataListing(const MergedLegalData& law, const QStringList& folders);
 
 // What "velmora dati --verifica" says of the file `path`, given the data
 // merged with it (MergeWithAddition): the rows it would add, or each reason
-// it is refused with its line. `used` tells which.
+// it is refused with its line, and the files in use now (`usedNow`) that it
+// would leave out. `used` tells whether it would be used.
 QString VerificationText(const MergedLegalData& merged, const QString& path,
-                         const QStringList& folders, bool& used);
+                         const QStringList& folders, const QStringList& usedNow, bool& used);
 
 // One line of standard error for each reason an added file is not used.
 QString RefusedFilesText(const MergedLegalData& law);

@@ -19,7 +19,10 @@ struct Report {
   QString heading;
   QString warning;  // the 2016 table outside 2016
   std::vector<Row> inputs;
-  QStringList basis;  // the formula's line holds a %1 for its layout
+  QStringList basis;
+  // The formula's line, which holds a %1 for its layout: only that line is
+  // filled, since the others carry decrees and citations as the data give them.
+  qsizetype formulaLine = -1;
   std::vector<Row> results;
   QString nextBand;  // the next change of band, when near
   QString rounding;
@@ -245,6 +248,7 @@ Report Build(const RecordValutazione& r, const Calcolo& calcolo, QStringView gro
                              : text::kReportLegalRate.arg(legal, LongDateText(r.riferimento),
                                                           r.decretoSaggioLegale));
   if (r.minimo) report.basis << text::kReportFloor.arg(RateText(r.saggioCentesimi), r.normaMinimo);
+  if (r.tipo == TipoValutazione::TempoDeterminato) report.formulaLine = report.basis.size();
   report.basis << KindBasis(r);
   if (!r.normaVite.isEmpty()) report.basis << text::kReportLivesBasis.arg(r.normaVite);
   if (!r.datiAggiunti.isEmpty())
@@ -291,6 +295,11 @@ QString HtmlRows(const std::vector<Row>& rows) {
   return out + QStringLiteral("</table>\n");
 }
 
+// A line of the basis as laid out: the formula's line with its formula.
+QString WithFormula(const Report& report, qsizetype line, QString laid, const QString& formula) {
+  return line == report.formulaLine ? laid.replace(QStringLiteral("%1"), formula) : laid;
+}
+
 }  // namespace
 
 QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) {
@@ -299,9 +308,9 @@ QString ProspettoTesto(const RecordValutazione& record, const Calcolo& calcolo) 
   if (!report.warning.isEmpty()) out += report.warning + QStringLiteral("\n\n");
   out += text::kReportInputs + u'\n' + TextRows(report.inputs) + u'\n';
   out += text::kReportBasis + u'\n';
-  for (const QString& line : report.basis)
+  for (qsizetype i = 0; i < report.basis.size(); ++i)
     out += QStringLiteral("  - ") +
-           QString(line).replace(QStringLiteral("%1"), text::kReportFormulaText) + u'\n';
+           WithFormula(report, i, report.basis[i], text::kReportFormulaText) + u'\n';
   out += u'\n' + text::kReportResult + u'\n' + TextRows(report.results) + u'\n';
   if (!report.nextBand.isEmpty()) out += report.nextBand + QStringLiteral("\n\n");
   out += report.rounding + QStringLiteral("\n\n") + report.made + u'\n';
@@ -323,9 +332,9 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
          HtmlRows(report.inputs);
   out +=
       QStringLiteral("<h2>") + text::kReportBasis.toHtmlEscaped() + QStringLiteral("</h2>\n<ul>\n");
-  for (const QString& line : report.basis) {
+  for (qsizetype i = 0; i < report.basis.size(); ++i) {
     out += QStringLiteral("<li>") +
-           line.toHtmlEscaped().replace(QStringLiteral("%1"), text::kReportFormulaHtml) +
+           WithFormula(report, i, report.basis[i].toHtmlEscaped(), text::kReportFormulaHtml) +
            QStringLiteral("</li>\n");
   }
   out += QStringLiteral("</ul>\n<h2>") + text::kReportResult.toHtmlEscaped() +

@@ -187,10 +187,14 @@ class RowReader {
     return 0;
   }
 
-  // A text that may not be empty.
+  // A text that may not be empty, nor longer than a citation can be.
   QString Required(int column) {
     QString text = Text(column);
     if (text.isEmpty()) Refuse(text::kDataEmpty.arg(columns_[column]));
+    if (text.size() > kLongestCitation) {
+      Refuse(text::kDataTooLong.arg(columns_[column], QString::number(text.size()),
+                                    QString::number(kLongestCitation)));
+    }
     return text;
   }
 
@@ -230,6 +234,7 @@ void ReadFloor(RowReader& row, RateFloor& f) {
 void ReadStatute(RowReader& row, StatutePeriod& s) {
   std::tie(s.from, s.to) = row.Period(true);
   s.subject = row.Text(2);
+  if (s.subject == kSubjectPiuViteOld) s.subject = kSubjectPiuViteSuccessioni;
   const bool known = std::any_of(kStatuteSubjects.begin(), kStatuteSubjects.end(),
                                  [&s](QLatin1StringView name) { return s.subject == name; });
   if (!known) {
@@ -397,7 +402,7 @@ class FileReader {
       bytes = end < 0 ? QByteArrayView() : bytes.sliced(end + 1);
       if (line.endsWith('\r')) line.chop(1);
       Line(++number, line);
-      if (unknownHeader_) break;
+      if (unknownHeader_ || notText_) break;
     }
     if (!form_ && problems_.Empty()) problems_.Add(0, text::kDataNoHeader);
     if (problems_.Empty()) CheckFile(rows_, problems_);
@@ -408,8 +413,14 @@ class FileReader {
   void Line(int number, QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
     const QString line = decoder.decode(bytes);
-    if (decoder.hasError()) return problems_.Add(number, text::kDataNotUtf8);
+    // Bytes that are no text say it once: a file of junk is not one
+    // reason per line.
+    if (decoder.hasError()) {
+      notText_ = true;
+      return problems_.Add(number, text::kDataNotUtf8);
+    }
     if (const std::optional<QChar> c = ControlCharacter(line)) {
+      notText_ = true;
       const QString code = QString::number(c->unicode(), 16).toUpper().rightJustified(4, u'0');
       return problems_.Add(number, text::kDataControl.arg(QStringLiteral("U+") + code));
     }
@@ -490,6 +501,7 @@ class FileReader {
   std::optional<DataForm> form_;
   QStringList columns_;
   bool unknownHeader_ = false;
+  bool notText_ = false;
   LegalData rows_;
 };
 

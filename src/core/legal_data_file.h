@@ -14,6 +14,9 @@ namespace velmora {
 
 // A data file grows by a line a year: a larger file is refused unread.
 inline constexpr qsizetype kLargestDataFile = 1 << 20;
+// A decree or a citation is a line of a report and of a tooltip: the longest
+// article cited with its law is well under this many characters.
+inline constexpr qsizetype kLongestCitation = 400;
 
 enum class DataForm { LegalRates, LifetimeCoefficients, RateFloors, Statutes };
 

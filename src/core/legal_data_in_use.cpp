@@ -7,8 +7,10 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <variant>
 
 #include "core/legal_data_messages.h"
+#include "core/system_reason.h"
 
 namespace velmora {
 namespace {
@@ -44,11 +46,6 @@ const Embedded& ReadEmbedded() {
     return read;
   }();
   return embedded;
-}
-
-QString ReadFailure(const QFile& file) {
-  return file.error() == QFileDevice::PermissionsError ? text::kDataNoPermission
-                                                       : text::kDataSystemError.arg(file.error());
 }
 
 MergedLegalData Merge(const std::vector<AddedFile>& added, std::vector<DataProblem> problems) {
@@ -116,36 +113,60 @@ std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
     names.removeIf([](const QString& name) { return !name.endsWith(kSuffix); });
     std::sort(names.begin(), names.end());
     for (const QString& name : names) {
-      QFile file(folder + u'/' + name);
-      if (!QFileInfo(file).isFile()) continue;
-      if (!file.open(QIODevice::ReadOnly)) {
-        problems.push_back({file.fileName(), 0, text::kDataCannotRead.arg(ReadFailure(file))});
-        continue;
-      }
+      const QString path = folder + u'/' + name;
+      if (!QFileInfo(path).isFile()) continue;
       // One byte past the largest file is enough for the reader to refuse it.
-      QByteArray bytes = file.read(kLargestDataFile + 1);
-      if (file.error() != QFileDevice::NoError) {
-        problems.push_back({file.fileName(), 0, text::kDataCannotRead.arg(ReadFailure(file))});
+      std::variant<QByteArray, QString> read = ReadFileStart(path, kLargestDataFile + 1);
+      if (const QString* reason = std::get_if<QString>(&read)) {
+        problems.push_back({path, 0, text::kDataCannotRead.arg(*reason)});
         continue;
       }
-      files.push_back({file.fileName(), std::move(bytes)});
+      files.push_back({path, std::get<QByteArray>(std::move(read))});
     }
   }
   return files;
 }
 
-MergedLegalData MergeWithAddition(const AddedFile& file) {
-  std::vector<DataProblem> problems = BuiltInProblems();
-  std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
+std::vector<AddedFile> WithAddition(std::vector<AddedFile> added, const AddedFile& file,
+                                    const QString& folder) {
   const QString itself = QFileInfo(file.path).canonicalFilePath();
   const auto same = std::find_if(added.begin(), added.end(), [&itself](const AddedFile& a) {
     return !itself.isEmpty() && QFileInfo(a.path).canonicalFilePath() == itself;
   });
-  if (same != added.end())
+  if (same != added.end()) {
     *same = file;
+    return added;
+  }
+  // Copied into the folder: the files there are read in name order, and a
+  // file of the same name is replaced.
+  const QString name = QFileInfo(file.path).fileName();
+  const auto inFolder = [&folder](const AddedFile& a) {
+    return QFileInfo(a.path).absolutePath() == folder;
+  };
+  auto place = std::find_if(added.begin(), added.end(), [&](const AddedFile& a) {
+    return inFolder(a) && QFileInfo(a.path).fileName() >= name;
+  });
+  if (place == added.end()) {
+    // After the folder's last file, or first when the folder has none yet.
+    const auto last = std::find_if(added.rbegin(), added.rend(), inFolder);
+    place = last == added.rend() ? added.begin() : last.base();
+  }
+  if (place != added.end() && inFolder(*place) && QFileInfo(place->path).fileName() == name)
+    *place = file;
   else
-    added.push_back(file);
-  return Merge(added, std::move(problems));
+    added.insert(place, file);
+  return added;
+}
+
+MergedLegalData MergeWithAddition(const AddedFile& file) {
+  std::vector<DataProblem> problems = BuiltInProblems();
+  const QStringList folders = AdditionFolders();
+  std::vector<AddedFile> added = ReadAddedFiles(folders, problems);
+  // The file it would replace cannot be read: that is no problem of the check.
+  const QString replaced =
+      folders.isEmpty() ? QString() : folders.first() + u'/' + QFileInfo(file.path).fileName();
+  std::erase_if(problems, [&replaced](const DataProblem& p) { return p.file == replaced; });
+  return Merge(WithAddition(std::move(added), file, folders.value(0)), std::move(problems));
 }
 
 const MergedLegalData& LawInUse() {

@@ -31,10 +31,14 @@ QStringList AdditionFolders();
 std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
                                       std::vector<DataProblem>& problems);
 
-// The built-in data with the added files and one more, as an office would add
-// it: a file that is already one of them keeps its place, any other is read
-// last, so that it is the one refused where it disagrees with the others.
-// Nothing is put in use.
+// The added files with one more, as if copied into `folder` (the first of
+// the addition folders) under its name: a file that is already one of them
+// keeps its place, any other takes the place of its name among the files of
+// the folder, and replaces a file of the same name there.
+std::vector<AddedFile> WithAddition(std::vector<AddedFile> added, const AddedFile& file,
+                                    const QString& folder);
+// The built-in data with the added files and one more, placed by
+// WithAddition. Nothing is put in use.
 MergedLegalData MergeWithAddition(const AddedFile& file);
 
 // The legal data in use, loaded at first use: the built-in data with the

@@ -183,8 +183,66 @@ void Refuse(Candidate& c, int line, const QString& reason, std::vector<DataProbl
   problems.push_back({c.path, line, reason});
 }
 
-// The first added period or year that does not follow the one before: its
-// file is refused. True when one was.
+// "2,5%", "1,25%".
+QString Percent(int hundredths) {
+  QString text = QString::number(hundredths / 100);
+  if (const int cents = hundredths % 100)
+    text += u',' + QString::number(cents).rightJustified(2, u'0');
+  while (text.contains(u',') && text.endsWith(u'0')) text.chop(1);
+  return text + u'%';
+}
+
+// The row in force on the day among the built-in rows and those of the files
+// in use: the last to begin by then, unless it ended before.
+template <typename Row>
+const Row* InForce(const std::vector<Row>& builtIn, std::vector<Candidate>& candidates,
+                   std::vector<Row> LegalData::*table, const QDate& day) {
+  const Row* found = nullptr;
+  const auto consider = [&](const Row& row) {
+    if (row.from <= day && (!found || row.from > found->from)) found = &row;
+  };
+  for (const Row& row : builtIn) consider(row);
+  for (const auto& owned : RowsInUse(candidates, table, ByDay<Row>)) consider(*owned.row);
+  return found && found->to.isValid() && found->to < day ? nullptr : found;
+}
+
+// The rate a year's coefficients are made for, and the legal rate below it
+// where the floor raised it: "2,5% (saggio minimo; saggio legale 1,2%)".
+QString RateMadeFor(int rate, int legal) {
+  return rate == legal ? Percent(rate) : text::kDataFlooredRate.arg(Percent(rate), Percent(legal));
+}
+
+// Added coefficients are tied to the rate applied in their year: the legal
+// rate on 1 January, raised to the floor where it binds. Coefficients made
+// at another rate would put a product at one rate under the heading of
+// another. A year with no legal rate known yet is checked once it has one.
+bool RefuseCoefficientsOffTheRate(std::vector<Candidate>& candidates, const BuiltIn& builtIn,
+                                  std::vector<DataProblem>& problems) {
+  const auto byYear = [](const LifetimeCoefficients& a, const LifetimeCoefficients& b) {
+    return a.year < b.year;
+  };
+  for (const auto& [row, owner] : RowsInUse(candidates, &LegalData::coefficients, byYear)) {
+    const QDate day(row->year, 1, 1);
+    const LegalRatePeriod* legal = InForce(builtIn.data.rates, candidates, &LegalData::rates, day);
+    if (!legal) continue;
+    const RateFloor* floor = InForce(builtIn.data.floors, candidates, &LegalData::floors, day);
+    const int applied =
+        floor ? std::max(legal->rateHundredths, floor->floorHundredths) : legal->rateHundredths;
+    if (row->rateHundredths == applied && row->legalRateHundredths == legal->rateHundredths)
+      continue;
+    Refuse(*owner, row->origin.line,
+           text::kDataOffTheRate.arg(QString::number(row->year),
+                                     RateMadeFor(row->rateHundredths, row->legalRateHundredths),
+                                     RateMadeFor(applied, legal->rateHundredths)),
+           problems);
+    return true;
+  }
+  return false;
+}
+
+// The first added period or year that does not follow the one before, or
+// the first coefficients made at a rate not applied in their year: its file
+// is refused. True when one was.
 bool RefuseOneAfterAGap(std::vector<Candidate>& candidates, const BuiltIn& builtIn,
                         std::vector<DataProblem>& problems) {
   QDate last = builtIn.until;
@@ -236,7 +294,22 @@ bool RefuseOneAfterAGap(std::vector<Candidate>& candidates, const BuiltIn& built
                   [subject](const Owned<StatutePeriod>& o) { return o.row->subject != subject; });
     if (!followsTheOneBefore(rows)) return true;
   }
-  return false;
+  return RefuseCoefficientsOffTheRate(candidates, builtIn, problems);
+}
+
+// The release cites rows for days after the law it vouches for (the
+// consolidated code from 2027) only until the office has the exact article:
+// an added statute replaces the built-in rows of its subject from its day.
+void GiveWayTo(const StatutePeriod& added, const QDate& until, std::vector<StatutePeriod>& rows) {
+  std::erase_if(rows, [&](const StatutePeriod& row) {
+    return row.origin.BuiltIn() && row.subject == added.subject && row.from > until &&
+           row.from >= added.from;
+  });
+  for (StatutePeriod& row : rows) {
+    if (row.origin.BuiltIn() && row.subject == added.subject && row.from > until &&
+        row.to.isValid() && row.to >= added.from)
+      row.to = added.from.addDays(-1);
+  }
 }
 
 // A period without a last day ends the day before the next one of its table.
@@ -264,36 +337,65 @@ MergedLegalData MergeLegalData(const LegalData& builtInData, std::span<const Add
     builtIn.lastYear = std::max(builtIn.lastYear, c.year);
   merged.builtInUntil = builtIn.until;
 
+  // Each file read once; the good ones are sifted again whenever a file is
+  // refused, since only files in use may make another's row redundant or
+  // disagree with it.
+  std::vector<std::vector<DataProblem>> fileProblems(additions.size());
+  std::vector<std::optional<LegalData>> good(additions.size());
+  for (std::size_t i = 0; i < additions.size(); ++i) {
+    LegalDataFile read = ReadLegalDataFile(additions[i].bytes, additions[i].path);
+    if (read.Good())
+      good[i] = std::move(read.rows);
+    else
+      fileProblems[i] = std::move(read.problems);
+  }
+  std::vector<bool> refusedLater(additions.size(), false);
+  std::vector<DataProblem> laterProblems;
   std::vector<Candidate> candidates;
-  for (const AddedFile& file : additions) {
-    LegalDataFile read = ReadLegalDataFile(file.bytes, file.path);
-    if (!read.Good()) {
-      merged.problems.insert(merged.problems.end(), read.problems.begin(), read.problems.end());
-      continue;
+  std::vector<std::size_t> fileOf;
+  for (;;) {
+    candidates.clear();
+    fileOf.clear();
+    std::vector<std::vector<DataProblem>> sifted(additions.size());
+    for (std::size_t i = 0; i < additions.size(); ++i) {
+      if (!good[i] || refusedLater[i]) continue;
+      Candidate c{additions[i].path, {}, {}, false};
+      std::vector<DataProblem>& refusals = sifted[i];
+      Sift(&LegalData::rates, *good[i], builtIn, candidates, c, refusals);
+      Sift(&LegalData::coefficients, *good[i], builtIn, candidates, c, refusals);
+      Sift(&LegalData::floors, *good[i], builtIn, candidates, c, refusals);
+      Sift(&LegalData::statutes, *good[i], builtIn, candidates, c, refusals);
+      if (!refusals.empty()) {
+        std::stable_sort(
+            refusals.begin(), refusals.end(),
+            [](const DataProblem& a, const DataProblem& b) { return a.line < b.line; });
+        continue;
+      }
+      candidates.push_back(std::move(c));
+      fileOf.push_back(i);
     }
-    Candidate c{file.path, {}, {}, false};
-    std::vector<DataProblem> refusals;
-    Sift(&LegalData::rates, read.rows, builtIn, candidates, c, refusals);
-    Sift(&LegalData::coefficients, read.rows, builtIn, candidates, c, refusals);
-    Sift(&LegalData::floors, read.rows, builtIn, candidates, c, refusals);
-    Sift(&LegalData::statutes, read.rows, builtIn, candidates, c, refusals);
-    if (!refusals.empty()) {
-      std::stable_sort(refusals.begin(), refusals.end(),
-                       [](const DataProblem& a, const DataProblem& b) { return a.line < b.line; });
-      merged.problems.insert(merged.problems.end(), refusals.begin(), refusals.end());
-      continue;
+    std::vector<DataProblem> refusal;
+    if (!RefuseOneAfterAGap(candidates, builtIn, refusal)) {
+      for (std::size_t i = 0; i < additions.size(); ++i) {
+        if (good[i] && !refusedLater[i]) fileProblems[i] = std::move(sifted[i]);
+      }
+      break;
     }
-    candidates.push_back(std::move(c));
+    for (std::size_t k = 0; k < candidates.size(); ++k)
+      if (candidates[k].refused) refusedLater[fileOf[k]] = true;
+    laterProblems.insert(laterProblems.end(), refusal.begin(), refusal.end());
   }
-  while (RefuseOneAfterAGap(candidates, builtIn, merged.problems)) {
-  }
+  for (std::vector<DataProblem>& own : fileProblems)
+    merged.problems.insert(merged.problems.end(), own.begin(), own.end());
+  merged.problems.insert(merged.problems.end(), laterProblems.begin(), laterProblems.end());
 
   merged.data = builtInData;
   for (Candidate& c : candidates) {
-    if (c.refused) continue;
     merged.redundant.insert(merged.redundant.end(), c.notes.begin(), c.notes.end());
     if (c.rows.Empty()) continue;
     merged.files << c.path;
+    for (const StatutePeriod& added : c.rows.statutes)
+      GiveWayTo(added, builtIn.until, merged.data.statutes);
     merged.data.Append(std::move(c.rows));
   }
   std::stable_sort(merged.data.rates.begin(), merged.data.rates.end(), ByDay<LegalRatePeriod>);

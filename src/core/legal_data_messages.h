@@ -13,8 +13,6 @@ inline const QString kDataTooLarge =
 inline const QString kDataUtf16 =
     QStringLiteral("il file è in UTF-16 o UTF-32: va salvato come testo UTF-8");
 inline const QString kDataCannotRead = QStringLiteral("impossibile leggere il file: %1");
-inline const QString kDataNoPermission = QStringLiteral("permesso negato");
-inline const QString kDataSystemError = QStringLiteral("errore di sistema %1");
 inline const QString kDataNoHeader =
     QStringLiteral("manca la riga d'intestazione: il file ha solo commenti o righe vuote");
 inline const QString kDataUnknownHeader = QStringLiteral(
@@ -28,11 +26,14 @@ inline const QString kDataTooManyProblems =
     QStringLiteral("troppe righe con errori: le altre non sono elencate");
 
 // ---- a line ----
-inline const QString kDataNotUtf8 =
-    QStringLiteral("contiene byte che non sono testo UTF-8: il file va salvato in UTF-8");
+// The rest of the file is not read after these two.
+inline const QString kDataNotUtf8 = QStringLiteral(
+    "contiene byte che non sono testo UTF-8: il file va salvato in UTF-8 (il resto del file non è "
+    "stato letto)");
 // %1 the character as U+XXXX.
 inline const QString kDataControl = QStringLiteral(
-    "contiene un carattere di controllo (%1): tra le colonne va soltanto il tabulatore");
+    "contiene un carattere di controllo (%1): tra le colonne va soltanto il tabulatore (il resto "
+    "del file non è stato letto)");
 inline const QString kDataColumns =
     QStringLiteral("%1 colonne invece di %2 (le colonne si separano con un tabulatore)");
 // %1 the column, %2 the text.
@@ -56,6 +57,9 @@ inline const QString kDataRateRange =
 inline const QString kDataDecreeDay =
     QStringLiteral("colonna %1: una data del decreto non è un giorno del calendario");
 inline const QString kDataEmpty = QStringLiteral("colonna %1: è vuota");
+// %1 the column, %2 its length, %3 the longest allowed.
+inline const QString kDataTooLong =
+    QStringLiteral("colonna %1: %2 caratteri, più dei %3 che una citazione o un decreto può avere");
 inline const QString kDataYear =
     QStringLiteral("colonna year: «%1» non è un anno scritto con quattro cifre");
 inline const QString kDataRateUsed = QStringLiteral(
@@ -122,6 +126,12 @@ inline const QString kDataRateAfterGap = QStringLiteral(
 // %1 the year added, %2 the last year known.
 inline const QString kDataYearAfterGap =
     QStringLiteral("i coefficienti del %1 non seguono quelli dell'ultimo anno noto, il %2");
+// %1 the year, %2 the rate the coefficients were made for, %3 the rate applied.
+inline const QString kDataOffTheRate = QStringLiteral(
+    "i coefficienti del %1 sono fatti al saggio %2, ma nel %1 si applica il saggio %3: vanno "
+    "usati i coefficienti fatti al saggio applicato");
+// %1 the rate used, %2 the legal rate below it.
+inline const QString kDataFlooredRate = QStringLiteral("%1 (saggio minimo; saggio legale %2)");
 // %1 the first day added, %2 the last day of the period before.
 inline const QString kDataPeriodAfterGap =
     QStringLiteral("il periodo dal %1 non segue il precedente, che finisce il %2");

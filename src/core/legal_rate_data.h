@@ -86,15 +86,21 @@ inline constexpr QLatin1StringView kSubjectBaseRegistro("base_registro");
 inline constexpr QLatin1StringView kSubjectBaseSuccessioni("base_successioni");
 inline constexpr QLatin1StringView kSubjectUsoAbitazioneRegistro("uso_abitazione_registro");
 inline constexpr QLatin1StringView kSubjectUsoAbitazioneSuccessioni("uso_abitazione_successioni");
-inline constexpr QLatin1StringView kSubjectPiuVite("piu_vite");
+inline constexpr QLatin1StringView kSubjectPiuViteRegistro("piu_vite_registro");
+inline constexpr QLatin1StringView kSubjectPiuViteSuccessioni("piu_vite_successioni");
 inline constexpr QLatin1StringView kSubjectLimiteTempoDeterminato("limite_tempo_determinato");
-inline constexpr std::array<QLatin1StringView, 6> kStatuteSubjects = {
-    kSubjectBaseRegistro,
-    kSubjectBaseSuccessioni,
-    kSubjectUsoAbitazioneRegistro,
-    kSubjectUsoAbitazioneSuccessioni,
-    kSubjectPiuVite,
-    kSubjectLimiteTempoDeterminato};
+inline constexpr QLatin1StringView kSubjectMinimoRegistro("minimo_registro");
+inline constexpr QLatin1StringView kSubjectMinimoSuccessioni("minimo_successioni");
+inline constexpr std::array<QLatin1StringView, 9> kStatuteSubjects = {
+    kSubjectBaseRegistro,           kSubjectBaseSuccessioni,
+    kSubjectUsoAbitazioneRegistro,  kSubjectUsoAbitazioneSuccessioni,
+    kSubjectPiuViteRegistro,        kSubjectPiuViteSuccessioni,
+    kSubjectLimiteTempoDeterminato, kSubjectMinimoRegistro,
+    kSubjectMinimoSuccessioni};
+// The name several lives had before the rule was split by tax: its rows
+// always cited the gift and succession tax, so an office's old file keeps
+// meaning that.
+inline constexpr QLatin1StringView kSubjectPiuViteOld("piu_vite");
 
 // The statute cited as the basis of a valuation, by period.
 struct StatutePeriod {

@@ -92,6 +92,27 @@ QLatin1StringView RightSubject(Imposta imposta) {
   return {};
 }
 
+// Several lives and the floor are different articles under each tax.
+QLatin1StringView LivesSubject(Imposta imposta) {
+  switch (imposta) {
+    case Imposta::Registro:
+      return kSubjectPiuViteRegistro;
+    case Imposta::Successioni:
+      return kSubjectPiuViteSuccessioni;
+  }
+  return {};
+}
+
+QLatin1StringView FloorSubject(Imposta imposta) {
+  switch (imposta) {
+    case Imposta::Registro:
+      return kSubjectMinimoRegistro;
+    case Imposta::Successioni:
+      return kSubjectMinimoSuccessioni;
+  }
+  return {};
+}
+
 bool ValuedAsUsufruct(Diritto diritto) {
   switch (diritto) {
     case Diritto::Usufrutto:
@@ -104,8 +125,8 @@ bool ValuedAsUsufruct(Diritto diritto) {
 }
 
 // The statutes the valuation rests on, on the day whose law it applies (the
-// 2016 table's in that mode): the basis under its tax and the rules that
-// applied. A day none of them covers is refused.
+// 2016 table's in that mode): the basis under its tax, the floor where it
+// applied and the rules that applied. A day none of them covers is refused.
 std::optional<Rifiuto> Cite(RecordValutazione& r, const QDate& day) {
   auto cite = [&](QLatin1StringView subject, QString& into) {
     const StatutePeriod* statute = StatuteOn(subject, day);
@@ -114,10 +135,13 @@ std::optional<Rifiuto> Cite(RecordValutazione& r, const QDate& day) {
     Note(r, statute->origin);
     return true;
   };
+  // The floor's article under the tax; without a row for it, the statute of
+  // the floor's own row (SetRate) stays, as an office's older files give it.
+  if (r.minimo) cite(FloorSubject(r.imposta), r.normaMinimo);
   const bool known =
       cite(BaseSubject(r.imposta), r.normaBase) &&
       (!ValuedAsUsufruct(r.diritto) || cite(RightSubject(r.imposta), r.normaDiritto)) &&
-      (r.vite.regola == RegolaEta::UnaVita || cite(kSubjectPiuVite, r.normaVite)) &&
+      (r.vite.regola == RegolaEta::UnaVita || cite(LivesSubject(r.imposta), r.normaVite)) &&
       (!r.limite || cite(kSubjectLimiteTempoDeterminato, r.normaLimite));
   if (known) return std::nullopt;
   Rifiuto refusal = Refuse(Campo::Riferimento, Motivo::NormaNonNota);

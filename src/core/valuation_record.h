@@ -171,7 +171,7 @@ struct RecordValutazione {
   std::optional<LimiteTempoDeterminato> limite;
 
   // The rate used, the legal rate on the day and what sets it; from 2025 the
-  // rate used may be the floor of 2,5 % (art. 46 c. 5-ter DPR 131/1986).
+  // rate used may be the floor of 2,5 % (D.Lgs. 139/2024), cited for the tax.
   int saggioCentesimi = 0;
   int saggioLegaleCentesimi = 0;
   QString decretoSaggioLegale;

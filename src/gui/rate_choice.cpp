@@ -28,6 +28,14 @@ QString Cited(const QString& citation, const DataOrigin& origin) {
   return origin.BuiltIn() ? citation : citation + text::kAddedDataTip.arg(origin.file);
 }
 
+// A tooltip is read as rich text when it looks like it: decrees and
+// citations are data, so every line is escaped and the markup is ours.
+QString TipOfLines(const QStringList& lines) {
+  QStringList escaped;
+  for (const QString& line : lines) escaped << line.toHtmlEscaped();
+  return QStringLiteral("<p>") + escaped.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+}
+
 // What sets the rate used on the day, and the coefficients of its year.
 QString RateTip(const QDate& day, const RateInForce& rate) {
   QStringList lines{text::kLegalRateTip.arg(RateWithArticle(rate.legalHundredths),
@@ -39,7 +47,7 @@ QString RateTip(const QDate& day, const RateInForce& rate) {
   lines << (coefficients
                 ? text::kCoefficientsTip.arg(Cited(coefficients->decree, coefficients->origin))
                 : text::kNoCoefficientsTip.arg(day.year()));
-  return lines.join(u'\n');
+  return TipOfLines(lines);
 }
 
 }  // namespace
@@ -112,8 +120,8 @@ void Frmusufrutto::ShowRateHeading() {
   const std::optional<RateInForce> rate = day ? RateOn(*day) : std::nullopt;
   if (!rate) {
     Label2->setText(text::kRateHeading.arg(text::kRateOfTheDay));
-    Label2->setToolTip(text::kRatesKnownTip.arg(LongDateText(FirstDayWithRate()),
-                                                LongDateText(LastDayWithRate())));
+    Label2->setToolTip(TipOfLines({text::kRatesKnownTip.arg(LongDateText(FirstDayWithRate()),
+                                                            LongDateText(LastDayWithRate()))}));
     return;
   }
   Label2->setText(text::kRateHeading.arg(RateWithArticle(rate->hundredths)));

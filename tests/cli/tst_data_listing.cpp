@@ -92,10 +92,49 @@ class TestDataListing : public QObject {
     const std::vector<AddedFile> files{{path, content}};
     bool used = false;
     const QString text =
-        VerificationText(MergeLegalData(BuiltInLegalData(), files), path, kFolders, used);
+        VerificationText(MergeLegalData(BuiltInLegalData(), files), path, kFolders, {}, used);
     QVERIFY(used);
     QVERIFY2(text.split(u'\n').contains(said), qPrintable(text));
     QVERIFY2(!text.contains("copiarlo"), qPrintable(text));
+  }
+
+  // Checked as if copied into the folder under its name: read in name order,
+  // a file may leave out one in use now, and replaces one of its name.
+  void theCheckSaysWhatItWouldLeaveOut_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("used");
+    QTest::addColumn<QStringList>("said");
+    const QByteArray at3 = kRates + "2027-01-01\t2027-12-31\t3\tDM 10/12/2026 (altro)\t\n";
+    QTest::newRow("read before the file in use, it takes its place")
+        << "/x/2027-a.tsv" << at3 << true
+        << QStringList{
+               "Copiato nella cartella con questo nome, lascerebbe da parte file ora in uso:",
+               "  /d/2027.tsv, riga 2: non concorda con la riga 2 di /x/2027-a.tsv, letto "
+               "prima: il file non è usato"};
+    QTest::newRow("a bad file of the same name")
+        << "/x/2027.tsv" << kComma << false
+        << QStringList{"Il file /x/2027.tsv non sarebbe usato:",
+                       "  /d/2027.tsv: sarebbe sostituito, perché ha lo stesso nome"};
+    QTest::newRow("read after it, only itself refused")
+        << "/x/2027z.tsv" << at3 << false
+        << QStringList{"Il file /x/2027z.tsv non sarebbe usato, e non cambierebbe nulla:"};
+  }
+  void theCheckSaysWhatItWouldLeaveOut() {
+    QFETCH(QString, path);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, used);
+    QFETCH(QStringList, said);
+    const std::vector<AddedFile> present{{QStringLiteral("/d/2027.tsv"), k2027}};
+    const QStringList usedNow = MergeLegalData(BuiltInLegalData(), present).files;
+    const MergedLegalData merged = MergeLegalData(
+        BuiltInLegalData(), WithAddition(present, {path, content}, kFolders.first()));
+    bool wouldBeUsed = !used;
+    const QString text = VerificationText(merged, path, kFolders, usedNow, wouldBeUsed);
+    QCOMPARE(wouldBeUsed, used);
+    for (const QString& line : said)
+      QVERIFY2(text.split(u'\n').contains(line), qPrintable(line + "\nnot in:\n" + text));
+    QCOMPARE(text.contains("lascerebbe da parte"), said.size() > 1);
   }
 };
 

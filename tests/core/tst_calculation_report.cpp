@@ -2,6 +2,8 @@
 #include <variant>
 
 #include "core/calculation_report.h"
+#include "core/legal_data_in_use.h"
+#include "core/legal_data_merge.h"
 
 using namespace velmora;
 
@@ -40,6 +42,141 @@ class TestCalculationReport : public QObject {
   }
 
  private slots:
+  void cleanup() { PutLawInUse(MergeLegalData(BuiltInLegalData(), {})); }
+
+  // Several lives and the floor are different articles under each tax.
+  void statutesCitedByTax_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<QStringList>("cited");
+    QTest::addColumn<QStringList>("notCited");
+    const auto lives = [](Imposta imposta, bool accrual, const char* day) {
+      DatiValutazione dati = Lifetime(Saggio::AllaData, "90000", "16/08/1946+02/03/1951");
+      dati.imposta = imposta;
+      dati.accrescimento = accrual;
+      dati.riferimento = QString::fromLatin1(day);
+      return dati;
+    };
+    const QString registroLives = QStringLiteral(
+        "art. 46, comma 2, lettera c), del D.P.R. 26 aprile 1986, n. 131 (età della persona alla "
+        "cui morte deve cessare il diritto); cfr. art. 17, comma 1, lettera c), del D.Lgs. 31 "
+        "ottobre 1990, n. 346");
+    const QString successioniLives = QStringLiteral(
+        "più giovane: art. 17, comma 1, lettera c), del D.Lgs. 31 ottobre 1990, n. 346");
+    const QString registroFloor = QStringLiteral(
+        "saggio minimo del 2,5% per l'usufrutto: art. 46, comma 5-ter, D.P.R. 131/1986");
+    const QString successioniFloor = QStringLiteral(
+        "saggio minimo del 2,5% per l'usufrutto: art. 17, comma 1-ter, D.Lgs. 346/1990, "
+        "introdotto dal D.Lgs. 139/2024");
+    QTest::newRow("several lives, registration tax, floored")
+        << lives(Imposta::Registro, false, "01/03/2025")
+        << QStringList{registroLives, registroFloor}
+        << QStringList{"1-ter", "più giovane: art. 17"};
+    QTest::newRow("several lives with accrual, gift and succession tax, floored")
+        << lives(Imposta::Successioni, true, "30/11/2026")
+        << QStringList{successioniLives, successioniFloor}
+        << QStringList{"5-ter", "art. 46, comma 2", "cfr."};
+    QTest::newRow("several lives, gift and succession tax, 2024: no floor")
+        << lives(Imposta::Successioni, false, "31/12/2024") << QStringList{successioniLives}
+        << QStringList{"5-ter", "1-ter", "cfr."};
+    QTest::newRow("several lives, registration tax, 2016 table") << [&] {
+      DatiValutazione dati = lives(Imposta::Registro, true, "01/01/2026");
+      dati.saggio = Saggio::Tabella2016;
+      return dati;
+    }() << QStringList{registroLives} << QStringList{"5-ter", "1-ter"};
+    QTest::newRow("fixed term with its limit, gift and succession tax")
+        <<
+        [] {
+          DatiValutazione dati = FixedTerm(Saggio::AllaData, "50000", "20");
+          dati.imposta = Imposta::Successioni;
+          dati.nascite = QStringList{QStringLiteral("01/01/1940")};
+          return dati;
+        }()
+        << QStringList{successioniFloor, "art. 17, comma 1, lettera b)"}
+        << QStringList{"5-ter", "cfr."};
+    QTest::newRow("one life, registration tax, floored")
+        << Lifetime(Saggio::AllaData, "100000", "01/01/1950") << QStringList{registroFloor}
+        << QStringList{"1-ter", "lettera c)"};
+  }
+  void statutesCitedByTax() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(QStringList, cited);
+    QFETCH(QStringList, notCited);
+    const RecordValutazione record = Valued(dati);
+    const QString text = ProspettoTesto(record, calcolo);
+    for (const QString& s : cited) QVERIFY2(text.contains(s), qPrintable(s + "\nnot in:\n" + text));
+    for (const QString& s : notCited) QVERIFY2(!text.contains(s), qPrintable(s + "\nin:\n" + text));
+  }
+
+  // From 2027 the consolidated code governs both taxes, citing the article it
+  // took in; an office's row with the exact article takes its place.
+  void theConsolidatedCodeFrom2027() {
+    const QByteArray rates =
+        "from\tto\trate_percent\tset_by\tsource\n"
+        "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (inventato)\t\n";
+    const QByteArray statutes =
+        "from\tto\tsubject\tcitation\tsource\n"
+        "2027-07-01\t\tbase_successioni\tart. 99 del D.Lgs. 123/2025\t\n";
+    const QByteArray coefficients =
+        "year\trate_used_percent\tdecree\tcoefficients (bands 0-20, 21-30, 31-40, 41-45, 46-50, "
+        "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
+        "93-99)\tsource\n2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (inventato)\t"
+        "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\t\n";
+    PutLawInUse(MergeLegalData(
+        BuiltInLegalData(),
+        std::vector<AddedFile>{
+            {"/d/r.tsv", rates}, {"/d/c.tsv", coefficients}, {"/d/s.tsv", statutes}}));
+    DatiValutazione dati = FixedTerm(Saggio::AllaData, "10000", "5");
+    dati.riferimento = QStringLiteral("30/06/2027");
+    QString text = ProspettoTesto(Valued(dati), calcolo);
+    const QString code = QStringLiteral("D.Lgs. 1 agosto 2025, n. 123 (testo unico");
+    QVERIFY(text.contains(code +
+                          " delle disposizioni legislative in materia di imposta di registro "
+                          "e di altri tributi indiretti), che ha raccolto gli artt. 46 e 48 "
+                          "del D.P.R. 131/1986"));
+    QVERIFY(text.contains(code));
+    QVERIFY(text.contains("che ha raccolto l'art. 46, comma 5-ter, del D.P.R. 131/1986"));
+    dati.imposta = Imposta::Successioni;
+    dati.nascite = QStringList{QStringLiteral("01/01/1980")};
+    text = ProspettoTesto(Valued(dati), calcolo);
+    QVERIFY(text.contains("che ha raccolto l'art. 14, comma 1, lettera c), del D.Lgs. 346/1990"));
+    QVERIFY(text.contains("che ha raccolto l'art. 17, comma 1-ter, del D.Lgs. 346/1990"));
+    dati.riferimento = QStringLiteral("01/07/2027");
+    text = ProspettoTesto(Valued(dati), calcolo);
+    QVERIFY2(text.contains("art. 99 del D.Lgs. 123/2025"), qPrintable(text));
+    QVERIFY(!text.contains("che ha raccolto l'art. 14"));
+  }
+
+  // A decree or a citation is printed as the data give it: a %1 in it is no
+  // place for the fixed term's formula.
+  void dataAreNeverFilledIn_data() {
+    QTest::addColumn<QByteArray>("statute");
+    QTest::newRow("the basis") << QByteArray("base_registro\tart. %1 del testo %2 di prova");
+    QTest::newRow("the floor") << QByteArray("minimo_registro\tart. %1-bis, comma %9");
+  }
+  void dataAreNeverFilledIn() {
+    QFETCH(QByteArray, statute);
+    const QByteArray rates =
+        "from\tto\trate_percent\tset_by\tsource\n"
+        "2027-01-01\t2027-12-31\t1.2\tL. 1/2026 %1 di prova\t\n";
+    const QByteArray statutes =
+        "from\tto\tsubject\tcitation\tsource\n2027-01-01\t\t" + statute + "\t\n";
+    PutLawInUse(MergeLegalData(
+        BuiltInLegalData(), std::vector<AddedFile>{{"/d/%1.tsv", rates}, {"/d/s.tsv", statutes}}));
+    DatiValutazione dati = FixedTerm(Saggio::AllaData, "10000", "5");
+    dati.riferimento = QStringLiteral("01/02/2027");
+    const RecordValutazione record = Valued(dati);
+    const QString citation = QString::fromUtf8(statute).section(u'\t', 1);
+    const QString text = ProspettoTesto(record, calcolo);
+    const QString html = ProspettoHtml(record, calcolo);
+    for (const QString& both : {text, html}) {
+      QVERIFY2(both.contains(citation), qPrintable(both));
+      QVERIFY(both.contains("L. 1/2026 %1 di prova"));
+      QVERIFY(both.contains("/d/%1.tsv"));
+    }
+    QCOMPARE(text.count(QStringLiteral("1 − (1 + r)^−n")), 1);
+    QCOMPARE(html.count(QStringLiteral("1 − (1 + r)<sup>−n</sup>")), 1);
+  }
+
   void workedExamples_data() {
     QTest::addColumn<DatiValutazione>("dati");
     QTest::addColumn<QStringList>("stated");

@@ -101,6 +101,21 @@ class TestLegalDataFile : public QObject {
         << kStatutes + "2027-01-01\t\tbase_registro\t art. 10 del D.Lgs. 123/2025 \ts\n"
         << int(DataForm::Statutes)
         << "statute 2027-01-01.. base_registro art. 10 del D.Lgs. 123/2025 @2";
+    QTest::newRow("several lives by the old name: the gift and succession tax's")
+        << kStatutes + "2027-01-01\t\tpiu_vite\tart. 17 (nuovo)\ts\n"
+        << int(DataForm::Statutes)
+        << "statute 2027-01-01.. piu_vite_successioni art. 17 (nuovo) @2";
+    QTest::newRow("the floor's article under each tax")
+        << kStatutes +
+               "2027-01-01\t\tminimo_registro\tart. A\ts\n"
+               "2027-01-01\t\tminimo_successioni\tart. B\ts\n"
+        << int(DataForm::Statutes)
+        << "statute 2027-01-01.. minimo_registro art. A @2 | "
+           "statute 2027-01-01.. minimo_successioni art. B @3";
+    QTest::newRow("a citation of the longest length")
+        << kStatutes + "2027-01-01\t\tbase_registro\t" + QByteArray(kLongestCitation, 'a') + "\ts\n"
+        << int(DataForm::Statutes)
+        << "statute 2027-01-01.. base_registro " + QString(kLongestCitation, u'a') + " @2";
     QTest::newRow("header alone") << kStatutes << int(DataForm::Statutes) << "";
     QTest::newRow("CR LF, a byte-order mark, blank lines")
         << "\xEF\xBB\xBF" + QByteArray(kRates).replace("\n", "\r\n") +
@@ -189,6 +204,22 @@ class TestLegalDataFile : public QObject {
         << 3 << "si sovrappone";
     QTest::newRow("empty citation") << kStatutes + "2027-01-01\t\tbase_registro\t\ts\n"
                                     << 2 << "colonna citation: è vuota";
+    QTest::newRow("citation one character too long")
+        << kStatutes + "2027-01-01\t\tbase_registro\t" + QByteArray(kLongestCitation + 1, 'a') +
+               "\ts\n"
+        << 2 << "colonna citation: 401 caratteri, più dei 400";
+    QTest::newRow("citation of 36 000 characters")
+        << kStatutes + "2027-01-01\t\tbase_registro\t" + QByteArray(36000, 'x') + "\ts\n"
+        << 2 << "colonna citation: 36000 caratteri";
+    QTest::newRow("decree too long")
+        << rates("2028-01-01\t2028-12-31\t1\tDM " + QByteArray(500, 'd') + "\ts\n") << 4
+        << "colonna set_by: 503 caratteri";
+    QTest::newRow("coefficients' decree too long")
+        << coefficients("2.5", kAt25).replace("DM 22/12/2026", "DM " + QByteArray(420, 'd')) << 2
+        << "colonna decree: 423 caratteri";
+    QTest::newRow("floor's statute too long")
+        << kFloors + "2027-01-01\t\t2.5\t" + QByteArray(401, 's') + "\ts\n"
+        << 2 << "colonna statute: 401 caratteri";
     QTest::newRow("unknown subject")
         << kStatutes + "2027-01-01\t\tdonazioni\tart. 1\ts\n"
         << 2 << "«donazioni» non è una materia conosciuta (base_registro, base_successioni";
@@ -251,7 +282,40 @@ class TestLegalDataFile : public QObject {
     const LegalDataFile file = ReadLegalDataFile(bytes, QStringLiteral("g.tsv"));
     QVERIFY(!file.Good());
     QVERIFY(file.rows.Empty());
-    QVERIFY(file.problems.size() <= 101);
+    QCOMPARE(file.problems.size(), std::size_t(1));
+  }
+
+  // Bytes that are no text are said once, at the first line that has them:
+  // junk is not a reason for every line.
+  void notTextIsSaidOnce_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+    QByteArray latin1Lines = kRates;
+    for (int year = 2027; year < 2300; ++year)
+      latin1Lines += QByteArray::number(year) + "-01-01\t" + QByteArray::number(year) +
+                     "-12-31\t1\tD.M. \xE8 \xE0\ts\n";
+    QTest::newRow("a file saved in Latin-1") << latin1Lines << 2 << "non sono testo UTF-8";
+    QByteArray zeros = kRates + "2027-01-01\t2027-12-31\t1\tDM\ts\n";
+    for (int i = 0; i < 5000; ++i) zeros += QByteArray(100, '\0') + '\n';
+    QTest::newRow("a file of zeros after good lines") << zeros << 3 << "U+0000";
+    QByteArray mixed = kRates + "2027-01-01\t2027-12-31\t1,2\tDM\ts\n";
+    for (int i = 0; i < 300; ++i) mixed += "\xFF\xFE junk\n";
+    QTest::newRow("a bad row, then junk") << mixed << 2 << "punto decimale";
+  }
+  void notTextIsSaidOnce() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    const LegalDataFile file = ReadLegalDataFile(bytes, QStringLiteral("j.tsv"));
+    QVERIFY(file.rows.Empty());
+    QVERIFY2(file.problems.front().reason.contains(reason),
+             qPrintable(file.problems.front().reason));
+    QCOMPARE(file.problems.front().line, line);
+    // At most the bad rows before the junk, and the junk once.
+    QVERIFY(file.problems.size() <= 2);
+    QVERIFY(file.problems.back().reason.contains(
+        QStringLiteral("il resto del file non è stato letto")));
   }
 };
 

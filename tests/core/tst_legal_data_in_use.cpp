@@ -5,6 +5,9 @@
 
 #include "core/legal_data_in_use.h"
 #include "core/rates_by_date.h"
+#include "core/system_reason.h"
+
+#include <cerrno>
 
 using namespace velmora;
 
@@ -70,8 +73,14 @@ class TestLegalDataInUse : public QObject {
     const QString elsewhere = root_.path() + QStringLiteral("/altrove");
     QTest::newRow("a file of the folder, changed")
         << home_ + QStringLiteral("/2027.tsv") << other2027 << QString() << 2;
-    QTest::newRow("another file for 2027")
-        << elsewhere + QStringLiteral("/2027.tsv") << other2027
+    // Copied under its name, it would replace the folder's file of that name.
+    QTest::newRow("another file named as the folder's")
+        << elsewhere + QStringLiteral("/2027.tsv") << other2027 << QString() << 2;
+    // Read before the folder's 2027.tsv, it would be the one used.
+    QTest::newRow("another file for 2027, named to be read first")
+        << elsewhere + QStringLiteral("/2027-a.tsv") << other2027 << QString() << 2;
+    QTest::newRow("another file for 2027, named to be read last")
+        << elsewhere + QStringLiteral("/2027z.tsv") << other2027
         << QStringLiteral("non concorda con la riga 2 di ") + home_ << 2;
     QTest::newRow("the year after the shared 2028")
         << elsewhere + QStringLiteral("/2029.tsv")
@@ -103,6 +112,87 @@ class TestLegalDataInUse : public QObject {
     QCOMPARE(RateOn(QDate(2027, 6, 1))->legalHundredths, 120);
   }
 
+  // Why a file cannot be read, in the system's words said in Italian: never a
+  // toolkit's number.
+  void aFileThatCannotBeReadSaysWhy_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << root_.path() + QStringLiteral("/nessuno.tsv")
+                             << QStringLiteral("il file non esiste");
+    QTest::newRow("a folder") << home_ + QStringLiteral("/cartella.tsv")
+                              << QStringLiteral("è una cartella");
+    QTest::newRow("under a file") << home_ + QStringLiteral("/2027.tsv/x.tsv")
+                                  << QStringLiteral("una parte del percorso non è una cartella");
+  }
+  void aFileThatCannotBeReadSaysWhy() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    const auto read = ReadFileStart(path, 100);
+    QVERIFY(std::holds_alternative<QString>(read));
+    QCOMPARE(std::get<QString>(read), reason);
+  }
+
+  void systemReasons_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("EACCES") << EACCES << QStringLiteral("permesso negato");
+    QTest::newRow("EPERM") << EPERM << QStringLiteral("permesso negato");
+    QTest::newRow("EIO") << EIO << QStringLiteral("errore di lettura del disco");
+    QTest::newRow("ELOOP") << ELOOP << QStringLiteral("troppi collegamenti simbolici nel percorso");
+    QTest::newRow("EMFILE") << EMFILE << QStringLiteral("troppi file aperti");
+    QTest::newRow("another: the system's words") << EROFS << QStringLiteral("errore del sistema: ");
+  }
+  void systemReasons() {
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    const QString said = SystemReason(error);
+    QVERIFY2(said.startsWith(reason), qPrintable(said));
+    QVERIFY2(!said.contains(QString::number(error)), qPrintable(said));
+  }
+
+  // A file the user may not read is a problem naming the reason.
+  void aFileWithoutPermissionIsSaidSo() {
+    const QString path = root_.path() + QStringLiteral("/chiuso/velmora/dati/2027.tsv");
+    Write(path, kRates);
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    if (QFile(path).open(QIODevice::ReadOnly)) QSKIP("the user reads every file (root)");
+    std::vector<DataProblem> problems;
+    ReadAddedFiles({QFileInfo(path).path()}, problems);
+    QCOMPARE(problems.size(), std::size_t(1));
+    QCOMPARE(problems.front().reason,
+             QStringLiteral("impossibile leggere il file: permesso negato"));
+  }
+
+  // Where a file checked would be read once copied into the first folder.
+  void aFileCheckedTakesThePlaceOfItsName_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QStringList>("order");
+    const QStringList present{"/h/b.tsv", "/h/d.tsv", "/s/a.tsv"};
+    QTest::newRow("first by name")
+        << present << "/x/a.tsv" << QStringList{"/x/a.tsv", "/h/b.tsv", "/h/d.tsv", "/s/a.tsv"};
+    QTest::newRow("between two") << present << "/x/c.tsv"
+                                 << QStringList{"/h/b.tsv", "/x/c.tsv", "/h/d.tsv", "/s/a.tsv"};
+    QTest::newRow("last of its folder, before the next folder")
+        << present << "/x/z.tsv" << QStringList{"/h/b.tsv", "/h/d.tsv", "/x/z.tsv", "/s/a.tsv"};
+    QTest::newRow("the same name replaces the file")
+        << present << "/x/d.tsv" << QStringList{"/h/b.tsv", "/x/d.tsv", "/s/a.tsv"};
+    QTest::newRow("a folder still empty")
+        << QStringList{"/s/a.tsv"} << "/x/z.tsv" << QStringList{"/x/z.tsv", "/s/a.tsv"};
+    QTest::newRow("no file yet") << QStringList{} << "/x/a.tsv" << QStringList{"/x/a.tsv"};
+  }
+  void aFileCheckedTakesThePlaceOfItsName() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, checked);
+    QFETCH(QStringList, order);
+    std::vector<AddedFile> files;
+    for (const QString& path : present) files.push_back({path, "old"});
+    QStringList found;
+    for (const AddedFile& f : WithAddition(files, {checked, "new"}, QStringLiteral("/h")))
+      found << f.path;
+    QCOMPARE(found, order);
+  }
+
   // What the program carries is resources/data, byte for byte.
   void builtInDataAreTheFilesOfResourcesData() {
     const QStringList tsv{QStringLiteral("*.tsv")};
@@ -120,7 +210,7 @@ class TestLegalDataInUse : public QObject {
     QCOMPARE(data.rates.size(), std::size_t(23));
     QCOMPARE(data.coefficients.size(), std::size_t(14));
     QCOMPARE(data.floors.size(), std::size_t(1));
-    QCOMPARE(data.statutes.size(), std::size_t(6));
+    QCOMPARE(data.statutes.size(), std::size_t(18));
     QVERIFY(data.rates.front().origin.BuiltIn());
   }
 

@@ -170,6 +170,77 @@ class TestLegalDataMerge : public QObject {
         << none
         << QStringList{"a.tsv:2: un periodo per la norma citata (base_registro) può cominciare"}
         << none;
+    // Coefficients are tied to the rate applied in their year.
+    const QByteArray at12 = "79 75 70 66 62 58 54 50 45 41 37 33 29 25 20 16 12 8";
+    const QByteArray at3 = "31 30 29 28 27 26 25 24 23 22 21 20 19 18 17 16 15 14";
+    QTest::newRow("coefficients made at a legal rate under the floor")
+        << QStringList{"a.tsv", "b.tsv"}
+        << QByteArrayList{kRates + k2027, kCoefficients + "2027\t1.2\tDM 22/12/2026\t" + at12 +
+                                              "\t\n"}
+        << QStringList{"a.tsv"}
+        << QStringList{"b.tsv:2: i coefficienti del 2027 sono fatti al saggio 1,2%, ma nel 2027 "
+                       "si applica il saggio 2,5% (saggio minimo; saggio legale 1,2%)"}
+        << none;
+    QTest::newRow("coefficients naming another legal rate under the floor")
+        << QStringList{"b.tsv", "a.tsv"}
+        << QByteArrayList{kCoefficients + "2027\t2.5 (floor; legal rate 1.6)\tDM 22/12/2026\t" +
+                              kAt25 + "\t\n",
+                          kRates + k2027}
+        << QStringList{"a.tsv"}
+        << QStringList{"b.tsv:2: i coefficienti del 2027 sono fatti al saggio 2,5% (saggio "
+                       "minimo; saggio legale 1,6%), ma nel 2027 si applica il saggio 2,5% "
+                       "(saggio minimo; saggio legale 1,2%)"}
+        << none;
+    QTest::newRow("floored coefficients in a year above the floor")
+        << QStringList{"a.tsv", "b.tsv"}
+        << QByteArrayList{kRates + "2027-01-01\t2027-12-31\t3\tDM 10/12/2026\t\n",
+                          kCoefficients + kCoefficients2027}
+        << QStringList{"a.tsv"}
+        << QStringList{"b.tsv:2: i coefficienti del 2027 sono fatti al saggio 2,5% (saggio "
+                       "minimo; saggio legale 1,2%), ma nel 2027 si applica il saggio 3%"}
+        << none;
+    QTest::newRow("coefficients at a legal rate above the floor")
+        << QStringList{"a.tsv", "b.tsv"}
+        << QByteArrayList{kRates + "2027-01-01\t2027-12-31\t3\tDM 10/12/2026\t\n",
+                          kCoefficients + "2027\t3\tDM 22/12/2026\t" + at3 + "\t\n"}
+        << QStringList{"a.tsv", "b.tsv"} << none << none;
+    QTest::newRow("an office's floor below the legal rate: the legal rate applies")
+        << QStringList{"a.tsv", "b.tsv", "c.tsv"}
+        << QByteArrayList{kRates + k2027, kFloors + "2027-01-01\t\t1\tart. 9 (inventato)\t\n",
+                          kCoefficients + "2027\t1.2\tDM 22/12/2026\t" + at12 + "\t\n"}
+        << QStringList{"a.tsv", "b.tsv", "c.tsv"} << none << none;
+    QTest::newRow("the second year off the rate refuses its file only")
+        << QStringList{"a.tsv", "b.tsv", "c.tsv", "d.tsv"}
+        << QByteArrayList{kRates + k2027 + k2028, kCoefficients + kCoefficients2027,
+                          kCoefficients + "2028\t2.5\tDM 22/12/2027\t" + kAt25 + "\t\n",
+                          kCoefficients + "2028\t3\tDM 22/12/2027\t" + at3 + "\t\n"}
+        << QStringList{"a.tsv", "b.tsv", "d.tsv"}
+        << QStringList{"c.tsv:2: i coefficienti del 2028 sono fatti al saggio 2,5%, ma nel 2028 "
+                       "si applica il saggio 3%"}
+        << none;
+    // Only files in use make another's rows redundant or disagree with it.
+    QTest::newRow("a refused file makes no row of a good one redundant")
+        << QStringList{"a-coeff.tsv", "b-coeff.tsv"}
+        << QByteArrayList{kCoefficients + kCoefficients2027 + "2029\t2.5\tDM\t" + kAt25 + "\t\n",
+                          kCoefficients + kCoefficients2027}
+        << QStringList{"b-coeff.tsv"}
+        << QStringList{"a-coeff.tsv:3: i coefficienti del 2029 non seguono quelli dell'ultimo "
+                       "anno noto, il 2027"}
+        << none;
+    QTest::newRow("a refused file makes a good one disagree with nothing")
+        << QStringList{"a.tsv", "b.tsv"}
+        << QByteArrayList{kCoefficients + kCoefficients2027 + "2029\t2.5\tDM\t" + kAt25 + "\t\n",
+                          kCoefficients + "2027\t2.5 (floor; legal rate 1.2)\tDM 23/12/2026\t" +
+                              kAt25 + "\t\n"}
+        << QStringList{"b.tsv"} << QStringList{"a.tsv:3: i coefficienti del 2029 non seguono"}
+        << none;
+    QTest::newRow("a file refused for its rate frees a repeat of its year")
+        << QStringList{"a.tsv", "b.tsv", "c.tsv"}
+        << QByteArrayList{kRates + k2027,
+                          kCoefficients + "2027\t1.2\tDM 22/12/2026\t" + at12 + "\t\n",
+                          kCoefficients + kCoefficients2027}
+        << QStringList{"a.tsv", "c.tsv"}
+        << QStringList{"b.tsv:2: i coefficienti del 2027 sono fatti al saggio 1,2%"} << none;
   }
   void outcome() {
     QFETCH(QStringList, names);
@@ -242,6 +313,41 @@ class TestLegalDataMerge : public QObject {
     const auto record = Valuta(FixedTerm("01/06/2026"));
     QCOMPARE(std::get<RecordValutazione>(record).percUsufrutto, QStringLiteral("21,88%"));
     QVERIFY(!RateOn(QDate(2027, 1, 1)));
+  }
+
+  // The release's rows for the consolidated code hold until an office has the
+  // exact article: its row takes their place from its day, subject by subject.
+  void anOfficeReplacesTheCodesRows_data() {
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("registro");  // the basis cited under each tax that day
+    QTest::addColumn<QString>("successioni");
+    const QString codeRegistro = QStringLiteral("gli artt. 46 e 48 del D.P.R. 131/1986");
+    const QString codeSuccessioni =
+        QStringLiteral("l'art. 14, comma 1, lettera c), del D.Lgs. 346/1990");
+    const QByteArray fromJanuary = "2027-01-01\t\tbase_registro\tart. 10 (inventato)\t\n";
+    QTest::newRow("from the first day")
+        << fromJanuary << QDate(2027, 1, 1) << "art. 10 (inventato)" << codeSuccessioni;
+    const QByteArray fromJuly = "2027-07-01\t\tbase_successioni\tart. 11 (inventato)\t\n";
+    QTest::newRow("later: the code's row before it")
+        << fromJuly << QDate(2027, 6, 30) << codeRegistro << codeSuccessioni;
+    QTest::newRow("later: the office's from its day")
+        << fromJuly << QDate(2028, 2, 1) << codeRegistro << "art. 11 (inventato)";
+    QTest::newRow("a period with its last day")
+        << QByteArray("2027-01-01\t2027-03-31\tbase_registro\tart. 12 (inventato)\t\n")
+        << QDate(2027, 3, 31) << "art. 12 (inventato)" << codeSuccessioni;
+  }
+  void anOfficeReplacesTheCodesRows() {
+    QFETCH(QByteArray, rows);
+    QFETCH(QDate, day);
+    QFETCH(QString, registro);
+    QFETCH(QString, successioni);
+    const MergedLegalData merged = Merge(kStatutes + rows);
+    QVERIFY(merged.problems.empty());
+    PutLawInUse(merged);
+    QVERIFY(StatuteOn(kSubjectBaseRegistro, day)->citation.endsWith(registro));
+    QVERIFY(StatuteOn(kSubjectBaseSuccessioni, day)->citation.endsWith(successioni));
+    QVERIFY(StatuteOn(kSubjectPiuViteRegistro, day)->origin.BuiltIn());
   }
 
   // A new floor and a new statute end the built-in ones the day before.

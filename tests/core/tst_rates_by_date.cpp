@@ -104,22 +104,86 @@ class TestRatesByDate : public QObject {
     QVERIFY(rate->floorOrigin.BuiltIn());
   }
 
-  // The statutes the reports cite, with the days they begin.
+  // The statutes the reports cite, by subject, with the days they begin:
+  // several lives and the floor under each tax, and the consolidated code
+  // from 1 January 2027.
+  void theStatutesCitedByDay_data() {
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("citation");  // empty: none on the day
+    const QString registro = QStringLiteral(
+        "artt. 46 e 48 del D.P.R. 26 aprile 1986, n. 131 (testo unico dell'imposta di registro)");
+    const QString code = QStringLiteral(
+        "D.Lgs. 1 agosto 2025, n. 123 (testo unico delle disposizioni legislative in materia di "
+        "imposta di registro e di altri tributi indiretti), che ha raccolto ");
+    const auto row = [](const char* name, QLatin1StringView subject, const QDate& day,
+                        const QString& citation) {
+      QTest::newRow(name) << QString(subject) << day << citation;
+    };
+    row("registro, first day", kSubjectBaseRegistro, QDate(1990, 12, 16), registro);
+    row("registro, 2016", kSubjectBaseRegistro, QDate(2016, 1, 1), registro);
+    row("registro, last day before the code", kSubjectBaseRegistro, QDate(2026, 12, 31), registro);
+    row("registro, before the data", kSubjectBaseRegistro, QDate(1990, 12, 15), QString());
+    row("successioni, before D.Lgs. 346/1990", kSubjectBaseSuccessioni, QDate(1990, 12, 31),
+        QString());
+    row("several lives, registro", kSubjectPiuViteRegistro, QDate(2026, 12, 31),
+        "art. 46, comma 2, lettera c), del D.P.R. 26 aprile 1986, n. 131 (età della persona alla "
+        "cui morte deve cessare il diritto); cfr. art. 17, comma 1, lettera c), del D.Lgs. 31 "
+        "ottobre 1990, n. 346");
+    row("several lives, successioni", kSubjectPiuViteSuccessioni, QDate(1991, 1, 1),
+        "art. 17, comma 1, lettera c), del D.Lgs. 31 ottobre 1990, n. 346");
+    row("floor, registro", kSubjectMinimoRegistro, QDate(2025, 1, 1), kFloorStatute);
+    row("floor, successioni", kSubjectMinimoSuccessioni, QDate(2026, 12, 31),
+        "art. 17, comma 1-ter, D.Lgs. 346/1990, introdotto dal D.Lgs. 139/2024");
+    row("floor, successioni, before D.Lgs. 139/2024", kSubjectMinimoSuccessioni,
+        QDate(2024, 12, 31), QString());
+    row("code, registro", kSubjectBaseRegistro, QDate(2027, 1, 1),
+        code + "gli artt. 46 e 48 del D.P.R. 131/1986");
+    row("code, successioni", kSubjectBaseSuccessioni, QDate(2030, 5, 5),
+        code + "l'art. 14, comma 1, lettera c), del D.Lgs. 346/1990");
+    row("code, use and habitation, registro", kSubjectUsoAbitazioneRegistro, QDate(2027, 1, 1),
+        code + "l'art. 48 del D.P.R. 131/1986");
+    row("code, use and habitation, successioni", kSubjectUsoAbitazioneSuccessioni,
+        QDate(2027, 1, 1), code + "l'art. 14, comma 1, lettera c), del D.Lgs. 346/1990");
+    row("code, several lives, registro", kSubjectPiuViteRegistro, QDate(2027, 1, 1),
+        code +
+            "l'art. 46, comma 2, lettera c), del D.P.R. 131/1986; cfr. art. 17, comma 1, lettera "
+            "c), del D.Lgs. 346/1990");
+    row("code, several lives, successioni", kSubjectPiuViteSuccessioni, QDate(2027, 1, 1),
+        code + "l'art. 17, comma 1, lettera c), del D.Lgs. 346/1990");
+    row("code, limit", kSubjectLimiteTempoDeterminato, QDate(2027, 1, 1),
+        code + "l'art. 17, comma 1, lettera b), del D.Lgs. 346/1990");
+    row("code, floor, registro", kSubjectMinimoRegistro, QDate(2027, 1, 1),
+        code + "l'art. 46, comma 5-ter, del D.P.R. 131/1986");
+    row("code, floor, successioni", kSubjectMinimoSuccessioni, QDate(2027, 1, 1),
+        code + "l'art. 17, comma 1-ter, del D.Lgs. 346/1990");
+    row("an unknown subject", QLatin1StringView("donazioni"), QDate(2020, 1, 1), QString());
+  }
   void theStatutesCitedByDay() {
-    QCOMPARE(kFloorStatute,
-             "art. 46, comma 5-ter, D.P.R. 131/1986, introdotto dal D.Lgs. 139/2024");
-    for (const QDate& day : {QDate(1990, 12, 16), QDate(2016, 1, 1), QDate(2026, 12, 31)}) {
-      const StatutePeriod* basis = StatuteOn(kSubjectBaseRegistro, day);
-      QVERIFY(basis);
-      QCOMPARE(basis->citation,
-               "artt. 46 e 48 del D.P.R. 26 aprile 1986, n. 131 (testo unico "
-               "dell'imposta di registro)");
+    QFETCH(QString, subject);
+    QFETCH(QDate, day);
+    QFETCH(QString, citation);
+    const QByteArray name = subject.toLatin1();
+    const StatutePeriod* found = StatuteOn(QLatin1StringView(name), day);
+    if (citation.isEmpty()) {
+      QVERIFY(!found);
+      return;
     }
-    QVERIFY(!StatuteOn(kSubjectBaseSuccessioni, QDate(1990, 12, 31)));
-    QCOMPARE(StatuteOn(kSubjectPiuVite, QDate(1991, 1, 1))->citation,
-             "art. 17, comma 1, lettera c), del D.Lgs. 31 ottobre 1990, n. 346");
-    QVERIFY(!StatuteOn(kSubjectBaseRegistro, QDate(1990, 12, 15)));
-    QVERIFY(!StatuteOn(QLatin1StringView("donazioni"), QDate(2020, 1, 1)));
+    QVERIFY(found);
+    QCOMPARE(found->citation, citation);
+    QVERIFY(found->origin.BuiltIn());
+  }
+
+  // Every built-in year's coefficients are made at the rate applied on its
+  // first day: the legal rate, or the floor where it binds.
+  void theBuiltInCoefficientsAreAtTheRateApplied() {
+    for (int year = FirstYearWithCoefficients(); year <= LastYearWithCoefficients(); ++year) {
+      const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+      const std::optional<RateInForce> rate = RateOn(QDate(year, 1, 1));
+      QVERIFY(c && rate);
+      QCOMPARE(c->rateHundredths, rate->hundredths);
+      QCOMPARE(c->legalRateHundredths, rate->legalHundredths);
+    }
   }
 
   // Every year with coefficients, 2013 with 2012's: the rate they were made

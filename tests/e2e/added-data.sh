@@ -187,4 +187,30 @@ run dati --verifica "$nuovi/manca.tsv"
 expect "check of a missing file: exits 3" "$(is "$RC" 3)"
 expect "check of a missing file: says why" "$(has "$ERR" "impossibile leggere il file $nuovi/manca.tsv: il file non esiste")"
 
+# ---- a file read first by its name takes the place of one in use ----
+tsv "$nuovi/2027-a.tsv" "${RATES[@]}" 2027-01-01 2027-12-31 3 "DM 10/12/2026 (altro decreto inventato)" prova
+run dati --verifica "$nuovi/2027-a.tsv"
+expect "check of a file read first: it would be used" "$(has "$OUT" "Il file $nuovi/2027-a.tsv sarebbe usato")"
+expect "check of a file read first: the file it leaves out" "$(has "$OUT" "lascerebbe da parte file ora in uso:
+  $dati/2027-saggio.tsv, riga 2: non concorda con la riga 2 di $nuovi/2027-a.tsv")"
+
+# ---- coefficients made at the legal rate, not at the floor applied ----
+tsv "$dati/2027-coefficienti.tsv" "${COEFFICIENTS[@]}" 2027 1.2 \
+  "DM 22/12/2026 (decreto inventato per la prova)" \
+  "79 75 70 66 62 58 54 50 45 41 37 33 29 25 20 16 12 8" prova
+run vitalizio --valore 100000 --nascita 16/08/1946 --data 15/01/2027 --formato json
+expect "coefficients at 1,2 %: refused with file and line" "$(has "$ERR" "velmora: file di dati aggiunto non usato: $dati/2027-coefficienti.tsv, riga 2: i coefficienti del 2027 sono fatti al saggio 1,2%, ma nel 2027 si applica il saggio 2,5% (saggio minimo; saggio legale 1,2%)")"
+expect "coefficients at 1,2 %: no lifetime valuation for 2027" "$(is "$RC" 1)"
+write_2027
+
+# ---- junk and unreadable files: one line each ----
+head -c 900000 /dev/urandom >"$dati/rotto.tsv"
+fixed_term_json 15/01/2027
+expect "junk: valued all the same" "$(is "$RC" 0)"
+expect "junk: one line on stderr" "$(is "$(grep -c "rotto.tsv" "$WORK/err")" 1)"
+rm "$dati/rotto.tsv"
+run dati --verifica "$nuovi"
+expect "check of a folder: exits 3" "$(is "$RC" 3)"
+expect "check of a folder: says why in Italian" "$(has "$ERR" "impossibile leggere il file $nuovi: è una cartella")"
+
 exit $FAILED

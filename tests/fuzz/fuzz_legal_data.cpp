@@ -4,6 +4,7 @@
 // file changes a built-in row.
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -52,10 +53,15 @@ void CheckRows(const LegalData& rows, int lines) {
   }
   for (const RateFloor& f : rows.floors) {
     CHECK(Period(f.from, f.to, true) && line(f.origin) && !f.statute.isEmpty());
+    CHECK(f.statute.size() <= kLongestCitation);
     CHECK(f.floorHundredths > 0 && f.floorHundredths < 10000);
   }
-  for (const StatutePeriod& s : rows.statutes)
+  for (const StatutePeriod& s : rows.statutes) {
     CHECK(Period(s.from, s.to, true) && line(s.origin) && !s.citation.isEmpty());
+    CHECK(s.citation.size() <= kLongestCitation);
+    CHECK(std::find(kStatuteSubjects.begin(), kStatuteSubjects.end(), s.subject) !=
+          kStatuteSubjects.end());
+  }
 }
 
 // The built-in rows are all there, unchanged, and the rate periods follow one

@@ -58,11 +58,35 @@ class TestAddedData : public QObject {
     w.SaggioAllaData->trigger();
     w.D2->setText("15 gennaio 2027");
     QCOMPARE(w.Label2->toolTip(),
-             "Saggio degli interessi legali dell'1,2%: D.M. 10/12/2026 (inventato), dati aggiunti: "
-             "/uffici/dati/2027-saggio.tsv.\n" +
+             "<p>Saggio degli interessi legali dell'1,2%: D.M. 10/12/2026 (inventato), dati "
+             "aggiunti: /uffici/dati/2027-saggio.tsv.<br>" +
                  kFloor +
-                 "\nCoefficienti dell'usufrutto vitalizio: D.M. 22/12/2026 (inventato), dati "
-                 "aggiunti: /uffici/dati/2027-coefficienti.tsv.");
+                 "<br>Coefficienti dell'usufrutto vitalizio: D.M. 22/12/2026 (inventato), dati "
+                 "aggiunti: /uffici/dati/2027-coefficienti.tsv.</p>");
+  }
+
+  // A decree is data: markup in it is shown as written, never rendered.
+  void theTooltipShowsMarkupAsWritten_data() {
+    QTest::addColumn<QByteArray>("decree");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("bold") << QByteArray("DM <b>10/12/2026</b>")
+                          << "D.M. &lt;b&gt;10/12/2026&lt;/b&gt;";
+    QTest::newRow("an image") << QByteArray("L. 1 <img src=\"/tmp/x.png\"> & altro")
+                              << "L. 1 &lt;img src=&quot;/tmp/x.png&quot;&gt; &amp; altro";
+    QTest::newRow("italics and a placeholder")
+        << QByteArray("<i>L. %1</i>") << "&lt;i&gt;L. %1&lt;/i&gt;";
+  }
+  void theTooltipShowsMarkupAsWritten() {
+    QFETCH(QByteArray, decree);
+    QFETCH(QString, shown);
+    StartWith({{"/uffici/dati/2027-saggio.tsv",
+                kRates + "2027-01-01\t2027-12-31\t1.2\t" + decree + "\t\n"}});
+    auto& w = f.w();
+    w.SaggioAllaData->trigger();
+    w.D2->setText("15 gennaio 2027");
+    const QString tip = w.Label2->toolTip();
+    QVERIFY2(tip.contains(shown), qPrintable(tip));
+    QVERIFY2(!tip.contains(QString::fromUtf8(decree)), qPrintable(tip));
   }
 
   void theFilesNotUsedAreSaidOnceAtStart() {
