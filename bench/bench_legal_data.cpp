@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/legal_data_file.h"
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
-#include "core/rates_by_date.h"
+#include "core/law/legal_data_file.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
+#include "core/valuation/rates_by_date.h"
 
 using namespace velmora;
 

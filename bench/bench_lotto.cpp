@@ -20,8 +20,8 @@
 #include <string>
 #include <variant>
 
-#include "core/date_text.h"
-#include "core/valuation_record.h"
+#include "core/numbers/date_text.h"
+#include "core/valuation/valuation_record.h"
 
 extern char** environ;
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "core/rates_by_date.h"
-#include "core/valuation.h"
+#include "core/valuation/rates_by_date.h"
+#include "core/valuation/valuation.h"
 
 using namespace velmora;
 

@@ -9,7 +9,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
 #include "cli/valuation_output.h"
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 namespace velmora::cli {
 namespace {

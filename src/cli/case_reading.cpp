@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "cli/cli_texts.h"
-#include "core/date_text.h"
-#include "core/legal_data_in_use.h"
-#include "core/number_text.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 
 namespace velmora::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <variant>
 
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 // A case as the command line or a batch gives it: its inputs read strictly,
 // then valued by the one record. What could mean two things ("1234.56",

@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 namespace velmora {
 

@@ -19,10 +19,10 @@
 #include "cli/data_listing.h"
 #include "cli/mcp_lines.h"
 #include "cli/valuation_output.h"
-#include "core/calculation_report.h"
-#include "core/legal_data_in_use.h"
-#include "core/system_reason.h"
-#include "core/version.h"
+#include "core/documents/calculation_report.h"
+#include "core/documents/version.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/system_reason.h"
 
 namespace velmora::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "cli/cli_texts.h"
-#include "core/rates_by_date.h"
-#include "core/report_texts.h"
+#include "core/documents/report_texts.h"
+#include "core/valuation/rates_by_date.h"
 
 namespace velmora::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/legal_data_merge.h"
+#include "core/law/legal_data_merge.h"
 
 // What "velmora dati" prints: the legal data in use, each row with its decree
 // or citation and where it came from, then the office's files. Plain text,

@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "cli/case_reading.h"
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 // A valuation tool's arguments as the command line's inputs: the texts go
 // on to its strict readers, JSON numbers and booleans are written as the

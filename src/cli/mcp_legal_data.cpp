@@ -3,9 +3,9 @@
 #include <QJsonArray>
 #include <QJsonValue>
 
-#include "core/legal_data_file.h"
-#include "core/rates_by_date.h"
-#include "core/report_texts.h"
+#include "core/documents/report_texts.h"
+#include "core/law/legal_data_file.h"
+#include "core/valuation/rates_by_date.h"
 
 namespace velmora::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QJsonObject>
 
-#include "core/legal_data_merge.h"
+#include "core/law/legal_data_merge.h"
 
 // The legal data in use as one JSON object for an assistant: the same rows
 // as velmora dati, each with its decree or citation and where it came from.

@@ -5,7 +5,7 @@
 #include <QJsonParseError>
 
 #include "cli/mcp_texts.h"
-#include "core/version.h"
+#include "core/documents/version.h"
 
 namespace velmora::cli {
 namespace {

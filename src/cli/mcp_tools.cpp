@@ -9,9 +9,9 @@
 #include "cli/mcp_legal_data.h"
 #include "cli/mcp_texts.h"
 #include "cli/valuation_output.h"
-#include "core/calculation_report.h"
-#include "core/legal_data_in_use.h"
-#include "core/version.h"
+#include "core/documents/calculation_report.h"
+#include "core/documents/version.h"
+#include "core/law/legal_data_in_use.h"
 
 namespace velmora::cli {
 namespace {

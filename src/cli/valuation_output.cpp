@@ -9,12 +9,12 @@
 #include <cstdint>
 
 #include "cli/command_line.h"
-#include "core/amount_words.h"
-#include "core/calculation_report.h"
-#include "core/date_text.h"
-#include "core/decimal.h"
-#include "core/rates_by_date.h"
-#include "core/report_texts.h"
+#include "core/documents/calculation_report.h"
+#include "core/documents/report_texts.h"
+#include "core/numbers/amount_words.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/decimal.h"
+#include "core/valuation/rates_by_date.h"
 
 namespace velmora::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "cli/case_reading.h"
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 // A valuation as the command line writes it: one JSON object, or CSV lines
 // with the same columns as the batch's. The report is the window's own

@@ -2,8 +2,8 @@
 
 #include <QDate>
 
-#include "core/legal_rate_data.h"
-#include "core/rates_by_date.h"
+#include "core/law/legal_rate_data.h"
+#include "core/valuation/rates_by_date.h"
 #include "gui/window_texts.h"
 
 namespace velmora {

@@ -1,8 +1,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
 #include "gui/text_box.h"

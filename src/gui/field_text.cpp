@@ -6,7 +6,7 @@
 
 #include <QLocale>
 
-#include "core/number_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/printer_window_texts.h"
 #include "platform/printer_failure.h"
 

@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <variant>
 
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 #include "gui/main_window.h"
 
 // The fixed-term valuation: the row of the duration in Text1, the usufruct

@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <variant>
 
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 #include "gui/main_window.h"
 
 // The lifetime valuation: the age from D1 to D2, the completion sound, then

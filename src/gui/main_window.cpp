@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/date_text.h"
+#include "core/numbers/date_text.h"
 #include "gui/event_model.h"
 #include "gui/fonts.h"
 #include "gui/pictures.h"

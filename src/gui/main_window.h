@@ -26,9 +26,9 @@
 #include <QPointer>
 #include <optional>
 
-#include "core/calculation_report.h"
-#include "core/rates_by_date.h"
-#include "core/valuation_record.h"
+#include "core/documents/calculation_report.h"
+#include "core/valuation/rates_by_date.h"
+#include "core/valuation/valuation_record.h"
 #include "platform/services.h"
 
 class QAction;

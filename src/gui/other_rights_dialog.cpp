@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
-#include "core/report_texts.h"
+#include "core/documents/report_texts.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/main_window.h"
 #include "gui/other_rights_texts.h"
 #include "gui/pictures.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <optional>
 
-#include "core/calculation_report.h"
-#include "core/valuation_record.h"
+#include "core/documents/calculation_report.h"
+#include "core/valuation/valuation_record.h"
 
 class QComboBox;
 class QLabel;

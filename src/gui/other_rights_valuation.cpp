@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <variant>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
-#include "core/version.h"
+#include "core/documents/version.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/main_window.h"
 #include "gui/other_rights_dialog.h"
 #include "gui/other_rights_texts.h"

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
-#include "core/date_text.h"
-#include "core/rates_by_date.h"
+#include "core/numbers/date_text.h"
+#include "core/valuation/rates_by_date.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
 #include "gui/window_texts.h"

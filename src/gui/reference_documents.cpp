@@ -1,7 +1,7 @@
 #include <QDir>
 
-#include "core/companion_pages.h"
-#include "core/legal_data_in_use.h"
+#include "core/documents/companion_pages.h"
+#include "core/law/legal_data_in_use.h"
 #include "gui/main_window.h"
 #include "gui/table_window.h"
 #include "gui/window_texts.h"

@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-#include "core/date_text.h"
-#include "core/legal_data_in_use.h"
-#include "core/number_text.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/window_texts.h"
 
 namespace velmora {

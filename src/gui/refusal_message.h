@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/valuation_record.h"
+#include "core/valuation/valuation_record.h"
 
 namespace velmora {
 

@@ -2,9 +2,9 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
-#include "core/valuation_record.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
+#include "core/valuation/valuation_record.h"
 #include "gui/colours.h"
 #include "gui/main_window.h"
 #include "gui/refusal_message.h"

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "core/legal_data_in_use.h"
+#include "core/law/legal_data_in_use.h"
 #include "gui/window_texts.h"
 
 namespace velmora {

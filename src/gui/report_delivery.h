@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/calculation_report.h"
+#include "core/documents/calculation_report.h"
 #include "platform/services.h"
 
 // The report commands on a valuation, for every window that shows one: the

@@ -2,7 +2,7 @@
 #include <QDateTime>
 #include <QLineEdit>
 
-#include "core/version.h"
+#include "core/documents/version.h"
 #include "gui/main_window.h"
 
 // The valuation whose figures the window shows. Whatever leaves the window

@@ -1,8 +1,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/main_window.h"
 
 // The figures on screen belong to the inputs on screen: a new value, a new

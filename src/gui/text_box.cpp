@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "core/number_text.h"
+#include "core/numbers/number_text.h"
 
 namespace velmora {
 

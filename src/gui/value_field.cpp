@@ -6,7 +6,7 @@
 #include <optional>
 #include <system_error>
 
-#include "core/number_text.h"
+#include "core/numbers/number_text.h"
 #include "gui/colours.h"
 #include "gui/event_model.h"
 #include "gui/main_window.h"

@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include "core/report_texts.h"
+#include "core/documents/report_texts.h"
 
 namespace velmora {
 

@@ -7,7 +7,7 @@
 #include "batch_run.h"
 #include "cli/case_reading.h"
 #include "cli/valuation_output.h"
-#include "core/calculation_report.h"
+#include "core/documents/calculation_report.h"
 
 using namespace velmora;
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "cli/data_listing.h"
-#include "core/legal_data_in_use.h"
+#include "core/law/legal_data_in_use.h"
 
 using namespace velmora;
 using namespace velmora::cli;

@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <chrono>
 
-#include "core/age.h"
+#include "core/valuation/age.h"
 
 using namespace velmora;
 

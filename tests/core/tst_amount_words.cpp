@@ -2,7 +2,7 @@
 #include <optional>
 #include <random>
 
-#include "core/amount_words.h"
+#include "core/numbers/amount_words.h"
 
 using namespace velmora;
 

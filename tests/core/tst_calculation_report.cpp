@@ -1,9 +1,9 @@
 #include <QtTest>
 #include <variant>
 
-#include "core/calculation_report.h"
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
+#include "core/documents/calculation_report.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
 
 using namespace velmora;
 

@@ -1,9 +1,9 @@
 #include <QFile>
 #include <QtTest>
 
-#include "core/companion_pages.h"
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
+#include "core/documents/companion_pages.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
 
 using namespace velmora;
 

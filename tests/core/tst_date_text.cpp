@@ -3,8 +3,8 @@
 #include <QTest>
 #include <clocale>
 
-#include "core/age.h"
-#include "core/date_text.h"
+#include "core/numbers/date_text.h"
+#include "core/valuation/age.h"
 
 using namespace velmora;
 

@@ -3,8 +3,8 @@
 #include <limits>
 #include <random>
 
-#include "core/decimal.h"
-#include "core/valuation.h"
+#include "core/numbers/decimal.h"
+#include "core/valuation/valuation.h"
 
 using namespace velmora;
 

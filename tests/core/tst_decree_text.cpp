@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "core/decree_text.h"
+#include "core/law/decree_text.h"
 
 using namespace velmora;
 

@@ -1,7 +1,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "core/legal_data_file.h"
+#include "core/law/legal_data_file.h"
 
 using namespace velmora;
 

@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/legal_data_in_use.h"
-#include "core/rates_by_date.h"
-#include "core/system_reason.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/system_reason.h"
+#include "core/valuation/rates_by_date.h"
 
 #include <cerrno>
 

@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <variant>
 
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
-#include "core/rates_by_date.h"
-#include "core/valuation_record.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
+#include "core/valuation/rates_by_date.h"
+#include "core/valuation/valuation_record.h"
 
 using namespace velmora;
 

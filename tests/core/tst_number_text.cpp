@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/number_text.h"
+#include "core/numbers/number_text.h"
 
 using namespace velmora;
 

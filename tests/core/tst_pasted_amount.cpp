@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "core/number_text.h"
+#include "core/numbers/number_text.h"
 
 using namespace velmora;
 

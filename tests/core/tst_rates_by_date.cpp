@@ -2,8 +2,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "core/legal_rate_data.h"
-#include "core/rates_by_date.h"
+#include "core/law/legal_rate_data.h"
+#include "core/valuation/rates_by_date.h"
 
 using namespace velmora;
 

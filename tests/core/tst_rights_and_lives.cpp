@@ -2,9 +2,9 @@
 #include <random>
 #include <variant>
 
-#include "core/legal_data_file.h"
-#include "core/legal_data_in_use.h"
-#include "core/valuation_record.h"
+#include "core/law/legal_data_file.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/valuation/valuation_record.h"
 
 using namespace velmora;
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "core/legal_rate_data.h"
-#include "core/number_text.h"
-#include "core/rates_by_date.h"
-#include "core/valuation.h"
+#include "core/law/legal_rate_data.h"
+#include "core/numbers/number_text.h"
+#include "core/valuation/rates_by_date.h"
+#include "core/valuation/valuation.h"
 
 using namespace velmora;
 

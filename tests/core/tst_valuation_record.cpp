@@ -1,8 +1,8 @@
 #include <QtTest>
 #include <variant>
 
-#include "core/number_text.h"
-#include "core/valuation_record.h"
+#include "core/numbers/number_text.h"
+#include "core/valuation/valuation_record.h"
 
 using namespace velmora;
 

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/legal_data_file.h"
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
+#include "core/law/legal_data_file.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
 
 using namespace velmora;
 

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <limits>
 
-#include "core/age.h"
-#include "core/date_text.h"
-#include "core/decimal.h"
-#include "core/number_text.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/number_text.h"
+#include "core/valuation/age.h"
 
 using namespace velmora;
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/companion_pages.h"
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
+#include "core/documents/companion_pages.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
 
 // Writes the companion pages from the built-in legal data into a folder, as
 // they are committed in resources/companion; with data files after the

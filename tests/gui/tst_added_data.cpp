@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "core/legal_data_in_use.h"
+#include "core/law/legal_data_in_use.h"
 #include "window_fixture.h"
 
 using namespace velmora;

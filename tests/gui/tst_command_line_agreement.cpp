@@ -7,8 +7,8 @@
 #include <variant>
 
 #include "cli/valuation_output.h"
-#include "core/date_text.h"
-#include "core/valuation_record.h"
+#include "core/numbers/date_text.h"
+#include "core/valuation/valuation_record.h"
 #include "gui/refusal_message.h"
 #include "window_fixture.h"
 

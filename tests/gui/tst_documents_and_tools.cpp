@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/legal_data_in_use.h"
-#include "core/legal_data_merge.h"
+#include "core/law/legal_data_in_use.h"
+#include "core/law/legal_data_merge.h"
 #include "gui/table_window.h"
 #include "window_fixture.h"
 

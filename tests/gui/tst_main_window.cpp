@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "core/date_text.h"
+#include "core/numbers/date_text.h"
 #include "fake_printers.h"
 #include "gui/colours.h"
 #include "gui/printer_window.h"

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "core/legal_data_in_use.h"
+#include "core/law/legal_data_in_use.h"
 #include "window_fixture.h"
 
 using namespace velmora;

@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <random>
 
-#include "core/date_text.h"
-#include "core/number_text.h"
-#include "core/rates_by_date.h"
-#include "core/valuation.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
+#include "core/valuation/rates_by_date.h"
+#include "core/valuation/valuation.h"
 #include "gui/colours.h"
 #include "window_fixture.h"
 
