@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDateTime>
 
 #include "cli/command_line_program.h"
 #include "gui/main_window.h"
@@ -8,8 +9,18 @@
 #include "platform/program_start.h"
 #include "platform/startup_probe.h"
 
+namespace {
+
+// The one place the system's clock is read: everything else is given it.
+QDateTime SystemClock() {
+  return QDateTime::currentDateTime();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv)) return *answered;
+  if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv, SystemClock))
+    return *answered;
 
   velmora::DisplayStartGuard display(velmora::cli::NoDisplayMessage());
   QApplication app(argc, argv);
@@ -23,7 +34,7 @@ int main(int argc, char** argv) {
 
   QApplication::setFont(velmora::Frmusufrutto::WindowFont());
 
-  velmora::DesktopServices services;
+  velmora::DesktopServices services(SystemClock);
   velmora::Frmusufrutto window(services);
   velmora::StartupProbe::InstallIfAsked(&window);
   window.Form_Load();

@@ -23,6 +23,7 @@
 #include "core/documents/version.h"
 #include "core/law/legal_data_in_use.h"
 #include "core/law/system_reason.h"
+#include "core/numbers/date_text.h"
 
 namespace velmora::cli {
 namespace {
@@ -33,10 +34,6 @@ void Write(std::FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
-QString Today() {
-  return QDate::currentDate().toString(u"dd/MM/yyyy");
-}
-
 // The office's files that are not used, said once before anything is valued:
 // the figures rest on the rest of the data.
 void SayRefusedDataFiles() {
@@ -44,9 +41,9 @@ void SayRefusedDataFiles() {
   if (!refused.isEmpty()) Write(stderr, refused);
 }
 
-int Valuation(CommandLine line) {
+int Valuation(CommandLine line, const QDateTime& now) {
   SayRefusedDataFiles();
-  if (line.dati.riferimento.isEmpty()) line.dati.riferimento = Today();
+  if (line.dati.riferimento.isEmpty()) line.dati.riferimento = SlashedDate(now.date());
   const Esito esito = ValutaDigitati(line.dati, OptionNames());
   if (const auto* refusal = std::get_if<QString>(&esito)) {
     Write(stderr, text::kDiagnostic.arg(*refusal));
@@ -58,7 +55,7 @@ int Valuation(CommandLine line) {
     Write(stderr, text::kDiagnostic.arg(warning));
   switch (line.format) {
     case OutputFormat::Text:
-      Write(stdout, ProspettoTesto(record, {QDateTime::currentDateTime(), ProgramVersion()}));
+      Write(stdout, ProspettoTesto(record, {now, ProgramVersion()}));
       break;
     case OutputFormat::Json: {
       const QByteArray json = JsonDocument(record);
@@ -96,7 +93,7 @@ std::FILE* OpenToRead(const QString& name) {
   return file;
 }
 
-int Batch(const CommandLine& line) {
+int Batch(const CommandLine& line, const QDate& today) {
   SayRefusedDataFiles();
   const bool standardInput = line.file == u"-";
   std::FILE* file = standardInput ? stdin : OpenToRead(line.file);
@@ -110,7 +107,7 @@ int Batch(const CommandLine& line) {
   io.output = [](std::string_view block) { std::fwrite(block.data(), 1, block.size(), stdout); };
   io.error = [](const QString& message) { Write(stderr, message); };
   io.inputName = standardInput ? text::kStandardInput : line.file;
-  io.today = QDate::currentDate();
+  io.today = today;
   const int status = RunBatch(io);
   if (!standardInput) std::fclose(file);
   return status;
@@ -138,7 +135,7 @@ int VerifyData(const QString& name) {
 
 // MCP over standard input and output: read as it comes (a message must not
 // wait for a full buffer), and stdout carries only the protocol's lines.
-int Mcp() {
+int Mcp(const std::function<QDateTime()>& clock) {
   SayRefusedDataFiles();
   // A client that goes away is the end of the session, not a signal's death.
   std::signal(SIGPIPE, SIG_IGN);
@@ -154,11 +151,11 @@ int Mcp() {
     return std::fwrite(line.data(), 1, size, stdout) == size && std::fflush(stdout) == 0;
   };
   io.error = [](const QString& message) { Write(stderr, message); };
-  McpSession session;
+  McpSession session(McpClock{clock});
   return RunMcp(session, io);
 }
 
-std::optional<int> Answer(int argc, char** argv) {
+std::optional<int> Answer(int argc, char** argv, const std::function<QDateTime()>& clock) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLine line = ReadCommandLine(arguments);
@@ -175,21 +172,22 @@ std::optional<int> Answer(int argc, char** argv) {
       Write(stderr, text::kUsageError.arg(line.error));
       return 2;
     case CommandLineRequest::Valuation:
-      return Valuation(line);
+      return Valuation(line, clock());
     case CommandLineRequest::Batch:
-      return Batch(line);
+      return Batch(line, clock().date());
     case CommandLineRequest::Data:
       return line.dataFile.isEmpty() ? ListData() : VerifyData(line.dataFile);
     case CommandLineRequest::Mcp:
-      return Mcp();
+      return Mcp(clock);
   }
   return 2;
 }
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, char** argv) {
-  const std::optional<int> status = Answer(argc, argv);
+std::optional<int> AnswerCommandLine(int argc, char** argv,
+                                     const std::function<QDateTime()>& clock) {
+  const std::optional<int> status = Answer(argc, argv, clock);
   // Results that did not reach their reader are no results.
   if (status && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
     Write(stderr, text::kOutputFailed);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The program's answers on the command line: the help, the version, the
@@ -10,7 +12,9 @@ namespace velmora::cli {
 
 // The exit status when the command line was answered; nothing when the
 // program goes on to its window (the arguments are then Qt's own options).
-std::optional<int> AnswerCommandLine(int argc, char** argv);
+// `clock` gives the day of a valuation without one and the time of a report.
+std::optional<int> AnswerCommandLine(int argc, char** argv,
+                                     const std::function<QDateTime()>& clock);
 
 // What the program writes when no display can be opened for its window.
 QString NoDisplayMessage();

@@ -27,7 +27,7 @@ enum class RpcError {
 
 class McpSession {
  public:
-  explicit McpSession(McpClock clock = {}) : clock_(std::move(clock)) {}
+  explicit McpSession(McpClock clock) : clock_(std::move(clock)) {}
 
   // The answers to one line without its line end, each a compact JSON
   // object on one line, without its line end.

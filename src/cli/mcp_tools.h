@@ -16,8 +16,9 @@ namespace velmora::cli {
 // before 2025-06-18) they have no outputSchema.
 QJsonArray McpTools(bool structured);
 
+// The desk's clock, given where the command line starts.
 struct McpClock {
-  std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+  std::function<QDateTime()> now;
 };
 
 // A tools/call result, or nothing when the tool is unknown (a protocol error).

@@ -29,7 +29,7 @@ DatiValutazione Frmusufrutto::Inputs(TipoValutazione tipo) const {
 
 void Frmusufrutto::ShowValuation(RecordValutazione record) {
   shown_ = std::move(record);
-  shownCalculation_ = Calcolo{QDateTime::currentDateTime(), ProgramVersion()};
+  shownCalculation_ = Calcolo{services_.Now(), ProgramVersion()};
   for (QAction* command : {CopiaProspetto, CopiaValoriAtto, SalvaProspettoPdf, StampaProspetto})
     command->setEnabled(true);
 }

@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <utility>
 
 #include "platform/companion_folder.h"
 #include "platform/printers.h"
@@ -57,7 +58,7 @@ bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater) {
   return false;
 }
 
-DesktopServices::DesktopServices() = default;
+DesktopServices::DesktopServices(std::function<QDateTime()> clock) : clock_(std::move(clock)) {}
 DesktopServices::~DesktopServices() {
   QObject::disconnect(clipboardWatch_);
 }

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 #include "platform/services.h"
@@ -16,7 +17,8 @@ bool OpenWatched(const QUrl& url, Services::OpenerFailed failedLater);
 
 class DesktopServices : public Services {
  public:
-  DesktopServices();
+  // `clock` is the system's clock, given by main.
+  explicit DesktopServices(std::function<QDateTime()> clock);
   ~DesktopServices() override;
 
   void MessageBox(const QString& prompt, Icon icon, const QString& title) override;
@@ -39,6 +41,7 @@ class DesktopServices : public Services {
   QString PagesFolder() override;
   bool WritePage(const QString& path, const QByteArray& html) override;
   PrinterSystem& Printers() override;
+  QDateTime Now() override { return clock_(); }
   QString ReadSetting(const QString& key) override;
   bool WriteSetting(const QString& key, const QString& value) override;
   QString SettingsFile() override;
@@ -46,6 +49,7 @@ class DesktopServices : public Services {
  private:
   std::unique_ptr<PrinterSystem> printers_;
   QMetaObject::Connection clipboardWatch_;
+  std::function<QDateTime()> clock_;
 };
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -97,6 +98,10 @@ class Services {
   virtual bool WriteSetting(const QString& key, const QString& value) = 0;
   // The file the settings are kept in, as the user would look for it.
   virtual QString SettingsFile() = 0;
+
+  // The day and time of the desk, as the program was given it: the windows
+  // never read the system's clock themselves, so tests can fix the day.
+  virtual QDateTime Now() = 0;
 };
 
 }  // namespace velmora

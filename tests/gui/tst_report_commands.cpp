@@ -190,8 +190,7 @@ class TestReportCommands : public QObject {
     ValueLifetime();
     f.services.Clear();
     f.w().SalvaProspettoPdf->trigger();  // the dialog is cancelled
-    const QString name = "/home/notaio/Documenti/prospetto-usufrutto-" +
-                         QDate::currentDate().toString("yyyy-MM-dd") + ".pdf";
+    const QString name = "/home/notaio/Documenti/prospetto-usufrutto-2026-12-09.pdf";
     QCOMPARE(f.services.log, QStringList{"SaveFileName Salva prospetto PDF | " + name +
                                          " | Documenti PDF (*.pdf)"});
     QVERIFY(f.services.messages.isEmpty());

@@ -38,7 +38,7 @@ class TestCompanionFolder : public QObject {
 
   // The companion files are addressed as the folder followed by "/name".
   void theDesktopsProgramFolderIsTheCompanionFolder() {
-    DesktopServices services;
+    DesktopServices services([] { return QDateTime(QDate(2027, 3, 1), QTime(10, 0)); });
     QCOMPARE(services.ProgramFolder(), CompanionFolder(QCoreApplication::applicationDirPath()));
     QVERIFY(!services.ProgramFolder().endsWith('/'));
   }

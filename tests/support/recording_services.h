@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -84,6 +86,9 @@ class RecordingServices : public Services {
   QString SettingsFile() override { return settingsFile; }
   bool settingsWritable = true;  // what WriteSetting returns
   QString settingsFile = QStringLiteral("/home/utente/.config/it.dovel.Velmora/Velmora.conf");
+  // The desk's clock: a fixed day, so no test reads the system's.
+  QDateTime now{QDate(2026, 12, 9), QTime(10, 30)};
+  QDateTime Now() override { return now; }
 
   void Clear() {
     log.clear();
