@@ -9,6 +9,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
 #include "cli/valuation_output.h"
+#include "core/numbers/date_text.h"
 #include "core/valuation/valuation_record.h"
 
 namespace velmora::cli {
@@ -179,7 +180,7 @@ int RunBatch(const BatchIo& io) {
     return 3;
   }
 
-  const QString today = io.today.toString(u"dd/MM/yyyy");
+  const QString today = SlashedDate(io.today);
   const std::string todayText = today.toStdString();
   std::string out = CsvHeader();
   AppendOthers(out, row, layout, true);

@@ -7,6 +7,7 @@
 
 #include "cli/cli_texts.h"
 #include "core/documents/report_texts.h"
+#include "core/numbers/date_text.h"
 #include "core/valuation/rates_by_date.h"
 
 namespace velmora::cli {
@@ -19,7 +20,7 @@ const QString kGap = QStringLiteral("  ");
 using Shown = std::function<bool(const DataOrigin&)>;
 
 QString Day(const QDate& day) {
-  return day.isValid() ? day.toString(u"dd/MM/yyyy") : text::kDataOpenEnd;
+  return day.isValid() ? SlashedDate(day) : text::kDataOpenEnd;
 }
 
 // The long texts go last, so that the columns before them stay aligned.

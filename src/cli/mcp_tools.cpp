@@ -12,6 +12,7 @@
 #include "core/documents/calculation_report.h"
 #include "core/documents/version.h"
 #include "core/law/legal_data_in_use.h"
+#include "core/numbers/date_text.h"
 
 namespace velmora::cli {
 namespace {
@@ -161,7 +162,7 @@ QJsonObject Answered(const QString& report, const QJsonObject& object, bool stru
 QJsonObject Valuation(TipoValutazione tipo, const QJsonObject& arguments, bool structured,
                       const McpClock& clock) {
   const QDateTime now = clock.now();
-  const ArgomentiLetti read = McpArguments(tipo, arguments, now.date().toString(u"dd/MM/yyyy"));
+  const ArgomentiLetti read = McpArguments(tipo, arguments, SlashedDate(now.date()));
   if (const auto* refusal = std::get_if<QString>(&read)) return Refused(*refusal);
   const Esito esito = ValutaDigitati(std::get<DatiValutazione>(read), McpPropertyNames());
   if (const auto* refusal = std::get_if<QString>(&esito)) return Refused(OneLine(*refusal));

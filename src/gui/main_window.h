@@ -19,7 +19,8 @@
 //   programs and printers. Tests hand the window a recording double.
 // - velmora_core (src/core): every figure: number and date texts, the age,
 //   the tables and the valuations (Valuta and its record), the calculation
-//   report and the amounts in words; every title and message in messages.h.
+//   report and the amounts in words. The windows' own texts are in
+//   window_texts.h, other_rights_texts.h and printer_window_texts.h.
 
 #include <QDate>
 #include <QMainWindow>
@@ -128,9 +129,8 @@ class Frmusufrutto : public QMainWindow {
   // A valuation refused: the user is told and sent back to the input concerned.
   void Refuse(const Rifiuto& refusal);
 
-  // The valuation whose figures the window shows; none once an input or the
+  // Drops the valuation whose figures the window showed: an input or the
   // rate has changed, or the results have been cleared.
-  const std::optional<RecordValutazione>& ShownValuation() const { return shown_; }
   void ForgetShownValuation();
 
   // The clipboard as the value field takes from it.

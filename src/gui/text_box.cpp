@@ -18,8 +18,4 @@ double ValueOf(const QLineEdit* field) {
   return ReadNumber(field->text()).value_or(0);
 }
 
-void ShowAsMoney(QLineEdit* field) {
-  field->setText(MoneyText(ValueOf(field)));
-}
-
 }  // namespace velmora

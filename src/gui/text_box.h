@@ -12,7 +12,5 @@ void SetSelLength(QLineEdit* field, int length);
 
 // The field's text read as a number; 0 when it is none.
 double ValueOf(const QLineEdit* field);
-// Rewrites the field as the money text of its value.
-void ShowAsMoney(QLineEdit* field);
 
 }  // namespace velmora

@@ -104,6 +104,9 @@ class NumberTextTest : public QObject {
   void contaPuntiCountsFullStops();
   void contaPuntiSaturatesAtTheSixteenBitLimit();
 
+  void scaledWritesWholeUnitsWithADecimalComma_data();
+  void scaledWritesWholeUnitsWithADecimalComma();
+
   void megabyteTextsAreHandledQuickly();
 };
 
@@ -456,6 +459,29 @@ void NumberTextTest::contaPuntiCountsFullStops() {
 
 void NumberTextTest::contaPuntiSaturatesAtTheSixteenBitLimit() {
   QCOMPARE(ContaPunti(Repeated('.', 40000)), qint16(32767));
+}
+
+void NumberTextTest::scaledWritesWholeUnitsWithADecimalComma_data() {
+  QTest::addColumn<qint64>("value");
+  QTest::addColumn<int>("scale");
+  QTest::addColumn<int>("places");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("whole rate") << qint64(500) << 2 << -1 << "5";
+  QTest::newRow("trailing zero dropped") << qint64(3175) << 1 << -1 << "317,5";
+  QTest::newRow("zeros inside kept") << qint64(250) << 2 << -1 << "2,5";
+  QTest::newRow("leading zero of the fraction") << qint64(5) << 2 << -1 << "0,05";
+  QTest::newRow("share at four places") << qint64(2500) << 4 << 4 << "0,2500";
+  QTest::newRow("cut, not rounded") << qint64(123456) << 4 << 2 << "12,34";
+  QTest::newRow("no places") << qint64(199) << 2 << 0 << "1";
+  QTest::newRow("scale zero") << qint64(95) << 0 << -1 << "95";
+}
+
+void NumberTextTest::scaledWritesWholeUnitsWithADecimalComma() {
+  QFETCH(qint64, value);
+  QFETCH(int, scale);
+  QFETCH(int, places);
+  QFETCH(QString, text);
+  QCOMPARE(Scaled(value, scale, places), text);
 }
 
 void NumberTextTest::megabyteTextsAreHandledQuickly() {

@@ -8,6 +8,8 @@
 
 #include "core/law/decree_text.h"
 #include "core/law/legal_data_messages.h"
+#include "core/numbers/date_text.h"
+#include "core/numbers/number_text.h"
 
 namespace velmora {
 namespace {
@@ -50,23 +52,9 @@ QString Quoted(QStringView text) {
   return text.size() <= kLongest ? text.toString() : text.left(kLongest).toString() + u'…';
 }
 
-QString DayText(const QDate& day) {
-  return day.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 QString PeriodText(const QDate& from, const QDate& to) {
-  return to.isValid() ? text::kDataPeriod.arg(DayText(from), DayText(to))
-                      : text::kDataOpenPeriod.arg(DayText(from));
-}
-
-// value / 10^scale with a decimal comma, trailing zeros dropped: "95", "317,5".
-QString Scaled(qint64 value, int scale) {
-  qint64 unit = 1;
-  for (int i = 0; i < scale; ++i) unit *= 10;
-  QString fraction = QString::number(value % unit).rightJustified(scale, u'0');
-  while (fraction.endsWith(u'0')) fraction.chop(1);
-  const QString whole = QString::number(value / unit);
-  return fraction.isEmpty() ? whole : whole + u',' + fraction;
+  return to.isValid() ? text::kDataPeriod.arg(SlashedDate(from), SlashedDate(to))
+                      : text::kDataOpenPeriod.arg(SlashedDate(from));
 }
 
 class Problems {
@@ -158,7 +146,7 @@ class RowReader {
     const QDate from = Day(0, true);
     const QDate to = Day(1, !open);
     if (from.isValid() && to.isValid() && to < from)
-      Refuse(text::kDataToBeforeFrom.arg(DayText(from), DayText(to)));
+      Refuse(text::kDataToBeforeFrom.arg(SlashedDate(from), SlashedDate(to)));
     return {from, to};
   }
 
@@ -332,15 +320,15 @@ void CheckPeriods(std::vector<Span> spans, Problems& problems) {
   for (const Span& span : spans) {
     if (reach && (span.from <= reach->from || (reach->to.isValid() && span.from <= reach->to))) {
       problems.Add(span.line,
-                   text::kDataOverlap.arg(DayText(span.from), QString::number(reach->line),
+                   text::kDataOverlap.arg(SlashedDate(span.from), QString::number(reach->line),
                                           PeriodText(reach->from, reach->to)));
       if (reach->to.isValid() && (!span.to.isValid() || span.to > reach->to)) reach = &span;
       continue;
     }
     if (reach && reach->to.isValid() && span.from > reach->to.addDays(1)) {
-      problems.Add(span.line,
-                   text::kDataGap.arg(QString::number(reach->line), DayText(reach->to.addDays(1)),
-                                      DayText(span.from.addDays(-1))));
+      problems.Add(span.line, text::kDataGap.arg(QString::number(reach->line),
+                                                 SlashedDate(reach->to.addDays(1)),
+                                                 SlashedDate(span.from.addDays(-1))));
     }
     reach = &span;
   }

@@ -4,17 +4,14 @@
 #include <optional>
 
 #include "core/law/legal_data_messages.h"
+#include "core/numbers/date_text.h"
 
 namespace velmora {
 namespace {
 
-QString DayText(const QDate& day) {
-  return day.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 QString PeriodText(const QDate& from, const QDate& to) {
-  return to.isValid() ? text::kDataPeriod.arg(DayText(from), DayText(to))
-                      : text::kDataOpenPeriod.arg(DayText(from));
+  return to.isValid() ? text::kDataPeriod.arg(SlashedDate(from), SlashedDate(to))
+                      : text::kDataOpenPeriod.arg(SlashedDate(from));
 }
 
 // An added file on its way in: the rows it adds, and its rows not needed.
@@ -105,12 +102,12 @@ std::optional<QString> ChangesBuiltIn(const LifetimeCoefficients& row, const Bui
 }
 std::optional<QString> ChangesBuiltIn(const RateFloor& row, const BuiltIn& builtIn) {
   if (!builtIn.until.isValid() || row.from > builtIn.until) return std::nullopt;
-  return text::kDataStartsTooEarly.arg(text::kDataFloorSubject, DayText(builtIn.until));
+  return text::kDataStartsTooEarly.arg(text::kDataFloorSubject, SlashedDate(builtIn.until));
 }
 std::optional<QString> ChangesBuiltIn(const StatutePeriod& row, const BuiltIn& builtIn) {
   if (!builtIn.until.isValid() || row.from > builtIn.until) return std::nullopt;
   return text::kDataStartsTooEarly.arg(text::kDataStatuteSubject.arg(row.subject),
-                                       DayText(builtIn.until));
+                                       SlashedDate(builtIn.until));
 }
 
 // Takes the rows of one table of a file that was read well: a row the
@@ -250,8 +247,9 @@ bool RefuseOneAfterAGap(std::vector<Candidate>& candidates, const BuiltIn& built
        RowsInUse(candidates, &LegalData::rates, ByDay<LegalRatePeriod>)) {
     if (last.isValid() && row->from != last.addDays(1)) {
       Refuse(*owner, row->origin.line,
-             text::kDataRateAfterGap.arg(DayText(row->from), DayText(last),
-                                         DayText(last.addDays(1)), DayText(row->from.addDays(-1))),
+             text::kDataRateAfterGap.arg(SlashedDate(row->from), SlashedDate(last),
+                                         SlashedDate(last.addDays(1)),
+                                         SlashedDate(row->from.addDays(-1))),
              problems);
       return true;
     }
@@ -280,7 +278,8 @@ bool RefuseOneAfterAGap(std::vector<Candidate>& candidates, const BuiltIn& built
       const auto& row = *rows[i].row;
       if (before.to.isValid() && row.from != before.to.addDays(1)) {
         Refuse(*rows[i].owner, row.origin.line,
-               text::kDataPeriodAfterGap.arg(DayText(row.from), DayText(before.to)), problems);
+               text::kDataPeriodAfterGap.arg(SlashedDate(row.from), SlashedDate(before.to)),
+               problems);
         return false;
       }
     }

@@ -398,4 +398,17 @@ qint16 ContaPunti(QStringView text) {
   return qint16(std::min<qsizetype>(count, std::numeric_limits<qint16>::max()));
 }
 
+QString Scaled(qint64 value, int scale, int places) {
+  qint64 unit = 1;
+  for (int i = 0; i < scale; ++i) unit *= 10;
+  QString fraction = QString::number(value % unit).rightJustified(scale, u'0');
+  if (places < 0) {
+    while (fraction.endsWith(u'0')) fraction.chop(1);
+  } else {
+    fraction.truncate(places);
+  }
+  const QString whole = QString::number(value / unit);
+  return fraction.isEmpty() ? whole : whole + u',' + fraction;
+}
+
 }  // namespace velmora

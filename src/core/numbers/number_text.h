@@ -76,6 +76,11 @@ ImportoIncollato ReadPastedAmount(QStringView text);
 // more than two decimals are refused, not rounded ("1000,005").
 ImportoIncollato ReadStrictAmount(QStringView text);
 
+// value / 10^scale (scale 0 to 18) with a decimal comma and no grouping, for
+// the rates and coefficients held in whole units: trailing zeros dropped
+// ("95", "317,5"), or cut to `places` decimals when that is not negative.
+QString Scaled(qint64 value, int scale, int places = -1);
+
 // How many full stops the text holds (at most 32767).
 qint16 ContaPunti(QStringView text);
 

@@ -11,27 +11,13 @@
 #include <vector>
 
 #include "core/law/legal_data_in_use.h"
+#include "core/numbers/number_text.h"
 
 namespace velmora {
 namespace {
 
 constexpr int kLongestTerm = 30;
 constexpr qint64 kOpenEnd = std::numeric_limits<qint64>::max();
-
-// value / 10^scale with a decimal comma, trailing zeros dropped unless
-// `places` asks for a fixed number of decimals.
-QString Scaled(long long value, int scale, int places = -1) {
-  long long unit = 1;
-  for (int i = 0; i < scale; ++i) unit *= 10;
-  QString fraction = QString::number(value % unit).rightJustified(scale, u'0');
-  if (places < 0) {
-    while (fraction.endsWith(u'0')) fraction.chop(1);
-  } else {
-    fraction.truncate(places);
-  }
-  const QString whole = QString::number(value / unit);
-  return fraction.isEmpty() ? whole : whole + u',' + fraction;
-}
 
 QString Percent(long long value, int scale, int places = -1) {
   return Scaled(value, scale, places) + u'%';
