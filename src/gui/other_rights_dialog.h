@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <variant>
 
 #include "core/documents/calculation_report.h"
 #include "core/valuation/valuation_record.h"
@@ -92,6 +93,10 @@ class FrmAltriDiritti : public QDialog {
   QList<QLineEdit*> BirthsUsed() const;
   // A date typed as digits or in another form is written out as the core read it.
   static void WriteDateOut(QLineEdit* field);
+  // The inputs read once, with the reference and birth dates already read
+  // strictly: what ValutaLetti values, or the first input it cannot take.
+  std::variant<IngressiLetti, Rifiuto> ReadInputs(std::optional<QDate> reference,
+                                                  const QList<std::optional<QDate>>& births) const;
   void InputsChanged();
   // The inputs as they are settled, so that the same value or date typed
   // another way is the same input.

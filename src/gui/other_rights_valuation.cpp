@@ -47,6 +47,10 @@ std::optional<QDate> DialogDate(const QString& typed) {
   return ReadDateOrDigits(typed);
 }
 
+Rifiuto Refused(Campo campo, Motivo motivo, int vita = -1) {
+  return Rifiuto{campo, motivo, {}, {}, 0, {}, vita};
+}
+
 }  // namespace
 
 DatiValutazione FrmAltriDiritti::Inputs() const {
@@ -115,19 +119,43 @@ void FrmAltriDiritti::Calcola_Click() {
   // A date that reads only with a two-digit year or with day and month
   // swapped is not guessed here: it may have been pasted.
   // Only the dates the valuation reads: a fixed term leaves the lives aside.
-  const QList<QLineEdit*> dates = QList<QLineEdit*>{TxtRiferimento} + BirthsUsed();
-  for (QLineEdit* field : dates)
-    if (ReadDateOrDigits(field->text()) && !ReadStrictDate(field->text()))
-      return SendBack(field, text::kDateNotInForm);
+  const QList<QLineEdit*> fields = QList<QLineEdit*>{TxtRiferimento} + BirthsUsed();
+  QList<std::optional<QDate>> dates;
+  for (QLineEdit* field : fields) {
+    const std::optional<QDate> date = ReadStrictDate(field->text());
+    if (!date && ReadDateOrDigits(field->text())) return SendBack(field, text::kDateNotInForm);
+    dates << date;
+  }
   // Written out as Enter or leaving the field writes them, whatever key
   // brought the user here: the figures stand beside the dates they read.
-  for (QLineEdit* field : dates) WriteDateOut(field);
-  auto result = Valuta(Inputs());
-  if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
-    Refuse(*refusal);
-    return;
-  }
+  for (qsizetype i = 0; i < fields.size(); ++i)
+    if (dates[i]) fields[i]->setText(LongDateText(*dates[i]));
+  auto read = ReadInputs(dates.front(), dates.mid(1));
+  if (const Rifiuto* refusal = std::get_if<Rifiuto>(&read)) return Refuse(*refusal);
+  auto result = ValutaLetti(std::get<IngressiLetti>(read));
+  if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) return Refuse(*refusal);
   ShowFigures(std::get<RecordValutazione>(std::move(result)));
+}
+
+std::variant<IngressiLetti, Rifiuto> FrmAltriDiritti::ReadInputs(
+    std::optional<QDate> reference, const QList<std::optional<QDate>>& births) const {
+  // The value as the main window reads it; the choices need no reading.
+  const QString value = TxtValore->text();
+  if (const std::optional<Motivo> reason = ValueRefusal(value))
+    return Refused(Campo::Valore, *reason);
+  const DatiValutazione dati = Inputs();
+  IngressiLetti in = LeScelte(dati);
+  in.valore = *ReadNumber(value);
+  in.riferimento = reference;
+  if (dati.tipo == TipoValutazione::TempoDeterminato) {
+    if (dati.anni.isEmpty()) return Refused(Campo::Anni, Motivo::AnniMancanti);
+    in.anni = ReadYears(dati.anni);
+  }
+  for (qsizetype i = 0; i < births.size(); ++i) {
+    if (!births[i]) return Refused(Campo::Nascita, Motivo::NascitaNonValida, int(i));
+    in.nascite.append(*births[i]);
+  }
+  return in;
 }
 
 void FrmAltriDiritti::ShowFigures(RecordValutazione record) {
@@ -145,7 +173,7 @@ void FrmAltriDiritti::ShowFigures(RecordValutazione record) {
   // The value as the figures read it: the same input, so nothing is cleared.
   TxtValore->setText(record.ValoreTesto());
   shown_ = std::move(record);
-  shownCalculation_ = Calcolo{QDateTime::currentDateTime(), ProgramVersion()};
+  shownCalculation_ = Calcolo{services_.Now(), ProgramVersion()};
   basis_ = Settled();
   for (QPushButton* command :
        {CmdCopiaProspetto, CmdCopiaValoriAtto, CmdSalvaProspettoPdf, CmdStampaProspetto})
