@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "gui/event_model.h"
+#include "offscreen_test.h"
 #include "window_fixture.h"
 
 using velmora::EventModel;
@@ -92,11 +93,10 @@ class TestEventModel : public QObject {
   }
 
   void messageBoxInAFocusHandlerStartsNoSecondRound() {
+    velmora::test::ModalGuard guard;
+    guard.Expect([](QWidget* box) { box->close(); });
     form->events.OnLostFocus(form->a, [this] {
       form->log << "a.Lost";
-      QTimer::singleShot(100, [] {
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
-      });
       QMessageBox::warning(form.get(), "t", "refused");
       form->events.SetFocus(form->a);
     });
@@ -104,6 +104,7 @@ class TestEventModel : public QObject {
     QCOMPARE(form->log.filter(".Got") + form->log.filter(".Lost"),
              QStringList({"a.Got", "a.Lost"}));
     QCOMPARE(form->focusWidget(), form->a);
+    QVERIFY(guard.Answered());
   }
 
   void setFocusOnAnInactiveWindowStillRunsLostThenGot() {

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -268,8 +267,6 @@ class TestValueField : public QObject {
     QTest::keyClicks(w.PP, "12");
     f.services.CopyElsewhere(clipboard);
     QApplication::clipboard()->setText(clipboard);  // the menu offers Paste by it
-    QElapsedTimer clock;
-    clock.start();
     if (how == "menu") {
       PasteFromTheContextMenu();
     } else if (how == "<S-Ins>") {
@@ -277,7 +274,6 @@ class TestValueField : public QObject {
     } else {
       Press(w.PP, how);
     }
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(f.services.messages, messages);
     QCOMPARE(QApplication::focusWidget(), w.PP);
     // The value, as the birth date settles it.
@@ -353,10 +349,7 @@ class TestValueField : public QObject {
     w.R5->setText("80");
     f.services.Clear();
     f.services.CopyElsewhere(clipboard);
-    QElapsedTimer clock;
-    clock.start();
     Stroke(Qt::Key_Backtab);
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
 
     QCOMPARE(atMessage, QStringList({shown, kCyan, "PP"}));
     QCOMPARE(f.services.log, QStringList({"ClipboardText", kImportedLog}));
@@ -392,10 +385,7 @@ class TestValueField : public QObject {
     Stroke(Qt::Key_Tab);
     f.services.Clear();
     f.services.CopyElsewhere(clipboard);
-    QElapsedTimer clock;
-    clock.start();
     Stroke(Qt::Key_Backtab);
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(f.services.log, QStringList({"ClipboardText"}));
     QCOMPARE(QApplication::focusWidget(), w.PP);
     QCOMPARE(w.PP->text(), QString("€ 0,00"));
