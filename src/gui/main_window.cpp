@@ -51,7 +51,7 @@ void Frmusufrutto::Form_Load() {
   // What another program left on the clipboard stays there, and is not taken.
   ClipboardSeen();
   option5->setChecked(true);
-  D2->setText(LongDateText(QDate::currentDate()));
+  D2->setText(LongDateText(services_.Now().date()));
   activateWindow();
   SetFocus(PP);
   // Over the window once it is shown: the office's files that are not used.
@@ -66,23 +66,22 @@ void Frmusufrutto::CreateMenus() {
     a->setObjectName(QString::fromLatin1(name));
     return a;
   };
-  TabellaVigente = command("TabellaVigente", QStringLiteral("&Tabella Usufrutto vitalizio 2016"));
-  TabellePrecedenti = command("TabellePrecedenti", QStringLiteral("&Tabelle Usufrutto vitalizio"));
-  TabelleUsufruttoDeterminato = command("TabelleUsufruttoDeterminato",
-                                        QStringLiteral("&Tabelle Usufrutto a tempo determinato"));
+  TabellaVigente = command("TabellaVigente", text::kCurrentTableMenu);
+  TabellePrecedenti = command("TabellePrecedenti", text::kLifetimeTablesMenu);
+  TabelleUsufruttoDeterminato = command("TabelleUsufruttoDeterminato", text::kFixedTermTablesMenu);
   CreateRateMenu();
   CreateReportMenu();
   CreateOtherRightsMenu();
-  mnuHelp = bar->addMenu(QStringLiteral("&?"));
+  mnuHelp = bar->addMenu(text::kHelpMenu);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   auto item = [this](const char* name, const QString& caption) {
     auto* a = mnuHelp->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;
   };
-  istruzioni = item("istruzioni", QStringLiteral("&Istruzioni"));
-  normativa = item("normativa", QStringLiteral("&Normativa"));
-  sito = item("sito", QStringLiteral("&Visita Home Page"));
+  istruzioni = item("istruzioni", text::kInstructionsMenu);
+  normativa = item("normativa", text::kLegislationMenu);
+  sito = item("sito", text::kHomePageMenu);
 }
 
 void Frmusufrutto::WireEvents() {

@@ -16,6 +16,7 @@
 #include "gui/layout.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
+#include "gui/window_texts.h"
 
 // The controls of the main window as designed: places in twips, colours,
 // faces, tab order, tooltips and the names screen readers say.
@@ -105,26 +106,22 @@ void Frmusufrutto::CreateControls() {
 
   const QRgb grey = colore::Grigio;
   // In the order of creation of the control table.
-  Frame3 =
-      frame("Frame3", {7920, 3720, 2772, 1452}, QStringLiteral("Usufrutto a tempo determinato"),
-            {colore::MagentaChiaro, {}, Face::BoldSans}, 23);
+  Frame3 = frame("Frame3", {7920, 3720, 2772, 1452}, text::kFixedTermFrame,
+                 {colore::MagentaChiaro, {}, Face::BoldSans}, 23);
   Text1 = textBox(Frame3, "Text1", {1080, 240, 576, 300},
                   {colore::Argento, {}, Face::BoldSans, Qt::AlignHCenter}, 10);
   Image5_1 = image(Frame3, "Image5_1", {1200, 720, 324, 204}, QStringLiteral("image5"));
-  Label12 =
-      label(Frame3, "Label12", {360, 960, 2055, 375}, QStringLiteral("inserire n. anni di durata"),
-            {{}, {}, Face::Default, Qt::AlignHCenter}, 24);
-  Frame2 = frame("Frame2", {7920, 1080, 2772, 2415}, QStringLiteral("Usufrutto Vitalizio"),
+  Label12 = label(Frame3, "Label12", {360, 960, 2055, 375}, text::kYearsCaption,
+                  {{}, {}, Face::Default, Qt::AlignHCenter}, 24);
+  Frame2 = frame("Frame2", {7920, 1080, 2772, 2415}, text::kLifetimeFrame,
                  {colore::VerdeChiaro, {}, Face::BoldSans}, 21);
   D2 =
       textBox(Frame2, "D2", {120, 1320, 2415, 375}, {{}, {}, Face::BoldSans, Qt::AlignHCenter}, 31);
   D1 = textBox(Frame2, "D1", {120, 240, 2415, 375},
                {colore::GialloChiaro, colore::Nero, Face::Tahoma, Qt::AlignHCenter}, 9);
-  Label6 = label(Frame2, "Label6", {120, 1800, 2415, 375},
-                 QStringLiteral("data odierna o inserire altra data"),
+  Label6 = label(Frame2, "Label6", {120, 1800, 2415, 375}, text::kReferenceCaption,
                  {colore::Bianco, {}, Face::Default, Qt::AlignHCenter}, 30);
-  Label1 = label(Frame2, "Label1", {120, 840, 2415, 375},
-                 QStringLiteral("inserire data di nascita nel formato:  16081946"),
+  Label1 = label(Frame2, "Label1", {120, 840, 2415, 375}, text::kBirthCaption,
                  {colore::GialloChiaro, {}, Face::Default}, 22);
   Image5_0 = image(Frame2, "Image5_0", {1200, 600, 324, 204}, QStringLiteral("image5"));
   R7 = textBox(client_, "R7", {6840, 4920, 612, 300},
@@ -139,18 +136,17 @@ void Frmusufrutto::CreateControls() {
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(ScreenPicture(QStringLiteral("picture1")));
-  Option1 = option("Option1", {240, 720, 2886, 612}, QStringLiteral("usufrutto vitalizio"),
+  Option1 = option("Option1", {240, 720, 2886, 612}, text::kLifetimeOption,
                    {colore::VerdeChiaro, {}, Face::BoldSans}, 27);
-  Option2 =
-      option("Option2", {240, 1560, 2886, 612}, QStringLiteral("usufrutto a tempo determinato"),
-             {colore::Rosa, {}, Face::BoldSans}, 26);
-  Option6 = option("Option6", {234, 3393, 2886, 612}, QStringLiteral("stampa"),
+  Option2 = option("Option2", {240, 1560, 2886, 612}, text::kFixedTermOption,
+                   {colore::Rosa, {}, Face::BoldSans}, 26);
+  Option6 = option("Option6", {234, 3393, 2886, 612}, text::kPrintOption,
                    {grey, colore::Rosso, Face::BoldSans}, 19);
-  option5 = option("option5", {240, 3393, 2410, 320}, QStringLiteral("parcheggio"),
+  option5 = option("option5", {240, 3393, 2410, 320}, text::kParkingOption,
                    {grey, {}, Face::Default}, 18);
   option5->setVisible(false);
   option5->setChecked(true);
-  Option3 = option("Option3", {234, 2457, 2772, 612}, QStringLiteral("valutazione automatica"),
+  Option3 = option("Option3", {234, 2457, 2772, 612}, text::kWorkbookOption,
                    {colore::CianoChiaro, {}, Face::BoldSans}, 28);
   // Its text states the rate in use (ShowRateHeading).
   Label2 = label(Frame1, "Label2", {0, 0, 3372, 564}, QString(),
@@ -163,28 +159,27 @@ void Frmusufrutto::CreateControls() {
       textBox(client_, "PERCNP", {240, 4680, 1212, 350}, {{}, colore::Rosso, Face::BoldSans}, 3);
   PERCUSU =
       textBox(client_, "PERCUSU", {240, 2640, 1212, 350}, {{}, colore::Rosso, Face::BoldSans}, 4);
-  PERCNP->setText(QStringLiteral("%"));
-  PERCUSU->setText(QStringLiteral("%"));
+  PERCNP->setText(text::kPercentSign);
+  PERCUSU->setText(text::kPercentSign);
   US = textBox(client_, "US", {1440, 2640, 1935, 350}, {{}, colore::VerdeScuro, Face::BoldSans}, 5);
   NP = textBox(client_, "NP", {1440, 4680, 1935, 350}, {{}, colore::Blu, Face::BoldSans}, 6);
   Label10 = new QLabel(client_);
   Place(Label10, 7920, 360, 2772, 852);
   Label10->setObjectName(QStringLiteral("Label10"));
-  Label9 = label(client_, "Label9", {7920, 360, 492, 300}, QStringLiteral("Euro"),
+  Label9 = label(client_, "Label9", {7920, 360, 492, 300}, text::kEuroCaption,
                  {colore::Bianco, colore::Blu, Face::TahomaBold, Qt::AlignHCenter}, 17);
-  Label7 = label(client_, "Label7", {5568, 4680, 804, 300}, QStringLiteral("mesi:"),
+  Label7 = label(client_, "Label7", {5568, 4680, 804, 300}, text::kMonthsCaption,
                  {grey, {}, Face::BoldSans}, 15);
-  Label8 = label(client_, "Label8", {6888, 4680, 804, 300}, QStringLiteral("giorni:"),
+  Label8 = label(client_, "Label8", {6888, 4680, 804, 300}, text::kDaysCaption,
                  {grey, {}, Face::BoldSans}, 14);
   Image1 = image(client_, "Image1", {2400, 360, 324, 324}, QStringLiteral("calculator"));
-  coefficiente = label(client_, "coefficiente", {7920, 720, 2772, 252},
-                       QStringLiteral("inserire valore piena proprietà"),
+  coefficiente = label(client_, "coefficiente", {7920, 720, 2772, 252}, text::kValueCaption,
                        {colore::Bianco, {}, Face::Default, Qt::AlignHCenter}, 13);
-  Label5 = label(client_, "Label5", {4248, 4680, 804, 300}, QStringLiteral("Età  anni:"),
+  Label5 = label(client_, "Label5", {4248, 4680, 804, 300}, text::kYearsOfAgeCaption,
                  {grey, {}, Face::BoldSans}, 12);
-  Label4 = label(client_, "Label4", {240, 5040, 3135, 195}, QStringLiteral("VALORE NUDA PROPRIETÀ"),
+  Label4 = label(client_, "Label4", {240, 5040, 3135, 195}, text::kBareOwnershipCaption,
                  {colore::Salmone, colore::Nero, Face::BoldSans, Qt::AlignHCenter}, 11);
-  Label3 = label(client_, "Label3", {240, 3000, 3132, 192}, QStringLiteral("VALORE USUFRUTTO"),
+  Label3 = label(client_, "Label3", {240, 3000, 3132, 192}, text::kUsufructCaption,
                  {colore::VerdeChiaro, {}, Face::BoldSans, Qt::AlignHCenter}, 7);
 
   // Labels take the default colours where the table gives none; text boxes,
@@ -196,27 +191,16 @@ void Frmusufrutto::CreateControls() {
 
   SetTabOrder(std::move(tabIndex));
 
-  Text1->setToolTip(QStringLiteral("Su doppio click si azzerano tutti i campi"));
-  D1->setToolTip(
-      QStringLiteral("Inserire solo i dati numerici senza separatori (per l'anno quattro cifre)"));
-  Label1->setToolTip(
-      QStringLiteral("è ammesso il solo formato numerico (l'anno va indicato per "
-                     "intero); esempio 16081946 per 16 agosto 1946"));
-  PP->setToolTip(QStringLiteral("Doppio Click per azzerare"));
-  Option1->setToolTip(
-      QStringLiteral("calcola previo inserimento del valore della piena proprietà "
-                     "e dell'età dell'usufruttuario "));
-  Option2->setToolTip(
-      QStringLiteral("calcola previo inserimento del valore della piena proprietà "
-                     "e del numero di anni di durata dell'usufrutto"));
-  Option3->setToolTip(QStringLiteral(
-      "apre la relativa cartella di Excel, copia il valore calcolato  in appunti di Windows per "
-      "incollarlo (tasto destro mouse) nella casella dellla piena proprietà"));
-  Label10->setToolTip(QStringLiteral("su doppio click si azzerano tutti i campi"));
-  Image1->setToolTip(QStringLiteral("attiva la calcolatrice, utility di Windows"));
-  coefficiente->setToolTip(
-      QStringLiteral("se è stato copiato negli appunti di windows il totale della valutazione "
-                     "automatica viene inserito non appena ci si posiziona con il cursore"));
+  Text1->setToolTip(text::kYearsTip);
+  D1->setToolTip(text::kBirthTip);
+  Label1->setToolTip(text::kBirthCaptionTip);
+  PP->setToolTip(text::kValueTip);
+  Option1->setToolTip(text::kLifetimeTip);
+  Option2->setToolTip(text::kFixedTermTip);
+  Option3->setToolTip(text::kWorkbookTip);
+  Label10->setToolTip(text::kResetTip);
+  Image1->setToolTip(text::kCalculatorTip);
+  coefficiente->setToolTip(text::kValueCaptionTip);
 
   DescribeForScreenReaders();
 

@@ -53,7 +53,7 @@ QString RateTip(const QDate& day, const RateInForce& rate) {
 }  // namespace
 
 void Frmusufrutto::CreateRateMenu() {
-  MenuSaggio = menuBar()->addMenu(QStringLiteral("&Saggio"));
+  MenuSaggio = menuBar()->addMenu(text::kRateMenu);
   MenuSaggio->setObjectName(QStringLiteral("MenuSaggio"));
   auto* rates = new QActionGroup(MenuSaggio);
   auto choice = [this, rates](const char* name, const QString& caption) {
@@ -63,10 +63,8 @@ void Frmusufrutto::CreateRateMenu() {
     rates->addAction(a);
     return a;
   };
-  SaggioTabella2016 =
-      choice("SaggioTabella2016", QStringLiteral("Saggio dello 0,2% (tabella 2016)"));
-  SaggioAllaData =
-      choice("SaggioAllaData", QStringLiteral("Saggio in vigore alla data di riferimento"));
+  SaggioTabella2016 = choice("SaggioTabella2016", text::kRate2016Menu);
+  SaggioAllaData = choice("SaggioAllaData", text::kRateAtDateMenu);
   // The first run starts with the 2016 table.
   rateAtDateOfAct_ = services_.ReadSetting(kRateSetting) == kAtDate;
   (rateAtDateOfAct_ ? SaggioAllaData : SaggioTabella2016)->setChecked(true);
@@ -105,7 +103,7 @@ void Frmusufrutto::ChooseRate(bool atDateOfAct) {
 std::optional<int> Frmusufrutto::TableYear() const {
   if (!RateAtDateOfAct()) return std::nullopt;
   // An unreadable reference date: the table in force today.
-  return ReferenceDate().value_or(QDate::currentDate()).year();
+  return ReferenceDate().value_or(services_.Now().date()).year();
 }
 
 // The menu and an open table window follow the rate and the reference date.

@@ -5,6 +5,7 @@
 
 #include "gui/main_window.h"
 #include "gui/report_delivery.h"
+#include "gui/window_texts.h"
 
 // The menu "Prospetto": the report of the valuation shown, to the clipboard,
 // to a PDF file and to the printer, and the values for the body of an act.
@@ -12,7 +13,7 @@
 namespace velmora {
 
 void Frmusufrutto::CreateReportMenu() {
-  MenuProspetto = menuBar()->addMenu(QStringLiteral("&Prospetto"));
+  MenuProspetto = menuBar()->addMenu(text::kReportMenu);
   MenuProspetto->setObjectName(QStringLiteral("MenuProspetto"));
   auto command = [this](const char* name, const QString& caption) {
     QAction* a = MenuProspetto->addAction(caption);
@@ -20,11 +21,11 @@ void Frmusufrutto::CreateReportMenu() {
     a->setEnabled(false);
     return a;
   };
-  CopiaProspetto = command("CopiaProspetto", QStringLiteral("Copia prospetto"));
-  CopiaValoriAtto = command("CopiaValoriAtto", QStringLiteral("Copia valori per l'atto"));
-  SalvaProspettoPdf = command("SalvaProspettoPdf", QStringLiteral("Salva prospetto PDF…"));
+  CopiaProspetto = command("CopiaProspetto", text::kCopyReportMenu);
+  CopiaValoriAtto = command("CopiaValoriAtto", text::kCopyValuesMenu);
+  SalvaProspettoPdf = command("SalvaProspettoPdf", text::kSavePdfMenu);
   SalvaProspettoPdf->setShortcut(QKeySequence::Save);
-  StampaProspetto = command("StampaProspetto", QStringLiteral("Stampa prospetto…"));
+  StampaProspetto = command("StampaProspetto", text::kPrintReportMenu);
 }
 
 void Frmusufrutto::CopiaProspetto_Click() {

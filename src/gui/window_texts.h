@@ -162,4 +162,61 @@ inline const QStringList kSheetColumns = {
 inline const QStringList kSheetYearColumns = {QStringLiteral("Anno"), QStringLiteral("Saggio"),
                                               QStringLiteral("Decreto dei coefficienti")};
 
+// The main window's captions, menus and tooltips, as the window shows them.
+inline const QString kFixedTermFrame = QStringLiteral("Usufrutto a tempo determinato");
+inline const QString kYearsCaption = QStringLiteral("inserire n. anni di durata");
+inline const QString kLifetimeFrame = QStringLiteral("Usufrutto Vitalizio");
+inline const QString kReferenceCaption = QStringLiteral("data odierna o inserire altra data");
+inline const QString kBirthCaption =
+    QStringLiteral("inserire data di nascita nel formato:  16081946");
+inline const QString kLifetimeOption = QStringLiteral("usufrutto vitalizio");
+inline const QString kFixedTermOption = QStringLiteral("usufrutto a tempo determinato");
+inline const QString kPrintOption = QStringLiteral("stampa");
+inline const QString kParkingOption = QStringLiteral("parcheggio");
+inline const QString kWorkbookOption = QStringLiteral("valutazione automatica");
+inline const QString kPercentSign = QStringLiteral("%");
+inline const QString kEuroCaption = QStringLiteral("Euro");
+inline const QString kMonthsCaption = QStringLiteral("mesi:");
+inline const QString kDaysCaption = QStringLiteral("giorni:");
+inline const QString kValueCaption = QStringLiteral("inserire valore piena proprietà");
+inline const QString kYearsOfAgeCaption = QStringLiteral("Età  anni:");
+inline const QString kBareOwnershipCaption = QStringLiteral("VALORE NUDA PROPRIETÀ");
+inline const QString kUsufructCaption = QStringLiteral("VALORE USUFRUTTO");
+inline const QString kYearsTip = QStringLiteral("Su doppio click si azzerano tutti i campi");
+inline const QString kBirthTip =
+    QStringLiteral("Inserire solo i dati numerici senza separatori (per l'anno quattro cifre)");
+inline const QString kBirthCaptionTip = QStringLiteral(
+    "è ammesso il solo formato numerico (l'anno va indicato per intero); esempio 16081946 per 16 "
+    "agosto 1946");
+inline const QString kValueTip = QStringLiteral("Doppio Click per azzerare");
+inline const QString kLifetimeTip = QStringLiteral(
+    "calcola previo inserimento del valore della piena proprietà e dell'età dell'usufruttuario ");
+inline const QString kFixedTermTip = QStringLiteral(
+    "calcola previo inserimento del valore della piena proprietà e del numero di anni di durata "
+    "dell'usufrutto");
+inline const QString kWorkbookTip = QStringLiteral(
+    "apre la relativa cartella di Excel, copia il valore calcolato  in appunti di Windows per "
+    "incollarlo (tasto destro mouse) nella casella dellla piena proprietà");
+inline const QString kResetTip = QStringLiteral("su doppio click si azzerano tutti i campi");
+inline const QString kCalculatorTip = QStringLiteral("attiva la calcolatrice, utility di Windows");
+inline const QString kValueCaptionTip = QStringLiteral(
+    "se è stato copiato negli appunti di windows il totale della valutazione automatica viene "
+    "inserito non appena ci si posiziona con il cursore");
+inline const QString kCurrentTableMenu = QStringLiteral("&Tabella Usufrutto vitalizio 2016");
+inline const QString kLifetimeTablesMenu = QStringLiteral("&Tabelle Usufrutto vitalizio");
+inline const QString kFixedTermTablesMenu =
+    QStringLiteral("&Tabelle Usufrutto a tempo determinato");
+inline const QString kHelpMenu = QStringLiteral("&?");
+inline const QString kInstructionsMenu = QStringLiteral("&Istruzioni");
+inline const QString kLegislationMenu = QStringLiteral("&Normativa");
+inline const QString kHomePageMenu = QStringLiteral("&Visita Home Page");
+inline const QString kRateMenu = QStringLiteral("&Saggio");
+inline const QString kRate2016Menu = QStringLiteral("Saggio dello 0,2% (tabella 2016)");
+inline const QString kRateAtDateMenu = QStringLiteral("Saggio in vigore alla data di riferimento");
+inline const QString kReportMenu = QStringLiteral("&Prospetto");
+inline const QString kCopyReportMenu = QStringLiteral("Copia prospetto");
+inline const QString kCopyValuesMenu = QStringLiteral("Copia valori per l'atto");
+inline const QString kSavePdfMenu = QStringLiteral("Salva prospetto PDF…");
+inline const QString kPrintReportMenu = QStringLiteral("Stampa prospetto…");
+
 }  // namespace velmora::text

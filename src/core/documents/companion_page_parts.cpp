@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/documents/companion_page_texts.h"
 #include "core/numbers/date_text.h"
 #include "core/valuation/rates_by_date.h"
 
@@ -92,19 +93,11 @@ QString Style() {
   return css;
 }
 
-// The data files carry a few notes in English; the pages are Italian.
-constexpr std::array<std::pair<const char*, const char*>, 4> kNotes = {{
-    {"last four bands derived from the rule above", "ultime quattro fasce ricavate dalla regola"},
-    {"derived from the rule above; the 57-60 band value 1200 seen on",
-     "ricavati dalla regola; il coefficiente 1200 della fascia 57-60 è riscontrato su"},
-    {"derived from the rule above", "ricavati dalla regola"},
-    {"2020-12 news on the 2021 rate", "notizia di dicembre 2020 sul saggio per il 2021"},
-}};
-
-QString InItalian(QString note) {
-  for (const auto& [english, italian] : kNotes)
-    note.replace(QLatin1StringView(english), QString::fromUtf8(italian));
-  return note;
+// A source the built-in data write in English, whole, in Italian.
+QString InItalian(const QString& source) {
+  for (const auto& [asWritten, shown] : text::kSourcesInItalian)
+    if (source == QLatin1StringView(asWritten)) return QString::fromUtf8(shown);
+  return source;
 }
 
 // "dati aggiunti: /home/.../velmora/dati/2027.tsv"; nothing for a built-in row.
