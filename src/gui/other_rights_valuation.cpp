@@ -15,6 +15,7 @@
 #include "gui/other_rights_texts.h"
 #include "gui/refusal_message.h"
 #include "gui/report_delivery.h"
+#include "gui/settled_input.h"
 
 // The dialog's valuation: its inputs read as the core reads them, the figures
 // of the record, and the report commands on that record. The figures belong
@@ -93,15 +94,13 @@ QList<QLineEdit*> FrmAltriDiritti::BirthsUsed() const {
 
 QStringList FrmAltriDiritti::Settled() const {
   const DatiValutazione dati = Inputs();
-  const std::optional<double> value = ReadNumber(dati.valore);
-  const std::optional<QDate> day = DialogDate(dati.riferimento);
   return QStringList{QString::number(int(dati.tipo)),
                      QString::number(int(dati.saggio)),
                      QString::number(int(dati.diritto)),
                      QString::number(int(dati.imposta)),
                      dati.accrescimento ? QString::number(*dati.accrescimento) : QString(),
-                     value ? MoneyText(*value) : dati.valore,
-                     day ? day->toString(Qt::ISODate) : dati.riferimento,
+                     SettledAmount(dati.valore),
+                     SettledDate(DialogDate(dati.riferimento), dati.riferimento),
                      dati.anni} +
          dati.nascite;
 }

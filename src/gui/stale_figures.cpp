@@ -4,21 +4,13 @@
 #include "core/numbers/date_text.h"
 #include "core/numbers/number_text.h"
 #include "gui/main_window.h"
+#include "gui/settled_input.h"
 
 // The figures on screen belong to the inputs on screen: a new value, a new
 // number of years, another reference date or another birth date takes them
 // away, with the valuation that the report commands use, and the user asks
 // for the valuation again.
 namespace velmora {
-namespace {
-
-// The amount as it is settled, so that "250.000" and "€ 250.000,00" are one value.
-QString SettledAmount(const QLineEdit* field) {
-  const std::optional<double> value = ReadNumber(field->text());
-  return value ? MoneyText(*value) : QString();
-}
-
-}  // namespace
 
 void Frmusufrutto::ClearResults(bool withAge) {
   for (QLineEdit* field : {US, NP, PERCUSU, PERCNP}) field->setText({});
@@ -34,7 +26,7 @@ void Frmusufrutto::ClearResults(bool withAge) {
 void Frmusufrutto::RememberInputsOfFigures(bool withAge) {
   basis_ = ShownBasis{ReferenceDate().value_or(QDate()),
                       BirthDate(),
-                      SettledAmount(PP),
+                      SettledAmount(PP->text()),
                       Text1->text(),
                       true,
                       withAge};
@@ -48,7 +40,8 @@ void Frmusufrutto::DropStaleFigures() {
     ClearResults(true);
     return;
   }
-  if (basis_->figures && (SettledAmount(PP) != basis_->value || Text1->text() != basis_->years))
+  if (basis_->figures &&
+      (SettledAmount(PP->text()) != basis_->value || Text1->text() != basis_->years))
     ClearResults(false);
 }
 
