@@ -17,7 +17,7 @@ namespace velmora::cli {
 const NomiIngressi& McpPropertyNames();
 
 // The inputs, or the one-line reason they are refused, naming the property
-// and the form wanted. A missing data is `today` (dd/MM/yyyy).
+// and the form wanted. A missing data is `today`, as SlashedDate writes it.
 using ArgomentiLetti = std::variant<DatiValutazione, QString>;
 ArgomentiLetti McpArguments(TipoValutazione tipo, const QJsonObject& arguments,
                             const QString& today);
