@@ -8,6 +8,7 @@
 #include "platform/desktop_services.h"
 #include "platform/program_start.h"
 #include "platform/startup_probe.h"
+#include "server/service.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ QDateTime SystemClock() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The service starts no display: it is answered before the window's toolkit.
+  if (const auto served = velmora::server::AnswerService(argc, argv, SystemClock)) return *served;
   if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv, SystemClock))
     return *answered;
 
