@@ -1,0 +1,295 @@
+// The page of `velmora servizio` in Debian's chromium: valued from the
+// keyboard, refused by the field, copied, printed, a batch sent, and laid out
+// on three screens. Every figure is compared with the command line's for the
+// same case, so that the page can never show another one.
+//   VELMORA_PROGRAM=build/program/velmora node --test tests/browser
+import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
+import { execFileSync, spawn, spawnSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+
+const program = process.env.VELMORA_PROGRAM;
+const chromiumPath = process.env.VELMORA_CHROMIUM || '/usr/bin/chromium';
+// Screenshots go outside the checkout, for a person to look at.
+const shots = process.env.VELMORA_SCREENSHOTS || join(tmpdir(), 'velmora-browser');
+// No office's files: the server and the command line value on the built-in data.
+const empty = mkdtempSync(join(tmpdir(), 'velmora-page-'));
+const env = { ...process.env, XDG_DATA_HOME: empty, XDG_DATA_DIRS: empty, LC_ALL: 'C.UTF-8' };
+
+const commandLine = (args) => spawnSync(program, args, { env, encoding: 'utf8' });
+const json = (args) => JSON.parse(execFileSync(program, [...args, '--formato', 'json'], { env, encoding: 'utf8' }));
+
+// Two spouses, the younger counting with accrual; every input given, today's
+// date never used.
+const spouses = {
+  valore: '250.000',
+  data: '07/12/2026',
+  nascite: ['16/08/1946', '03/05/1950'],
+  command: ['vitalizio', '--valore', '250.000', '--nascita', '16/08/1946', '--nascita', '03/05/1950',
+    '--accrescimento', 'si', '--data', '07/12/2026'],
+};
+
+let server;
+let base;
+let browser;
+let context;
+let page;
+// The page's own errors: a test passes only when the page has thrown none.
+const pageErrors = [];
+
+function startServer() {
+  return new Promise((resolve, reject) => {
+    server = spawn(program, ['servizio', '--porta', '0'], { env, stdio: ['ignore', 'ignore', 'pipe'] });
+    let seen = '';
+    const timer = setTimeout(() => reject(new Error('no start line in 20 s: ' + seen)), 20000);
+    server.stderr.setEncoding('utf8');
+    server.stderr.on('data', (chunk) => {
+      seen += chunk;
+      const start = /velmora servizio: in ascolto su (http:\/\/\S+\/)/.exec(seen);
+      if (start && !base) {
+        clearTimeout(timer);
+        resolve(start[1]);
+      }
+    });
+    server.on('exit', (code) => reject(new Error('the server stopped (' + code + '): ' + seen)));
+  });
+}
+
+before(async () => {
+  assert.ok(program, 'VELMORA_PROGRAM names the built program');
+  mkdirSync(shots, { recursive: true });
+  base = await startServer();
+  browser = await chromium.launch({ executablePath: chromiumPath, args: ['--no-sandbox'] });
+  context = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'it-IT' });
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: base.replace(/\/$/, '') });
+  page = await context.newPage();
+  page.on('pageerror', (error) => pageErrors.push(error.message));
+});
+
+after(async () => {
+  await browser?.close();
+  assert.deepEqual(pageErrors, []);
+  if (server && server.exitCode === null) {
+    const stopped = new Promise((resolve) => server.once('exit', resolve));
+    server.kill('SIGTERM');
+    await stopped;
+  }
+});
+
+const focused = () => page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
+
+// Tab to a field, keeping the order met on the way.
+async function tabTo(id, path) {
+  for (let i = 0; i < 40; i += 1) {
+    await page.keyboard.press('Tab');
+    const now = await focused();
+    path.push(now);
+    if (now === id) return;
+  }
+  assert.fail('Tab never reached ' + id + ': ' + path.join(' > '));
+}
+
+async function retype(text) {
+  await page.keyboard.press('Control+A');
+  await page.keyboard.type(text);
+}
+
+// The spouses' case from the keyboard alone, on a fresh page.
+async function valueSpousesByKeyboard() {
+  await page.goto(base);
+  const path = [];
+  await tabTo('valore', path);
+  await page.keyboard.type(spouses.valore);
+  await tabTo('data', path);
+  await retype(spouses.data);
+  await tabTo('nascita-1', path);
+  await page.keyboard.type(spouses.nascite[0]);
+  await tabTo('aggiungi-nascita', path);
+  await page.keyboard.press('Enter');
+  assert.equal(await focused(), 'nascita-2', 'a new life takes the focus');
+  await page.keyboard.type(spouses.nascite[1]);
+  await tabTo('accrescimento', path);
+  await page.keyboard.press('Space');
+  await page.keyboard.press('Enter');
+  await page.locator('#risultati').waitFor({ state: 'visible' });
+  return path;
+}
+
+const tableText = (selector) =>
+  page.$$eval(selector + ' tbody tr', (rows) => rows.map((r) => Array.from(r.cells, (c) => c.textContent.trim())));
+
+describe('the page of velmora servizio', () => {
+  test('values two spouses with accrual from the keyboard, with the command line figures', async () => {
+    const path = await valueSpousesByKeyboard();
+    // The fields come in the order they are read: value, right, tax, term, date, rate, lives.
+    assert.deepEqual(path.slice(0, 6), ['valore', 'diritto', 'imposta', 'tipo', 'data', 'saggio']);
+    const expected = json(spouses.command);
+    assert.deepEqual(await tableText('#quote'), [
+      ['Usufrutto', expected.usufrutto.percentuale, expected.usufrutto.testo, expected.usufrutto.lettere],
+      ['Nuda proprietà', expected.nuda_proprieta.percentuale, expected.nuda_proprieta.testo,
+        expected.nuda_proprieta.lettere],
+    ]);
+    const lives = await tableText('#vite');
+    assert.equal(lives.length, 2);
+    expected.vite.forEach((v, i) => {
+      assert.match(lives[i][2], new RegExp('^' + v.eta_anni + ' anni, ' + v.eta_mesi + ' mesi e ' + v.eta_giorni + ' giorni$'));
+    });
+    assert.match(lives[expected.vita_che_conta - 1][0], /\(conta\)/);
+    const details = await page.locator('#dettagli').innerText();
+    assert.match(details, /più giovane/);
+    assert.ok(details.includes(expected.fascia));
+    const laws = await page.locator('#norme').innerText();
+    for (const reference of [expected.norma, expected.norma_vite, expected.decreto_saggio_legale,
+      expected.decreto_coefficienti, expected.articolo_minimo]) {
+      assert.ok(laws.includes(reference), 'the references show ' + reference);
+    }
+    assert.equal(await page.locator('#copia-prospetto').isEnabled(), true);
+  });
+
+  test('a change of any input takes the figures away', async () => {
+    for (const change of [
+      async () => {
+        await page.locator('#valore').focus();
+        await page.keyboard.press('End');
+        await page.keyboard.type('1');
+      },
+      () => page.locator('#imposta').selectOption('successioni'),
+      () => page.locator('#accrescimento').uncheck(),
+      () => page.locator('#elenco-nascite button').first().click(),
+    ]) {
+      await valueSpousesByKeyboard();
+      await change();
+      assert.equal(await page.locator('#risultati').isVisible(), false);
+      for (const id of ['copia-prospetto', 'copia-atto', 'stampa']) {
+        assert.equal(await page.locator('#' + id).isDisabled(), true, id + ' waits for a valuation');
+      }
+      assert.equal(await page.locator('#stampa-prospetto').innerHTML(), '');
+    }
+  });
+
+  // What the server refuses, shown by the field that holds it, in the command line's words.
+  for (const refused of [
+    { name: 'a value with a decimal point', field: 'valore', text: '250000.00', words: /il punto separa solo gruppi di tre cifre/, form: /250\.000,50/ },
+    { name: 'a month 25', field: 'nascita-1', text: '12/25/1950', words: /12\/25\/1950/ },
+    { name: 'a date of the act with two digits of year', field: 'data', text: '07/12/26', words: /07\/12\/26/ },
+  ]) {
+    test('refuses ' + refused.name + ' by its field', async () => {
+      await page.goto(base);
+      await page.locator('#valore').fill(refused.field === 'valore' ? refused.text : '250.000');
+      await page.locator('#data').fill(refused.field === 'data' ? refused.text : '07/12/2026');
+      await page.locator('#nascita-1').fill(refused.field === 'nascita-1' ? refused.text : '03/05/1950');
+      await page.locator('#' + refused.field).press('Enter');
+      const box = page.locator('#' + refused.field + '-errore');
+      await box.waitFor({ state: 'visible' });
+      const message = await box.innerText();
+      assert.match(message, refused.words);
+      if (refused.form) assert.match(message, refused.form);
+      const field = page.locator('#' + refused.field);
+      assert.equal(await field.getAttribute('aria-invalid'), 'true');
+      assert.ok((await field.getAttribute('aria-describedby')).split(' ').includes(refused.field + '-errore'));
+      assert.equal(await box.getAttribute('role'), 'alert');
+      assert.equal(await focused(), refused.field, 'the focus goes to the refused field');
+      assert.equal(await page.locator('#risultati').isVisible(), false);
+    });
+  }
+
+  test('copies the report as HTML and text, and the values for the deed', async () => {
+    await valueSpousesByKeyboard();
+    await page.locator('#copia-prospetto').click();
+    await page.locator('#stato', { hasText: 'Prospetto copiato' }).waitFor();
+    const copied = await page.evaluate(async () => {
+      const [item] = await navigator.clipboard.read();
+      const read = async (type) => (item.types.includes(type) ? (await item.getType(type)).text() : null);
+      return { html: await read('text/html'), text: await read('text/plain') };
+    });
+    const body = JSON.stringify({ tipo: 'vitalizio', valore: spouses.valore, nascite: spouses.nascite,
+      accrescimento: true, data: spouses.data, diritto: 'usufrutto', imposta: 'registro', saggio: 'data' });
+    const api = async (accept, query = '') => {
+      const response = await fetch(base + 'api/v1/prospetto' + query, { method: 'POST', body,
+        headers: { 'Content-Type': 'application/json', Accept: accept } });
+      assert.equal(response.status, 200);
+      return response.text();
+    };
+    assert.equal(copied.text, await api('text/plain'));
+    assert.ok(copied.html, 'the clipboard holds the HTML of the report');
+    const expected = json(spouses.command);
+    for (const figure of [expected.usufrutto.testo, expected.nuda_proprieta.testo]) {
+      assert.ok(copied.text.includes(figure), figure);
+      assert.ok(copied.html.includes(figure.replace('€ ', '')), figure);
+    }
+
+    await page.locator('#copia-atto').click();
+    await page.locator('#stato', { hasText: "Valori per l'atto copiati" }).waitFor();
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await api('text/plain', '?testo=atto'));
+  });
+
+  test('prints the report alone on A4', async () => {
+    await valueSpousesByKeyboard();
+    await page.locator('#stampa-prospetto table').first().waitFor({ state: 'attached' });
+    const file = join(shots, 'prospetto.pdf');
+    await page.pdf({ path: file, preferCSSPageSize: true });
+    const info = execFileSync('pdfinfo', [file], { encoding: 'utf8' });
+    assert.match(info, /Page size:\s+595\.\d+ x 841\.\d+ pts \(A4\)/);
+    const text = execFileSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
+    const expected = json(spouses.command);
+    for (const figure of [expected.usufrutto.testo, expected.nuda_proprieta.testo, expected.decreto_coefficienti]) {
+      assert.ok(text.includes(figure.replace(/\s+/g, ' ')), 'the printed report shows ' + figure);
+    }
+    for (const control of ['Calcola il lotto', 'Copia prospetto', 'Aggiungi un titolare']) {
+      assert.ok(!text.includes(control), 'the print leaves out ' + control);
+    }
+  });
+
+  test('sends a batch and offers the command line result', async () => {
+    const csv = join(empty, 'casi.csv');
+    writeFileSync(csv, 'tipo;valore;nascita;anni;data;accrescimento\n' +
+      'vitalizio;250.000;03/05/1950;;07/12/2026;\n' +
+      'vitalizio;100.000,50;16/08/1946+03/05/1950;;07/12/2026;si\n' +
+      'tempo-determinato;80000;;12;01/03/2026;\n' +
+      'vitalizio;250000.00;03/05/1950;;07/12/2026;\n');
+    await page.goto(base);
+    await page.locator('#file-lotto').setInputFiles(csv);
+    await page.locator('#invia-lotto').click();
+    const link = page.locator('#scarica-lotto');
+    await link.waitFor({ state: 'visible' });
+    assert.equal(await page.locator('#avanzamento').evaluate((p) => p.value), 100);
+    const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
+    assert.equal(download.suggestedFilename(), 'risultati.csv');
+    const got = readFileSync(await download.path(), 'utf8');
+    const want = commandLine(['lotto', csv]);
+    assert.equal(got, want.stdout);
+  });
+
+  // Every control within the screen and within its box, with the figures shown.
+  for (const screen of [
+    { name: 'a small laptop', width: 1024, height: 768 },
+    { name: 'a phone', width: 375, height: 667 },
+    { name: 'a large screen', width: 1920, height: 1080 },
+  ]) {
+    test('nothing overflows on ' + screen.name + ' (' + screen.width + '×' + screen.height + ')', async () => {
+      await page.setViewportSize({ width: screen.width, height: screen.height });
+      await valueSpousesByKeyboard();
+      await page.locator('#valore').focus();
+      await page.screenshot({ path: join(shots, 'pagina-' + screen.width + 'x' + screen.height + '.png'), fullPage: true });
+      const overflows = await page.evaluate(() => {
+        const width = document.documentElement.clientWidth;
+        const found = [];
+        const name = (e) => e.tagName.toLowerCase() + (e.id ? '#' + e.id : '') + (e.textContent ? ' «' + e.textContent.trim().slice(0, 30) + '»' : '');
+        if (document.documentElement.scrollWidth > width) found.push('the page scrolls sideways: ' + document.documentElement.scrollWidth);
+        const controls = document.querySelectorAll('input, select, button, a, label, progress, table, dl, .riquadro, fieldset, h1, h2, p');
+        for (const e of controls) {
+          const box = e.getBoundingClientRect();
+          if (box.width === 0 && box.height === 0) continue;
+          if (box.left < -0.5 || box.right > width + 0.5) found.push(name(e) + ' leaves the screen');
+          const parent = e.parentElement.getBoundingClientRect();
+          if (box.left < parent.left - 0.5 || box.right > parent.right + 0.5) found.push(name(e) + ' leaves its box');
+        }
+        return found;
+      });
+      assert.deepEqual(overflows, []);
+    });
+  }
+});
