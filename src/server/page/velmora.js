@@ -166,11 +166,16 @@
 
   // ---- refusals, next to their field ----
 
-  function fieldOf(campo) {
+  function fieldOf(campo, message) {
     const life = /^nascit[ae]\D*(\d+)?/.exec(campo || '');
     if (life) {
       const inputs = birthInputs();
-      if (life[1] === undefined) return inputs.find((i) => i.value.trim() === '') || inputs[0];
+      if (life[1] === undefined) {
+        // The message quotes the date it refuses: that is the field.
+        const quoted = /«([^»]*)»/.exec(message || '');
+        const named = quoted && inputs.find((i) => i.value.trim() === quoted[1].trim());
+        return named || inputs.find((i) => i.value.trim() === '') || inputs[0];
+      }
       // The server counts from zero; "nascite[1]" is the second field.
       const n = Number(life[1]);
       return inputs[Math.min(n, inputs.length - 1)];
@@ -206,7 +211,7 @@
   }
 
   function showRefusal(errore) {
-    const field = fieldOf(errore.campo);
+    const field = fieldOf(errore.campo, errore.messaggio);
     const text = refusalText(errore);
     if (!field || !errorBox(field)) {
       warn(text);
