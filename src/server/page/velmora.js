@@ -304,9 +304,12 @@
 
   const age = (v) => v.eta_anni + ' anni, ' + v.eta_mesi + ' mesi e ' + v.eta_giorni + ' giorni';
 
+  // The column's name goes with each cell, for the cards of a narrow screen.
   function cell(row, text, header) {
     const c = document.createElement(header ? 'th' : 'td');
     if (header) c.scope = 'row';
+    const table = row.closest('table');
+    if (!header && table) c.dataset.nome = table.tHead.rows[0].cells[row.cells.length].textContent;
     c.textContent = text;
     row.append(c);
   }
@@ -321,12 +324,11 @@
   }
 
   function share(body, name, q) {
-    const row = document.createElement('tr');
+    const row = body.insertRow();
     cell(row, name, true);
     cell(row, q.percentuale);
     cell(row, q.testo);
     cell(row, q.lettere);
-    body.append(row);
   }
 
   function rateText(r) {
@@ -381,12 +383,11 @@
     const livesBody = $('vite').tBodies[0];
     livesBody.replaceChildren();
     lives.forEach((v, i) => {
-      const row = document.createElement('tr');
+      const row = livesBody.insertRow();
       const counts = r.tipo === 'vitalizio' && lives.length > 1 && r.vita_che_conta === i + 1;
       cell(row, 'Titolare ' + (i + 1) + (counts ? ' (conta)' : ''), true);
       cell(row, slashed(v.nascita));
       cell(row, age(v));
-      livesBody.append(row);
     });
 
     const limit = r.limite;
