@@ -32,7 +32,7 @@ const spouses = {
     '--accrescimento', 'si', '--data', '07/12/2026'],
 };
 
-let server;
+const servers = [];
 let base;
 let browser;
 let context;
@@ -40,22 +40,35 @@ let page;
 // The page's own errors: a test passes only when the page has thrown none.
 const pageErrors = [];
 
-function startServer() {
+// The server on a free port, with the address its start line gives.
+function startServer(options = []) {
+  const child = spawn(program, ['servizio', '--porta', '0', ...options], { env, stdio: ['ignore', 'ignore', 'pipe'] });
+  servers.push(child);
   return new Promise((resolve, reject) => {
-    server = spawn(program, ['servizio', '--porta', '0'], { env, stdio: ['ignore', 'ignore', 'pipe'] });
     let seen = '';
+    let started = false;
     const timer = setTimeout(() => reject(new Error('no start line in 20 s: ' + seen)), 20000);
-    server.stderr.setEncoding('utf8');
-    server.stderr.on('data', (chunk) => {
+    child.stderr.setEncoding('utf8');
+    child.stderr.on('data', (chunk) => {
       seen += chunk;
       const start = /velmora servizio: in ascolto su (http:\/\/\S+\/)/.exec(seen);
-      if (start && !base) {
+      if (start && !started) {
+        started = true;
         clearTimeout(timer);
         resolve(start[1]);
       }
     });
-    server.on('exit', (code) => reject(new Error('the server stopped (' + code + '): ' + seen)));
+    child.on('exit', (code) => reject(new Error('the server stopped (' + code + '): ' + seen)));
   });
+}
+
+async function stopServers() {
+  for (const child of servers) {
+    if (child.exitCode !== null || child.signalCode !== null) continue;
+    const stopped = new Promise((resolve) => child.once('exit', resolve));
+    child.kill('SIGTERM');
+    await stopped;
+  }
 }
 
 before(async () => {
@@ -71,12 +84,8 @@ before(async () => {
 
 after(async () => {
   await browser?.close();
+  await stopServers();
   assert.deepEqual(pageErrors, []);
-  if (server && server.exitCode === null) {
-    const stopped = new Promise((resolve) => server.once('exit', resolve));
-    server.kill('SIGTERM');
-    await stopped;
-  }
 });
 
 const focused = () => page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
@@ -261,6 +270,44 @@ describe('the page of velmora servizio', () => {
     const got = readFileSync(await download.path(), 'utf8');
     const want = commandLine(['lotto', csv]);
     assert.equal(got, want.stdout);
+  });
+
+  test('asks for the token on a 401 and keeps it for the session', async () => {
+    const tokenFile = join(empty, 'token');
+    writeFileSync(tokenFile, 'segreto-di-prova\n');
+    const guarded = await startServer(['--token-file', tokenFile]);
+    const tab = await context.newPage();
+    try {
+      await tab.goto(guarded);
+      const valueCase = async () => {
+        await tab.locator('#valore').fill('250.000');
+        await tab.locator('#data').fill('07/12/2026');
+        await tab.locator('#nascita-1').fill('03/05/1950');
+        await tab.locator('#nascita-1').press('Enter');
+      };
+      await valueCase();
+      await tab.locator('#accesso').waitFor({ state: 'visible' });
+      assert.equal(await tab.evaluate(() => document.activeElement.id), 'codice');
+      assert.equal(await tab.locator('#risultati').isVisible(), false);
+      for (const [token, accepted] of [['sbagliato', false], ['segreto-di-prova', true]]) {
+        await tab.keyboard.type(token);
+        await tab.keyboard.press('Enter');
+        if (accepted) {
+          await tab.locator('#risultati').waitFor({ state: 'visible' });
+        } else {
+          await tab.locator('#codice-errore', { hasText: 'non è stato accettato' }).waitFor();
+          assert.equal(await tab.evaluate(() => document.activeElement.id), 'codice');
+        }
+      }
+      assert.equal(await tab.locator('#accesso').isVisible(), false);
+      // Kept for the browser session: a new load of the page values at once.
+      await tab.reload();
+      await valueCase();
+      await tab.locator('#risultati').waitFor({ state: 'visible' });
+      assert.equal(await tab.locator('#accesso').isVisible(), false);
+    } finally {
+      await tab.close();
+    }
   });
 
   // Every control within the screen and within its box, with the figures shown.
