@@ -340,13 +340,12 @@
   function nextBand(r) {
     const next = r.prossima_fascia;
     if (!next) return '';
-    const who =
-      r.regola === 'piu_giovane' ? 'il più giovane' : r.regola === 'piu_anziano' ? 'il più anziano' : 'il titolare';
-    let text =
-      'Dal ' + slashed(next.data) + ' ' + who + ' compie ' + next.anni + ' anni: da quel giorno la quota del diritto vale ' +
-      next.percentuale;
+    const who = { piu_giovane: 'il più giovane', piu_anziano: 'il più anziano' }[r.regola] || 'il titolare';
+    let text = 'Dal ' + slashed(next.data) + ' ' + who + ' compie ' + next.anni + ' anni: ' +
+      'da quel giorno la quota del diritto vale ' + next.percentuale;
     if (next.provvisoria) {
-      text += ', con i coefficienti del ' + next.anno_coefficienti + ' (quelli dell\'anno dopo non sono ancora noti)';
+      text += ', con i coefficienti del ' + next.anno_coefficienti + ' (quelli del ' +
+        next.data.slice(0, 4) + ' non sono ancora noti)';
     }
     return text + '.';
   }
@@ -368,10 +367,12 @@
     entry(details, 'Imposta', TAXES[r.imposta] || r.imposta);
     entry(details, 'Saggio', rateText(r));
     if (r.tipo === 'vitalizio') {
-      entry(details, 'Età che conta', age(r) + (r.vite && r.vite.length > 1 ? ' (titolare ' + r.vita_che_conta + ')' : ''));
+      const which = r.vite && r.vite.length > 1 ? ' (titolare ' + r.vita_che_conta + ')' : '';
+      entry(details, 'Età che conta', age(r) + which);
       entry(details, 'Regola', RULES[r.regola] || r.regola);
       entry(details, 'Fascia di età', r.fascia);
-      entry(details, 'Coefficiente', r.coefficiente ? r.coefficiente + ' (al saggio ' + r.saggio_coefficienti + ')' : '');
+      const at = ' (al saggio ' + r.saggio_coefficienti + ')';
+      entry(details, 'Coefficiente', r.coefficiente ? r.coefficiente + at : '');
     } else {
       entry(details, 'Durata', r.anni + ' anni');
       entry(details, 'Quota per la durata', r.quota);
@@ -400,9 +401,10 @@
       entry(
         limits,
         'Valore vitalizio del beneficiario',
-        limit.vitalizio ? q(limit.vitalizio) + ' (fascia ' + limit.fascia + ')' : 'nessuno (fascia ' + limit.fascia + ')',
+        (limit.vitalizio ? q(limit.vitalizio) : 'nessuno') + ' (fascia ' + limit.fascia + ')',
       );
-      entry(limits, 'Applicato', limit.applicato ? 'sì: vale il valore vitalizio, minore' : 'no: vale il valore a tempo determinato');
+      entry(limits, 'Applicato',
+        limit.applicato ? 'sì: vale il valore vitalizio, minore' : 'no: vale il valore a tempo determinato');
     }
 
     const laws = $('norme');
@@ -414,7 +416,8 @@
     entry(laws, 'Saggio minimo', r.minimo ? r.articolo_minimo : '');
     entry(laws, 'Saggio legale', r.decreto_saggio_legale);
     entry(laws, 'Coefficienti', r.decreto_coefficienti);
-    entry(laws, 'Fonte dei dati', r.fonte_dati === 'incorporati' ? 'dati incorporati in Velmora' : r.fonte_dati);
+    const builtIn = r.fonte_dati === 'incorporati';
+    entry(laws, 'Fonte dei dati', builtIn ? 'dati incorporati in Velmora' : r.fonte_dati);
 
     $('risultati').hidden = false;
   }
@@ -450,7 +453,8 @@
     doc.querySelectorAll('script, style, link, meta, iframe, object, embed, base').forEach((e) => e.remove());
     doc.body.querySelectorAll('*').forEach((e) => {
       for (const a of Array.from(e.attributes)) {
-        if (/^on/i.test(a.name) || a.name === 'style' || /^\s*javascript:/i.test(a.value)) e.removeAttribute(a.name);
+        const runs = /^on/i.test(a.name) || /^\s*javascript:/i.test(a.value);
+        if (runs || a.name === 'style') e.removeAttribute(a.name);
       }
     });
     return Array.from(doc.body.childNodes).map((n) => document.importNode(n, true));
@@ -496,7 +500,8 @@
       say('Prospetto copiato negli appunti.');
     } catch (failure) {
       html.catch(() => {});
-      failed(failure instanceof NeedToken || failure instanceof Refused ? failure : await why(html, text, failure), copyReport);
+      const fromServer = failure instanceof NeedToken || failure instanceof Refused;
+      failed(fromServer ? failure : await why(html, text, failure), copyReport);
     }
   }
 
@@ -601,7 +606,8 @@
       $('lotto-stato').textContent = 'Lotto calcolato: scaricare risultati.csv.';
       $('scarica-lotto').focus();
     });
-    request.addEventListener('error', () => batchRefused('Il servizio non risponde: controllare la rete e riprovare.'));
+    request.addEventListener('error', () =>
+      batchRefused('Il servizio non risponde: controllare la rete e riprovare.'));
     $('lotto-stato').textContent = 'Invio di ' + file.name + '…';
     request.send(file);
   }
@@ -627,7 +633,8 @@
     // Enter values from a list or a tick box too, as it does from a text field.
     form.addEventListener('keydown', (event) => {
       const t = event.target;
-      if (event.key === 'Enter' && (t.tagName === 'SELECT' || (t.tagName === 'INPUT' && t.type === 'checkbox'))) {
+      const list = t.tagName === 'SELECT' || (t.tagName === 'INPUT' && t.type === 'checkbox');
+      if (event.key === 'Enter' && list) {
         event.preventDefault();
         form.requestSubmit();
       }
