@@ -7,8 +7,11 @@
 #include "platform/desktop_services.h"
 #include "platform/program_start.h"
 #include "platform/startup_probe.h"
+#include "server/service.h"
 
 int main(int argc, char** argv) {
+  // The service starts no display: it is answered before the window's toolkit.
+  if (const auto served = velmora::server::AnswerService(argc, argv)) return *served;
   if (const auto answered = velmora::cli::AnswerCommandLine(argc, argv)) return *answered;
 
   velmora::DisplayStartGuard display(velmora::cli::NoDisplayMessage());
