@@ -208,6 +208,7 @@ describe('the page of velmora servizio', () => {
       assert.equal(await box.getAttribute('role'), 'alert');
       assert.equal(await focused(), refused.field, 'the focus goes to the refused field');
       assert.equal(await page.locator('#risultati').isVisible(), false);
+      await page.screenshot({ path: join(shots, 'rifiuto-' + refused.field + '.png') });
     });
   }
 
