@@ -161,6 +161,61 @@ describe('the page of velmora servizio', () => {
     assert.equal(await page.locator('#copia-prospetto').isEnabled(), true);
   });
 
+  // The other rights, the fixed term's cap, the next band and the 2016 table:
+  // what the page shows of each is what the command line's record holds.
+  for (const shown of [
+    {
+      name: 'a fixed term capped for a gift',
+      fields: { tipo: 'tempo-determinato', valore: '100000', anni: '30', nascite: ['01/01/1941'],
+        imposta: 'successioni', data: '09/12/2026' },
+      texts: (r) => [r.limite.tempo_determinato.testo, r.limite.vitalizio.testo, r.limite.fascia, r.limite.norma,
+        r.quota, r.articolo_minimo],
+    },
+    {
+      name: 'the day before a change of band',
+      fields: { valore: '250.000', nascite: ['10/12/1950'], data: '07/12/2026' },
+      texts: (r) => ['Dal 10/12/2026 il titolare compie ' + r.prossima_fascia.anni + ' anni', r.coefficiente],
+    },
+    {
+      name: 'habitation',
+      fields: { valore: '300.000', diritto: 'abitazione', nascite: ['16/08/1946'], data: '07/12/2026' },
+      texts: (r) => [r.norma_diritto, r.fascia],
+    },
+    {
+      name: 'use at the 2016 table',
+      fields: { valore: '250.000,50', diritto: 'uso', saggio: '2016', nascite: ['03/05/1950'], data: '01/06/2016' },
+      texts: (r) => [r.saggio + ' (tabella 2016)', r.decreto_coefficienti],
+    },
+  ]) {
+    test('shows ' + shown.name + ' as the command line values it', async () => {
+      const f = shown.fields;
+      await page.goto(base);
+      for (const id of ['tipo', 'diritto', 'imposta', 'saggio']) {
+        if (f[id]) await page.locator('#' + id).selectOption(f[id]);
+      }
+      for (const id of ['valore', 'anni', 'data']) {
+        if (f[id]) await page.locator('#' + id).fill(f[id]);
+      }
+      await page.locator('#nascita-1').fill(f.nascite[0]);
+      await page.locator('#nascita-1').press('Enter');
+      await page.locator('#risultati').waitFor({ state: 'visible' });
+
+      const command = [f.tipo || 'vitalizio', '--valore', f.valore, '--nascita', f.nascite[0], '--data', f.data];
+      for (const option of ['anni', 'diritto', 'imposta', 'saggio']) {
+        if (f[option]) command.push('--' + option, f[option]);
+      }
+      const r = json(command);
+      const rows = await tableText('#quote');
+      assert.deepEqual(rows.map((row) => row.slice(1)), [
+        [r.usufrutto.percentuale, r.usufrutto.testo, r.usufrutto.lettere],
+        [r.nuda_proprieta.percentuale, r.nuda_proprieta.testo, r.nuda_proprieta.lettere],
+      ]);
+      const all = (await page.locator('#risultati').innerText()).replace(/\s+/g, ' ');
+      for (const text of shown.texts(r)) assert.ok(all.includes(text), 'the page shows ' + text);
+      assert.equal(await page.locator('#blocco-limite').isVisible(), Boolean(r.limite));
+    });
+  }
+
   test('a change of any input takes the figures away', async () => {
     for (const change of [
       async () => {
