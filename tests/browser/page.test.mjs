@@ -168,8 +168,8 @@ describe('the page of velmora servizio', () => {
       name: 'a fixed term capped for a gift',
       fields: { tipo: 'tempo-determinato', valore: '100000', anni: '30', nascite: ['01/01/1941'],
         imposta: 'successioni', data: '09/12/2026' },
-      texts: (r) => [r.limite.tempo_determinato.testo, r.limite.vitalizio.testo, r.limite.fascia, r.limite.norma,
-        r.quota, r.articolo_minimo],
+      texts: (r) => [r.limite.tempo_determinato.testo, r.limite.vitalizio.testo, r.limite.fascia,
+        r.limite.norma, r.quota, r.articolo_minimo],
     },
     {
       name: 'the day before a change of band',
@@ -183,7 +183,8 @@ describe('the page of velmora servizio', () => {
     },
     {
       name: 'use at the 2016 table',
-      fields: { valore: '250.000,50', diritto: 'uso', saggio: '2016', nascite: ['03/05/1950'], data: '01/06/2016' },
+      fields: { valore: '250.000,50', diritto: 'uso', saggio: '2016', nascite: ['03/05/1950'],
+        data: '01/06/2016' },
       texts: (r) => [r.saggio + ' (tabella 2016)', r.decreto_coefficienti],
     },
   ]) {
@@ -200,7 +201,8 @@ describe('the page of velmora servizio', () => {
       await page.locator('#nascita-1').press('Enter');
       await page.locator('#risultati').waitFor({ state: 'visible' });
 
-      const command = [f.tipo || 'vitalizio', '--valore', f.valore, '--nascita', f.nascite[0], '--data', f.data];
+      const command = [f.tipo || 'vitalizio', '--valore', f.valore, '--nascita', f.nascite[0],
+        '--data', f.data];
       for (const option of ['anni', 'diritto', 'imposta', 'saggio']) {
         if (f[option]) command.push('--' + option, f[option]);
       }
@@ -391,7 +393,7 @@ describe('the page of velmora servizio', () => {
         const width = document.documentElement.clientWidth;
         const found = [];
         const name = (e) =>
-          e.tagName.toLowerCase() + (e.id ? '#' + e.id : '') + ' «' + e.textContent.trim().slice(0, 30) + '»';
+          (e.id ? '#' + e.id : e.tagName.toLowerCase()) + ' «' + e.textContent.trim().slice(0, 30) + '»';
         const scrolled = document.documentElement.scrollWidth;
         if (scrolled > width) found.push('the page scrolls sideways: ' + scrolled);
         const controls = document.querySelectorAll(
