@@ -90,43 +90,50 @@ after(async () => {
   assert.deepEqual(pageErrors, []);
 });
 
-const focused = () => page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
+const focused = (tab = page) =>
+  tab.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
 
 // Tab to a field, keeping the order met on the way.
-async function tabTo(id, path) {
+async function tabTo(id, path, tab = page) {
   for (let i = 0; i < 40; i += 1) {
-    await page.keyboard.press('Tab');
-    const now = await focused();
+    await tab.keyboard.press('Tab');
+    const now = await focused(tab);
     path.push(now);
     if (now === id) return;
   }
   assert.fail('Tab never reached ' + id + ': ' + path.join(' > '));
 }
 
-async function retype(text) {
-  await page.keyboard.press('Control+A');
-  await page.keyboard.type(text);
+// The spouses' case from the keyboard alone, on a fresh page.
+async function valueSpousesByKeyboard(tab = page) {
+  await tab.goto(base);
+  const path = [];
+  await tabTo('valore', path, tab);
+  await tab.keyboard.type(spouses.valore);
+  await tabTo('data', path, tab);
+  await tab.keyboard.press('Control+A');
+  await tab.keyboard.type(spouses.data);
+  await tabTo('nascita-1', path, tab);
+  await tab.keyboard.type(spouses.nascite[0]);
+  await tabTo('aggiungi-nascita', path, tab);
+  await tab.keyboard.press('Enter');
+  assert.equal(await focused(tab), 'nascita-2', 'a new life takes the focus');
+  await tab.keyboard.type(spouses.nascite[1]);
+  await tabTo('accrescimento', path, tab);
+  await tab.keyboard.press('Space');
+  await tab.keyboard.press('Enter');
+  await tab.locator('#risultati').waitFor({ state: 'visible' });
+  return path;
 }
 
-// The spouses' case from the keyboard alone, on a fresh page.
-async function valueSpousesByKeyboard() {
-  await page.goto(base);
-  const path = [];
-  await tabTo('valore', path);
-  await page.keyboard.type(spouses.valore);
-  await tabTo('data', path);
-  await retype(spouses.data);
-  await tabTo('nascita-1', path);
-  await page.keyboard.type(spouses.nascite[0]);
-  await tabTo('aggiungi-nascita', path);
-  await page.keyboard.press('Enter');
-  assert.equal(await focused(), 'nascita-2', 'a new life takes the focus');
-  await page.keyboard.type(spouses.nascite[1]);
-  await tabTo('accrescimento', path);
-  await page.keyboard.press('Space');
-  await page.keyboard.press('Enter');
-  await page.locator('#risultati').waitFor({ state: 'visible' });
-  return path;
+// What the clipboard holds, read by the main page (which has the clipboard API).
+async function clipboard() {
+  await page.bringToFront();
+  return page.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    const read = async (type) => (item.types.includes(type) ? (await item.getType(type)).text() : null);
+    return { html: await read('text/html'), text: await read('text/plain') };
+  });
 }
 
 const tableText = (selector) =>
@@ -269,36 +276,50 @@ describe('the page of velmora servizio', () => {
     });
   }
 
-  test('copies the report as HTML and text, and the values for the deed', async () => {
-    await valueSpousesByKeyboard();
-    await page.locator('#copia-prospetto').click();
-    await page.locator('#stato', { hasText: 'Prospetto copiato' }).waitFor();
-    const copied = await page.evaluate(async () => {
-      const [item] = await navigator.clipboard.read();
-      const read = async (type) => (item.types.includes(type) ? (await item.getType(type)).text() : null);
-      return { html: await read('text/html'), text: await read('text/plain') };
-    });
-    const body = JSON.stringify({ tipo: 'vitalizio', valore: spouses.valore, nascite: spouses.nascite,
-      accrescimento: true, data: spouses.data, diritto: 'usufrutto', imposta: 'registro', saggio: 'data' });
-    const api = async (accept, query = '') => {
-      const response = await fetch(base + 'api/v1/prospetto' + query, { method: 'POST', body,
-        headers: { 'Content-Type': 'application/json', Accept: accept } });
-      assert.equal(response.status, 200);
-      return response.text();
-    };
-    assert.equal(copied.text, await api('text/plain'));
-    assert.ok(copied.html, 'the clipboard holds the HTML of the report');
-    const expected = json(spouses.command);
-    for (const figure of [expected.usufrutto.testo, expected.nuda_proprieta.testo]) {
-      assert.ok(copied.text.includes(figure), figure);
-      assert.ok(copied.html.includes(figure.replace('€ ', '')), figure);
-    }
+  // Over plain http from another PC the page is no secure context and has no
+  // clipboard API: the copy command must carry the same texts.
+  for (const way of [
+    { name: 'through the clipboard API', api: true },
+    { name: 'by the copy command, as over plain http', api: false },
+  ]) {
+    test('copies the report as HTML and text, and the values for the deed, ' + way.name, async () => {
+      const tab = await context.newPage();
+      try {
+        if (!way.api) {
+          await tab.addInitScript(() =>
+            Object.defineProperty(Navigator.prototype, 'clipboard', { get: () => undefined }));
+        }
+        await page.goto(base);
+        await page.evaluate(() => navigator.clipboard.writeText('vuoto'));
+        await valueSpousesByKeyboard(tab);
+        await tab.locator('#copia-prospetto').click();
+        await tab.locator('#stato', { hasText: 'Prospetto copiato' }).waitFor();
+        const copied = await clipboard();
+        const body = JSON.stringify({ tipo: 'vitalizio', valore: spouses.valore, nascite: spouses.nascite,
+          accrescimento: true, data: spouses.data, diritto: 'usufrutto', imposta: 'registro', saggio: 'data' });
+        const api = async (accept, query = '') => {
+          const response = await fetch(base + 'api/v1/prospetto' + query, { method: 'POST', body,
+            headers: { 'Content-Type': 'application/json', Accept: accept } });
+          assert.equal(response.status, 200);
+          return response.text();
+        };
+        assert.equal(copied.text, await api('text/plain'));
+        assert.ok(copied.html, 'the clipboard holds the HTML of the report');
+        const expected = json(spouses.command);
+        for (const figure of [expected.usufrutto.testo, expected.nuda_proprieta.testo]) {
+          assert.ok(copied.text.includes(figure), figure);
+          assert.ok(copied.html.includes(figure.replace('€ ', '')), figure);
+        }
 
-    await page.locator('#copia-atto').click();
-    await page.locator('#stato', { hasText: "Valori per l'atto copiati" }).waitFor();
-    const deed = await page.evaluate(() => navigator.clipboard.readText());
-    assert.equal(deed, await api('text/plain', '?testo=atto'));
-  });
+        await tab.bringToFront();
+        await tab.locator('#copia-atto').click();
+        await tab.locator('#stato', { hasText: "Valori per l'atto copiati" }).waitFor();
+        assert.equal((await clipboard()).text, await api('text/plain', '?testo=atto'));
+      } finally {
+        await tab.close();
+      }
+    });
+  }
 
   test('prints the report alone on A4', async () => {
     await valueSpousesByKeyboard();

@@ -472,6 +472,27 @@
     return response.text();
   }
 
+  // A page opened over plain http from another PC has no clipboard API: the
+  // browser's copy command, still allowed right after a click, carries the
+  // same types.
+  function copyByCommand(types) {
+    let done = false;
+    const put = (event) => {
+      for (const [type, text] of Object.entries(types)) event.clipboardData.setData(type, text);
+      event.preventDefault();
+      done = true;
+    };
+    document.addEventListener('copy', put);
+    try {
+      document.execCommand('copy');
+    } finally {
+      document.removeEventListener('copy', put);
+    }
+    if (!done) throw new Error('Il browser non ha permesso di copiare: riprovare con il pulsante.');
+  }
+
+  const clipboardApi = () => Boolean(window.isSecureContext && navigator.clipboard);
+
   async function copyReport() {
     if (!shown) return;
     const c = shown;
@@ -483,7 +504,7 @@
     const html = reportText(c, 'text/html').then(current);
     const text = reportText(c, 'text/plain').then(current);
     try {
-      if (window.ClipboardItem && navigator.clipboard.write) {
+      if (clipboardApi() && window.ClipboardItem) {
         const item = new ClipboardItem({
           'text/html': html.then((t) => new Blob([t], { type: 'text/html' })),
           'text/plain': text.then((t) => new Blob([t], { type: 'text/plain' })),
@@ -494,8 +515,11 @@
           await html.catch(() => {});
           await navigator.clipboard.writeText(await text);
         }
-      } else {
+      } else if (clipboardApi()) {
         await navigator.clipboard.writeText(await text);
+      } else {
+        const [h, t] = await Promise.all([html, text]);
+        copyByCommand({ 'text/html': h, 'text/plain': t });
       }
       say('Prospetto copiato negli appunti.');
     } catch (failure) {
@@ -524,7 +548,11 @@
     try {
       const text = await reportText(c, 'text/plain', '?testo=atto');
       if (asked !== generation) return;
-      await navigator.clipboard.writeText(text);
+      if (clipboardApi()) {
+        await navigator.clipboard.writeText(text);
+      } else {
+        copyByCommand({ 'text/plain': text });
+      }
       say("Valori per l'atto copiati negli appunti.");
     } catch (failure) {
       failed(failure, copyDeed);
