@@ -77,7 +77,7 @@ before(async () => {
   assert.ok(program, 'VELMORA_PROGRAM names the built program');
   mkdirSync(shots, { recursive: true });
   base = await startServer();
-  browser = await chromium.launch({ executablePath: chromiumPath, args: ['--no-sandbox'] });
+  browser = await chromium.launch({ executablePath: chromiumPath, args: ['--no-sandbox', '--lang=it-IT'] });
   context = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'it-IT' });
   await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: base.replace(/\/$/, '') });
   page = await context.newPage();
@@ -296,7 +296,8 @@ describe('the page of velmora servizio', () => {
         await tab.locator('#stato', { hasText: 'Prospetto copiato' }).waitFor();
         const copied = await clipboard();
         const body = JSON.stringify({ tipo: 'vitalizio', valore: spouses.valore, nascite: spouses.nascite,
-          accrescimento: true, data: spouses.data, diritto: 'usufrutto', imposta: 'registro', saggio: 'data' });
+          accrescimento: true, data: spouses.data, diritto: 'usufrutto', imposta: 'registro',
+          saggio: 'data' });
         const api = async (accept, query = '') => {
           const response = await fetch(base + 'api/v1/prospetto' + query, { method: 'POST', body,
             headers: { 'Content-Type': 'application/json', Accept: accept } });

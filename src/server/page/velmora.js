@@ -434,8 +434,9 @@
       shown = c;
       show(record);
       for (const id of ['copia-prospetto', 'copia-atto', 'stampa']) $(id).disabled = false;
-      say('Calcolato: ' + (RIGHTS[record.diritto] || '') + ' ' + record.usufrutto.testo + ', nuda proprietà ' +
-        record.nuda_proprieta.testo + '.');
+      const right = RIGHTS[record.diritto] || record.diritto;
+      const bare = record.nuda_proprieta.testo;
+      say('Calcolato: ' + right + ' ' + record.usufrutto.testo + ', nuda proprietà ' + bare + '.');
       $('risultati').focus();
       fillPrintArea(c, asked).catch(() => {});
     } catch (failure) {
