@@ -323,10 +323,21 @@ describe('the page of velmora servizio', () => {
   }
 
   test('prints the report alone on A4', async () => {
-    await valueSpousesByKeyboard();
-    await page.locator('#stampa-prospetto table').first().waitFor({ state: 'attached' });
+    // The browser's print dialog is counted, not opened; the PDF is the print.
+    const tab = await context.newPage();
+    await tab.addInitScript(() => {
+      window.printed = 0;
+      window.print = () => {
+        window.printed += 1;
+      };
+    });
+    await valueSpousesByKeyboard(tab);
+    await tab.locator('#stampa').click();
+    await tab.waitForFunction(() => window.printed === 1);
+    await tab.locator('#stampa-prospetto table').first().waitFor({ state: 'attached' });
     const file = join(shots, 'prospetto.pdf');
-    await page.pdf({ path: file, preferCSSPageSize: true });
+    await tab.pdf({ path: file, preferCSSPageSize: true });
+    await tab.close();
     const info = execFileSync('pdfinfo', [file], { encoding: 'utf8' });
     assert.match(info, /Page size:\s+59[45]\.\d+ x 84[12]\.\d+ pts \(A4\)/);
     const text = execFileSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
