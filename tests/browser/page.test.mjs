@@ -371,6 +371,21 @@ describe('the page of velmora servizio', () => {
     assert.equal(got, want.stdout);
   });
 
+  test('refuses a batch over the limit by its field, and keeps serving', async () => {
+    const limited = await startServer(['--limite-lotto', '1']);
+    const csv = join(empty, 'grande.csv');
+    writeFileSync(csv, 'tipo;valore;nascita;data\n' + 'vitalizio;250.000;03/05/1950;07/12/2026\n'.repeat(60000));
+    await page.goto(limited);
+    await page.locator('#file-lotto').setInputFiles(csv);
+    await page.locator('#invia-lotto').click();
+    const box = page.locator('#lotto-errore');
+    await box.waitFor({ state: 'visible' });
+    assert.match(await box.innerText(), /1 MiB/);
+    assert.equal(await page.locator('#file-lotto').getAttribute('aria-invalid'), 'true');
+    assert.equal(await focused(), 'file-lotto');
+    assert.equal(await page.locator('#scarica-lotto').isVisible(), false);
+  });
+
   test('asks for the token on a 401 and keeps it for the session', async () => {
     const tokenFile = join(empty, 'token');
     writeFileSync(tokenFile, 'segreto-di-prova\n');
