@@ -38,7 +38,7 @@ let base;
 let browser;
 let context;
 let page;
-// The page's own errors: a test passes only when the page has thrown none.
+// The page's own errors: the tests pass only when the page has made none.
 const pageErrors = [];
 
 // The server on a free port, with the address its start line gives.
@@ -82,6 +82,13 @@ before(async () => {
   await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: base.replace(/\/$/, '') });
   page = await context.newPage();
   page.on('pageerror', (error) => pageErrors.push(error.message));
+  // What the policy refuses is told on the console: the page must need nothing
+  // it forbids. The statuses of refused requests are expected there.
+  page.on('console', (message) => {
+    if (message.type() === 'error' && !/^Failed to load resource/.test(message.text())) {
+      pageErrors.push(message.text());
+    }
+  });
 });
 
 after(async () => {
@@ -384,6 +391,7 @@ describe('the page of velmora servizio', () => {
     assert.equal(await page.locator('#file-lotto').getAttribute('aria-invalid'), 'true');
     assert.equal(await focused(), 'file-lotto');
     assert.equal(await page.locator('#scarica-lotto').isVisible(), false);
+    assert.equal((await fetch(limited + 'api/v1/stato')).status, 200);
   });
 
   test('asks for the token on a 401 and keeps it for the session', async () => {
