@@ -27,8 +27,28 @@
 
   // ---- talking to the server ----
 
+  // A browser that keeps nothing for the session keeps the token for this
+  // page only.
+  let tokenHere = null;
+  const storedToken = () => {
+    try {
+      return sessionStorage.getItem(TOKEN_KEY);
+    } catch (noStorage) {
+      return tokenHere;
+    }
+  };
+  const storeToken = (token) => {
+    tokenHere = token;
+    try {
+      if (token === null) sessionStorage.removeItem(TOKEN_KEY);
+      else sessionStorage.setItem(TOKEN_KEY, token);
+    } catch (noStorage) {
+      // kept in tokenHere
+    }
+  };
+
   const authorization = () => {
-    const token = sessionStorage.getItem(TOKEN_KEY);
+    const token = storedToken();
     return token ? { Authorization: 'Bearer ' + token } : {};
   };
 
@@ -76,6 +96,7 @@
 
   function numberLives() {
     const rows = Array.from($('elenco-nascite').children);
+    const fixedTerm = $('tipo').value === 'tempo-determinato';
     rows.forEach((row, i) => {
       const n = i + 1;
       const input = row.querySelector('input');
@@ -84,7 +105,7 @@
       const error = row.querySelector('.errore');
       input.id = 'nascita-' + n;
       label.htmlFor = input.id;
-      label.textContent = 'Titolare ' + n;
+      label.textContent = (fixedTerm ? 'Beneficiario ' : 'Titolare ') + n;
       error.id = 'nascita-' + n + '-errore';
       input.setAttribute('aria-describedby', 'nascite-aiuto ' + error.id);
       remove.setAttribute('aria-label', 'Togli il titolare ' + n);
@@ -256,7 +277,7 @@
       $('codice').focus();
       return;
     }
-    sessionStorage.setItem(TOKEN_KEY, token);
+    storeToken(token);
     $('codice').value = '';
     $('codice').removeAttribute('aria-invalid');
     $('codice-errore').hidden = true;
@@ -269,8 +290,8 @@
   // Any failure of a command: the token, a refusal, or the network.
   function failed(failure, again) {
     if (failure instanceof NeedToken) {
-      if (sessionStorage.getItem(TOKEN_KEY)) {
-        sessionStorage.removeItem(TOKEN_KEY);
+      if (storedToken()) {
+        storeToken(null);
         $('codice-errore').textContent = 'Il codice non è stato accettato: riscriverlo.';
         $('codice-errore').hidden = false;
       }
@@ -645,7 +666,7 @@
 
   function changed(event) {
     clearError(event.target);
-    if (event.target.id === 'tipo') showWhatApplies();
+    if (event.target.id === 'tipo') numberLives();
     invalidate();
   }
 
