@@ -37,6 +37,9 @@ std::optional<QByteArray> HeaderValue(const QByteArray& head, QByteArrayView nam
   return std::nullopt;
 }
 
+// The most of a refused body read and dropped before the connection closes.
+constexpr qint64 kMostDrained = 16 * 1024 * 1024;
+
 }  // namespace
 
 QByteArray RawAnswer(int status, const QString& message) {
@@ -123,7 +126,10 @@ bool SocketGuard::HeaderDone(qsizetype end) {
     }
   }
   if (length > limits_.bodyLimit(path)) {
-    Refuse(413, text::kTooLarge.arg(limits_.limitText(path)));
+    // A client mostly reads the answer once it has sent its body: some of
+    // the body is read and dropped, so that it gets the 413.
+    Refuse(413, text::kTooLarge.arg(limits_.limitText(path)),
+           std::min<qint64>(length, kMostDrained));
     return false;
   }
   bodyLeft_ = length;
@@ -131,14 +137,21 @@ bool SocketGuard::HeaderDone(qsizetype end) {
   return true;
 }
 
-void SocketGuard::Refuse(int status, const QString& message) {
+void SocketGuard::Refuse(int status, const QString& message, qint64 drain) {
   idle_.stop();
   header_.stop();
   // Nothing more of this connection reaches the server's parser.
   disconnect(socket_, &QTcpSocket::readyRead, nullptr, nullptr);
-  socket_->readAll();
+  drainLeft_ = drain - socket_->readAll().size();
   socket_->write(RawAnswer(status, message));
-  socket_->disconnectFromHost();
+  if (drainLeft_ > 0) {
+    connect(socket_, &QTcpSocket::readyRead, this, [this] {
+      drainLeft_ -= socket_->readAll().size();
+      if (drainLeft_ <= 0) socket_->disconnectFromHost();
+    });
+  } else {
+    socket_->disconnectFromHost();
+  }
   // A client that reads nothing is not waited for.
   QTimer::singleShot(limits_.idleMs, socket_, [socket = socket_] { socket->abort(); });
 }

@@ -34,13 +34,14 @@ class SocketGuard : public QObject {
  private:
   void Arrived();
   bool HeaderDone(qsizetype end);
-  void Refuse(int status, const QString& message);
+  void Refuse(int status, const QString& message, qint64 drain = 0);
 
   QTcpSocket* socket_;
   const Limiti& limits_;
   QByteArray head_;
   qint64 bodyLeft_ = 0;
   bool inBody_ = false;
+  qint64 drainLeft_ = 0;
   QTimer idle_;
   QTimer header_;
 };

@@ -115,6 +115,8 @@ int Serve(int argc, char** argv, const OpzioniServizio& options) {
   } else {
     listener = new GuardedTcpServer(limits, &service);
   }
+  // A burst of connections waits in the kernel rather than being dropped.
+  listener->setListenBacklogSize(1024);
   if (!listener->listen(options.address, options.port)) {
     Write(text::kCannotListen
               .arg(options.addressText, QString::number(options.port), listener->errorString())

@@ -14,7 +14,7 @@ seconds=${2:-60}
 
 CC=clang CXX=clang++ cmake -S "$repo" -B "$build" -DVELMORA_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo
-targets=(fuzz_texts fuzz_csv fuzz_legal_data fuzz_mcp)
+targets=(fuzz_texts fuzz_csv fuzz_legal_data fuzz_mcp fuzz_service_request)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 # New inputs go to scratch corpora so that the committed seeds stay as they are.
