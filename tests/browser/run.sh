@@ -17,4 +17,4 @@ if [ ! -d "$here/node_modules/playwright-core" ]; then
   exit 77
 fi
 export VELMORA_PROGRAM=$1
-exec node --test --test-reporter=spec "$here/page.test.mjs"
+exec node --test "$here/page.test.mjs"
