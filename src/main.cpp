@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "cli/command_line_program.h"
+#include "core/law/legal_data_in_use.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/style.h"
@@ -23,8 +24,9 @@ int main(int argc, char** argv) {
 
   QApplication::setFont(velmora::Frmusufrutto::WindowFont());
 
+  // The legal data are read once, here: the window values with them until it closes.
   velmora::DesktopServices services;
-  velmora::Frmusufrutto window(services);
+  velmora::Frmusufrutto window(services, velmora::LeggiDatiLegali(velmora::AdditionFolders()));
   velmora::StartupProbe::InstallIfAsked(&window);
   window.Form_Load();
   return app.exec();

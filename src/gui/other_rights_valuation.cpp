@@ -122,7 +122,7 @@ void FrmAltriDiritti::Calcola_Click() {
   // Written out as Enter or leaving the field writes them, whatever key
   // brought the user here: the figures stand beside the dates they read.
   for (QLineEdit* field : dates) WriteDateOut(field);
-  auto result = Valuta(Inputs());
+  auto result = Valuta(Inputs(), main_.Law());
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
     return;
