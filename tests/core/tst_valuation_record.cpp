@@ -173,9 +173,8 @@ class TestValuationRecord : public QObject {
     QTest::addColumn<bool>("differs");
     const auto T = Saggio::Tabella2016;
     // 1 - 1,025^-5 = 0,1161 against 1 - 1,002^-5 = 0,0099.
-    QTest::newRow("fixed term in 2026")
-        << FixedTerm(T, "100000", "5", "15/06/2026") << true << true << 250 << qint64(116100)
-        << true;
+    QTest::newRow("fixed term in 2026") << FixedTerm(T, "100000", "5", "15/06/2026") << true << true
+                                        << 250 << qint64(116100) << true;
     QTest::newRow("an act of 2016 needs no comparison")
         << FixedTerm(T, "100000", "5", "15/06/2016") << false << false << 0 << qint64(-1) << false;
     QTest::newRow("a fixed term without a date")
@@ -183,9 +182,8 @@ class TestValuationRecord : public QObject {
     QTest::newRow("a day without a known rate")
         << FixedTerm(T, "100000", "5", "15/06/2031") << true << false << 0 << qint64(-1) << false;
     // From 100 years no table gives a share: the same, though the rates differ.
-    QTest::newRow("no share at either rate")
-        << Lifetime(T, "100000", "01/01/1920", "15/06/2026") << true << true << 250 << qint64(-1)
-        << false;
+    QTest::newRow("no share at either rate") << Lifetime(T, "100000", "01/01/1920", "15/06/2026")
+                                             << true << true << 250 << qint64(-1) << false;
   }
   void theRateInForceIsRecordedBesideThe2016Table() {
     QFETCH(DatiValutazione, dati);

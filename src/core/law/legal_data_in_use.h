@@ -90,7 +90,7 @@ class DatiLegali {
 
 using DatiLegaliCondivisi = std::shared_ptr<const DatiLegali>;
 
-// The built-in data with the given data merged in, as a shared value.
+// Merged data (MergeLegalData) made ready for lookups, as a shared value.
 DatiLegaliCondivisi DatiLegaliDa(MergedLegalData law);
 // The built-in data with the files of the folders (AdditionFolders()), read
 // now: the one read of the disk a program makes for its legal data.
