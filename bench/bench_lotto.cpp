@@ -95,8 +95,9 @@ void CoreValuations() {
   rusage before{}, after{};
   getrusage(RUSAGE_SELF, &before);
   long valued = 0;
+  const velmora::DatiLegaliCondivisi law = velmora::LeggiDatiLegali({});
   for (const auto& d : cases) {
-    valued += std::holds_alternative<velmora::RecordValutazione>(velmora::Valuta(d)) ? 1 : 0;
+    valued += std::holds_alternative<velmora::RecordValutazione>(velmora::Valuta(d, *law)) ? 1 : 0;
   }
   getrusage(RUSAGE_SELF, &after);
   const double seconds = ProcessorSeconds(after) - ProcessorSeconds(before);

@@ -2,6 +2,7 @@
 #include <QDateTime>
 
 #include "cli/command_line_program.h"
+#include "core/law/legal_data_in_use.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/style.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
   QApplication::setFont(velmora::Frmusufrutto::WindowFont());
 
   velmora::DesktopServices services(SystemClock);
-  velmora::Frmusufrutto window(services);
+  // The legal data are read once, here: the window values with them until it closes.
+  velmora::Frmusufrutto window(services, velmora::LeggiDatiLegali(velmora::AdditionFolders()));
   velmora::StartupProbe::InstallIfAsked(&window);
   window.Form_Load();
   return app.exec();

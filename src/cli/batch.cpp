@@ -161,7 +161,7 @@ QString FaultText(const CsvRecord& row, std::size_t columns) {
 
 }  // namespace
 
-int RunBatch(const BatchIo& io) {
+int RunBatch(const BatchIo& io, const DatiLegali& law) {
   CsvReader reader(io.input);
   CsvRecord row;
   Layout layout;
@@ -226,7 +226,7 @@ int RunBatch(const BatchIo& io) {
         dati.riferimento = today;
         inputs.data = todayText;
       }
-      const Esito esito = ValutaDigitati(dati, ColumnNames());
+      const Esito esito = ValutaDigitati(dati, ColumnNames(), law);
       refused = refused || !std::holds_alternative<RecordValutazione>(esito);
       AppendCsvLine(out, inputs, esito);
     }

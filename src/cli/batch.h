@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/csv_reader.h"
+#include "core/law/legal_data_in_use.h"
 
 // The batch: a CSV of cases in, one CSV line of results per case out.
 namespace velmora::cli {
@@ -20,6 +21,6 @@ struct BatchIo {
 
 // Exit status: 0 when every row was valued, 1 when some were refused or
 // broken, 3 when the input could not be read or has no usable header.
-int RunBatch(const BatchIo& io);
+int RunBatch(const BatchIo& io, const DatiLegali& law);
 
 }  // namespace velmora::cli

@@ -152,8 +152,9 @@ std::optional<QString> NotTaken(const DatiValutazione& dati, const NomiIngressi&
   return std::nullopt;
 }
 
-Esito Value(const IngressiLetti& in, const DatiValutazione& typed, const NomiIngressi& nomi) {
-  auto result = ValutaLetti(in);
+Esito Value(const IngressiLetti& in, const DatiValutazione& typed, const NomiIngressi& nomi,
+            const DatiLegali& law) {
+  auto result = ValutaLetti(in, law);
   if (auto* record = std::get_if<RecordValutazione>(&result)) return std::move(*record);
   return Diagnostic(std::get<Rifiuto>(result), typed, nomi);
 }
@@ -190,7 +191,7 @@ const NomiIngressi& ColumnNames() {
   return names;
 }
 
-Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
+Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law) {
   if (const auto fault = NotTaken(dati, nomi)) return *fault;
   if (dati.valore.trimmed().isEmpty()) return text::kInputMissing.arg(nomi.valore, text::kNoValue);
   const ImportoIncollato amount = ReadStrictAmount(dati.valore);
@@ -213,6 +214,6 @@ Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi) {
       break;
   }
   if (const auto fault = ReadDates(dati.nascite, nomi.nascita, in.nascite)) return *fault;
-  return Value(in, dati, nomi);
+  return Value(in, dati, nomi, law);
 }
 }  // namespace velmora::cli

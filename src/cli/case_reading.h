@@ -31,6 +31,6 @@ const NomiIngressi& ColumnNames();
 // today in, where that is the rule). An input the kind of valuation has no
 // use for (a duration for a lifetime, an accrual for one life) is refused
 // here, for the commands and the batch alike.
-Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi);
+Esito ValutaDigitati(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law);
 
 }  // namespace velmora::cli

@@ -34,17 +34,24 @@ void Write(std::FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
+// The legal data of a command, read once from the folders of the environment.
+struct InUse {
+  QStringList folders = AdditionFolders();
+  DatiLegaliCondivisi law = LeggiDatiLegali(folders);
+};
+
 // The office's files that are not used, said once before anything is valued:
 // the figures rest on the rest of the data.
-void SayRefusedDataFiles() {
-  const QString refused = RefusedFilesText(LawInUse());
+void SayRefusedDataFiles(const DatiLegali& law) {
+  const QString refused = RefusedFilesText(law.Merged());
   if (!refused.isEmpty()) Write(stderr, refused);
 }
 
 int Valuation(CommandLine line, const QDateTime& now) {
-  SayRefusedDataFiles();
+  const InUse inUse;
+  SayRefusedDataFiles(*inUse.law);
   if (line.dati.riferimento.isEmpty()) line.dati.riferimento = SlashedDate(now.date());
-  const Esito esito = ValutaDigitati(line.dati, OptionNames());
+  const Esito esito = ValutaDigitati(line.dati, OptionNames(), *inUse.law);
   if (const auto* refusal = std::get_if<QString>(&esito)) {
     Write(stderr, text::kDiagnostic.arg(*refusal));
     return 1;
@@ -94,7 +101,8 @@ std::FILE* OpenToRead(const QString& name) {
 }
 
 int Batch(const CommandLine& line, const QDate& today) {
-  SayRefusedDataFiles();
+  const InUse inUse;
+  SayRefusedDataFiles(*inUse.law);
   const bool standardInput = line.file == u"-";
   std::FILE* file = standardInput ? stdin : OpenToRead(line.file);
   if (!file) return 3;
@@ -108,13 +116,14 @@ int Batch(const CommandLine& line, const QDate& today) {
   io.error = [](const QString& message) { Write(stderr, message); };
   io.inputName = standardInput ? text::kStandardInput : line.file;
   io.today = today;
-  const int status = RunBatch(io);
+  const int status = RunBatch(io, *inUse.law);
   if (!standardInput) std::fclose(file);
   return status;
 }
 
 int ListData() {
-  Write(stdout, DataListing(LawInUse(), AdditionFolders()));
+  const InUse inUse;
+  Write(stdout, DataListing(inUse.law->Merged(), inUse.folders));
   return 0;
 }
 
@@ -128,15 +137,17 @@ int VerifyData(const QString& name) {
   }
   const QByteArray bytes = std::get<QByteArray>(std::move(read));
   bool used = false;
-  Write(stdout, VerificationText(MergeWithAddition({name, bytes}), name, AdditionFolders(),
-                                 LawInUse().files, used));
+  const InUse inUse;
+  Write(stdout, VerificationText(MergeWithAddition({name, bytes}, inUse.folders), name,
+                                 inUse.folders, inUse.law->Merged().files, used));
   return used ? 0 : 1;
 }
 
 // MCP over standard input and output: read as it comes (a message must not
 // wait for a full buffer), and stdout carries only the protocol's lines.
 int Mcp(const std::function<QDateTime()>& clock) {
-  SayRefusedDataFiles();
+  const InUse inUse;
+  SayRefusedDataFiles(*inUse.law);
   // A client that goes away is the end of the session, not a signal's death.
   std::signal(SIGPIPE, SIG_IGN);
   McpIo io;
@@ -151,7 +162,7 @@ int Mcp(const std::function<QDateTime()>& clock) {
     return std::fwrite(line.data(), 1, size, stdout) == size && std::fflush(stdout) == 0;
   };
   io.error = [](const QString& message) { Write(stderr, message); };
-  McpSession session(McpClock{clock});
+  McpSession session({inUse.law, inUse.folders}, McpClock{clock});
   return RunMcp(session, io);
 }
 

@@ -126,7 +126,7 @@ QJsonObject McpSession::Request(const QString& method, const QJsonValue& params,
     return {};
   }
   const std::optional<QJsonObject> result =
-      CallMcpTool(name.toString(), arguments.toObject(), Structured(version_), clock_);
+      CallMcpTool(name.toString(), arguments.toObject(), Structured(version_), clock_, law_);
   if (!result) error = text::kMcpUnknownTool.arg(name.toString());
   return result.value_or(QJsonObject());
 }

@@ -27,7 +27,7 @@ enum class RpcError {
 
 class McpSession {
  public:
-  explicit McpSession(McpClock clock) : clock_(std::move(clock)) {}
+  McpSession(McpLaw law, McpClock clock) : law_(std::move(law)), clock_(std::move(clock)) {}
 
   // The answers to one line without its line end, each a compact JSON
   // object on one line, without its line end.
@@ -42,6 +42,7 @@ class McpSession {
   QJsonObject Request(const QString& method, const QJsonValue& params, RpcError& code,
                       QString& error);
 
+  McpLaw law_;
   McpClock clock_;
   QString version_;
 };

@@ -160,11 +160,11 @@ QJsonObject Answered(const QString& report, const QJsonObject& object, bool stru
 }
 
 QJsonObject Valuation(TipoValutazione tipo, const QJsonObject& arguments, bool structured,
-                      const McpClock& clock) {
+                      const McpClock& clock, const DatiLegali& law) {
   const QDateTime now = clock.now();
   const ArgomentiLetti read = McpArguments(tipo, arguments, SlashedDate(now.date()));
   if (const auto* refusal = std::get_if<QString>(&read)) return Refused(*refusal);
-  const Esito esito = ValutaDigitati(std::get<DatiValutazione>(read), McpPropertyNames());
+  const Esito esito = ValutaDigitati(std::get<DatiValutazione>(read), McpPropertyNames(), law);
   if (const auto* refusal = std::get_if<QString>(&esito)) return Refused(OneLine(*refusal));
   const auto& record = std::get<RecordValutazione>(esito);
   // The object the command line writes with --formato json, read back.
@@ -184,14 +184,16 @@ QJsonArray McpTools(bool structured) {
 }
 
 std::optional<QJsonObject> CallMcpTool(const QString& name, const QJsonObject& arguments,
-                                       bool structured, const McpClock& clock) {
-  if (name == kLifetime) return Valuation(TipoValutazione::Vitalizio, arguments, structured, clock);
+                                       bool structured, const McpClock& clock,
+                                       const McpLaw& inUse) {
+  if (name == kLifetime)
+    return Valuation(TipoValutazione::Vitalizio, arguments, structured, clock, *inUse.law);
   if (name == kFixedTerm)
-    return Valuation(TipoValutazione::TempoDeterminato, arguments, structured, clock);
+    return Valuation(TipoValutazione::TempoDeterminato, arguments, structured, clock, *inUse.law);
   if (name != kLegalData) return std::nullopt;
   if (!arguments.isEmpty()) return Refused(text::kMcpUnknownProperty.arg(arguments.begin().key()));
-  const MergedLegalData& law = LawInUse();
-  return Answered(DataListing(law, AdditionFolders()), LegalDataObject(law), structured);
+  const MergedLegalData& law = inUse.law->Merged();
+  return Answered(DataListing(law, inUse.folders), LegalDataObject(law), structured);
 }
 
 }  // namespace velmora::cli

@@ -14,10 +14,10 @@ QString WithoutPercent(QString text) {
   return text;
 }
 
-QString Paragraph(int year, const LifetimeCoefficients& c) {
+QString Paragraph(const DatiLegali& law, int year, const LifetimeCoefficients& c) {
   QStringList sentences;
   // The legal rate of the first day of the year, and the floor from 2025.
-  if (const std::optional<RateInForce> rate = RateOn(QDate(year, 1, 1))) {
+  if (const std::optional<RateInForce> rate = RateOn(law, QDate(year, 1, 1))) {
     sentences << text::kSheetLegalRate.arg(rate->setBy, RateWithArticle(rate->legalHundredths));
     if (rate->Floored())
       sentences << text::kSheetFloor.arg(RateText(rate->hundredths), rate->floorStatute);
@@ -30,25 +30,25 @@ QString Paragraph(int year, const LifetimeCoefficients& c) {
 
 }  // namespace
 
-ProspettoCoefficienti ProspettoPerAnno(int year) {
+ProspettoCoefficienti ProspettoPerAnno(const DatiLegali& law, int year) {
   ProspettoCoefficienti sheet;
   sheet.anno = year;
-  const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+  const LifetimeCoefficients* c = law.CoefficientsFor(year);
   if (!c) {
-    sheet.paragrafo = text::kSheetNoCoefficients.arg(QString::number(year),
-                                                     QString::number(FirstYearWithCoefficients()),
-                                                     QString::number(LastYearWithCoefficients()));
+    sheet.paragrafo = text::kSheetNoCoefficients.arg(
+        QString::number(year), QString::number(law.FirstYearWithCoefficients()),
+        QString::number(law.LastYearWithCoefficients()));
     // Every covered year, those that keep an earlier year's coefficients too.
-    for (int covered = FirstYearWithCoefficients(); covered <= LastYearWithCoefficients();
+    for (int covered = law.FirstYearWithCoefficients(); covered <= law.LastYearWithCoefficients();
          ++covered) {
-      const LifetimeCoefficients& c = *LifetimeCoefficientsFor(covered);
+      const LifetimeCoefficients& c = *law.CoefficientsFor(covered);
       sheet.anniCoperti.push_back({QString::number(covered), RateText(c.rateHundredths), c.decree});
     }
     return sheet;
   }
-  sheet.paragrafo = Paragraph(year, *c);
+  sheet.paragrafo = Paragraph(law, year, *c);
   sheet.tasso = text::kSheetRate.arg(RateWithArticle(c->rateHundredths));
-  const TabellaVitalizio& table = *LifetimeTableFor(year);
+  const TabellaVitalizio table = LifetimeTableOf(*c);
   for (int band = 0; band < kAgeBands; ++band) {
     const RigaVitalizio& row = table.Righe()[std::size_t(band)];
     sheet.righe.push_back({text::kSheetBand.arg(row.ageFrom).arg(row.ageTo),

@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/law/legal_data_in_use.h"
+
 // The summary sheet of the lifetime coefficients of a year, as the table
 // window draws it: the decrees, the rate the coefficients were made for and
 // one row a band. Every figure comes from the rate data.
@@ -30,6 +32,6 @@ struct ProspettoCoefficienti {
   std::vector<RigaAnnoCoperto> anniCoperti;  // only then
 };
 
-ProspettoCoefficienti ProspettoPerAnno(int year);
+ProspettoCoefficienti ProspettoPerAnno(const DatiLegali& law, int year);
 
 }  // namespace velmora

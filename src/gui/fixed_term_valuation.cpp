@@ -10,7 +10,7 @@ namespace velmora {
 
 void Frmusufrutto::Option2_Click() {
   ForgetShownValuation();
-  auto result = Valuta(Inputs(TipoValutazione::TempoDeterminato));
+  auto result = Valuta(Inputs(TipoValutazione::TempoDeterminato), *law_);
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
     return;

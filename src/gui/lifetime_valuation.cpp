@@ -10,7 +10,7 @@ namespace velmora {
 
 void Frmusufrutto::Option1_Click() {
   ForgetShownValuation();
-  auto result = Valuta(Inputs(TipoValutazione::Vitalizio));
+  auto result = Valuta(Inputs(TipoValutazione::Vitalizio), *law_);
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) {
     Refuse(*refusal);
     return;

@@ -18,8 +18,11 @@
 
 namespace velmora {
 
-Frmusufrutto::Frmusufrutto(Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), events_(new EventModel(this)) {
+Frmusufrutto::Frmusufrutto(Services& services, DatiLegaliCondivisi law, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      law_(std::move(law)),
+      events_(new EventModel(this)) {
   setObjectName(QStringLiteral("Frmusufrutto"));
   setWindowTitle(text::kMainWindowTitle);
   setWindowIcon(QIcon(Picture(QStringLiteral("icon"), qApp->devicePixelRatio())));
@@ -55,7 +58,7 @@ void Frmusufrutto::Form_Load() {
   activateWindow();
   SetFocus(PP);
   // Over the window once it is shown: the office's files that are not used.
-  QTimer::singleShot(0, this, [this] { SayRefusedDataFiles(services_); });
+  QTimer::singleShot(0, this, [this] { SayRefusedDataFiles(services_, *law_); });
 }
 
 void Frmusufrutto::CreateMenus() {

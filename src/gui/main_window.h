@@ -49,7 +49,8 @@ class FrmPrinter;
 class Frmusufrutto : public QMainWindow {
   Q_OBJECT
  public:
-  explicit Frmusufrutto(Services& services, QWidget* parent = nullptr);
+  // The legal data the window values with, made where the program starts.
+  Frmusufrutto(Services& services, DatiLegaliCondivisi law, QWidget* parent = nullptr);
   ~Frmusufrutto() override;
 
   // The default face of the window and its menu bar; the program makes it
@@ -57,6 +58,7 @@ class Frmusufrutto : public QMainWindow {
   static QFont WindowFont();
 
   Services& services() { return services_; }
+  const DatiLegali& Law() const { return *law_; }
   EventModel& events() { return *events_; }
   // The client area: everything below the menu bar, the part that is printed.
   QWidget* ClientArea() const { return client_; }
@@ -273,6 +275,7 @@ class Frmusufrutto : public QMainWindow {
   void WatchClipboard();
 
   Services& services_;
+  DatiLegaliCondivisi law_;
   EventModel* events_ = nullptr;
   bool rateAtDateOfAct_ = false;
   std::optional<RecordValutazione> shown_;

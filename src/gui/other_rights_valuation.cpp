@@ -131,7 +131,7 @@ void FrmAltriDiritti::Calcola_Click() {
     if (dates[i]) fields[i]->setText(LongDateText(*dates[i]));
   auto read = ReadInputs(dates.front(), dates.mid(1));
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&read)) return Refuse(*refusal);
-  auto result = ValutaLetti(std::get<IngressiLetti>(read));
+  auto result = ValutaLetti(std::get<IngressiLetti>(read), main_.Law());
   if (const Rifiuto* refusal = std::get_if<Rifiuto>(&result)) return Refuse(*refusal);
   ShowFigures(std::get<RecordValutazione>(std::move(result)));
 }

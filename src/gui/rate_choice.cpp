@@ -21,7 +21,6 @@ namespace {
 const QString kRateSetting = QStringLiteral("saggio");
 const QString kAtDate = QStringLiteral("allaData");
 const QString kTable2016 = QStringLiteral("tabella2016");
-const QDate k2016(2016, 1, 1);
 
 // A decree or statute, with the file it came from when an office added it.
 QString Cited(const QString& citation, const DataOrigin& origin) {
@@ -37,13 +36,13 @@ QString TipOfLines(const QStringList& lines) {
 }
 
 // What sets the rate used on the day, and the coefficients of its year.
-QString RateTip(const QDate& day, const RateInForce& rate) {
+QString RateTip(const DatiLegali& law, const QDate& day, const RateInForce& rate) {
   QStringList lines{text::kLegalRateTip.arg(RateWithArticle(rate.legalHundredths),
                                             Cited(rate.setBy, rate.rateOrigin))};
   if (rate.Floored())
     lines << text::kRateFloorTip.arg(RateText(rate.hundredths),
                                      Cited(rate.floorStatute, rate.floorOrigin));
-  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(day.year());
+  const LifetimeCoefficients* coefficients = law.CoefficientsFor(day.year());
   lines << (coefficients
                 ? text::kCoefficientsTip.arg(Cited(coefficients->decree, coefficients->origin))
                 : text::kNoCoefficientsTip.arg(day.year()));
@@ -110,20 +109,21 @@ std::optional<int> Frmusufrutto::TableYear() const {
 void Frmusufrutto::ShowTableYear() {
   const std::optional<int> year = TableYear();
   TabellaVigente->setText(year ? text::kTableOfYear.arg(*year) : text::kTableOfYear.arg(2016));
-  if (tableWindow) tableWindow->ShowYear(year);
+  if (tableWindow) tableWindow->ShowYear(*law_, year);
 }
 
 void Frmusufrutto::ShowRateHeading() {
-  const std::optional<QDate> day = RateAtDateOfAct() ? ReferenceDate() : k2016;
-  const std::optional<RateInForce> rate = day ? RateOn(*day) : std::nullopt;
+  const std::optional<QDate> day =
+      RateAtDateOfAct() ? ReferenceDate() : RateDay(Saggio::Tabella2016, QDate());
+  const std::optional<RateInForce> rate = day ? RateOn(*law_, *day) : std::nullopt;
   if (!rate) {
     Label2->setText(text::kRateHeading.arg(text::kRateOfTheDay));
-    Label2->setToolTip(TipOfLines({text::kRatesKnownTip.arg(LongDateText(FirstDayWithRate()),
-                                                            LongDateText(LastDayWithRate()))}));
+    Label2->setToolTip(TipOfLines({text::kRatesKnownTip.arg(
+        LongDateText(law_->FirstDayWithRate()), LongDateText(law_->LastDayWithRate()))}));
     return;
   }
   Label2->setText(text::kRateHeading.arg(RateWithArticle(rate->hundredths)));
-  Label2->setToolTip(RateTip(*day, *rate));
+  Label2->setToolTip(RateTip(*law_, *day, *rate));
 }
 
 }  // namespace velmora

@@ -55,7 +55,7 @@ Services::OpenerFailed Frmusufrutto::AfterThisWindow(std::function<void()> repor
 // user's folder, all three since they link to one another, so that they list
 // the added years too.
 void Frmusufrutto::OpenCompanionPage(const QString& name) {
-  const MergedLegalData& law = LawInUse();
+  const MergedLegalData& law = law_->Merged();
   if (law.files.isEmpty()) {
     OpenPage(services().ProgramFolder() + u'/' + name);
     return;
@@ -96,7 +96,7 @@ void Frmusufrutto::TabellaVigente_Click() {
     tableWindow = new Form1();
     connect(this, &QObject::destroyed, tableWindow.data(), &QObject::deleteLater);
   }
-  tableWindow->ShowYear(TableYear());
+  tableWindow->ShowYear(*law_, TableYear());
   tableWindow->setWindowState(tableWindow->windowState() & ~Qt::WindowMinimized);
   tableWindow->show();
   tableWindow->raise();

@@ -13,8 +13,8 @@ constexpr std::size_t kMostShown = 12;
 
 }  // namespace
 
-void SayRefusedDataFiles(Services& services) {
-  const std::vector<DataProblem>& problems = LawInUse().problems;
+void SayRefusedDataFiles(Services& services, const DatiLegali& law) {
+  const std::vector<DataProblem>& problems = law.Merged().problems;
   if (problems.empty()) return;
   QStringList lines;
   for (std::size_t i = 0; i < problems.size() && i < kMostShown; ++i)

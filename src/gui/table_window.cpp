@@ -35,10 +35,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   if (!picture_.isNull()) setMaximumSize(picture_.deviceIndependentSize().toSize());
 }
 
-void Form1::ShowYear(std::optional<int> year) {
+void Form1::ShowYear(const DatiLegali& law, std::optional<int> year) {
   if (year && sheet_ && sheet_->anno == *year) return;
   if (year)
-    sheet_ = ProspettoPerAnno(*year);
+    sheet_ = ProspettoPerAnno(law, *year);
   else
     sheet_.reset();
   if (!sheet_ && !picture_.isNull())

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/law/legal_data_in_use.h"
 #include "gui/coefficient_sheet.h"
 
 namespace velmora {
@@ -21,7 +22,7 @@ class Form1 : public QWidget {
   const QPixmap& Picture() const { return picture_; }
 
   // The sheet of the year; nothing for the 2016 picture.
-  void ShowYear(std::optional<int> year);
+  void ShowYear(const DatiLegali& law, std::optional<int> year);
   const std::optional<ProspettoCoefficienti>& Sheet() const { return sheet_; }
 
  protected:

@@ -105,8 +105,8 @@ std::optional<Imposta> TaxNamed(QStringView word) {
   return velmora::TaxNamed(word);
 }
 
-EsitoCaso ValueCase(const DatiValutazione& dati) {
-  cli::Esito esito = cli::ValutaDigitati(dati, FieldNames());
+EsitoCaso ValueCase(const DatiValutazione& dati, const DatiLegali& law) {
+  cli::Esito esito = cli::ValutaDigitati(dati, FieldNames(), law);
   if (auto* record = std::get_if<RecordValutazione>(&esito)) return std::move(*record);
   return Refusal(std::get<QString>(esito));
 }
@@ -115,7 +115,7 @@ QByteArray CaseJson(const RecordValutazione& record) {
   return cli::JsonDocument(record);
 }
 
-EsitoLotto RunBatchOver(const QByteArray& body, const QDate& today,
+EsitoLotto RunBatchOver(const QByteArray& body, const QDate& today, const DatiLegali& law,
                         const std::function<void(std::string_view)>& output) {
   EsitoLotto esito;
   qsizetype at = 0;
@@ -137,17 +137,17 @@ EsitoLotto RunBatchOver(const QByteArray& body, const QDate& today,
   };
   io.inputName = text::kBatchInputName;
   io.today = today;
-  const int status = cli::RunBatch(io);
+  const int status = cli::RunBatch(io, law);
   if (status != 3 || esito.written) esito.refusal.clear();
   return esito;
 }
 
-QJsonObject LegalDataJson() {
-  return cli::LegalDataObject(LawInUse());
+QJsonObject LegalDataJson(const DatiLegali& law) {
+  return cli::LegalDataObject(law.Merged());
 }
 
-QString RefusedDataFiles() {
-  return cli::RefusedFilesText(LawInUse());
+QString RefusedDataFiles(const DatiLegali& law) {
+  return cli::RefusedFilesText(law.Merged());
 }
 
 }  // namespace velmora::server

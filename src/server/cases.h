@@ -10,6 +10,7 @@
 #include <string_view>
 #include <variant>
 
+#include "core/law/legal_data_in_use.h"
 #include "core/valuation/valuation_record.h"
 
 // What the service asks of the command line's readers and writers: the one
@@ -34,7 +35,7 @@ using EsitoCaso = std::variant<RecordValutazione, CasoRifiutato>;
 
 // Reads and values the texts of a case as the command line does; its
 // reference date must be given.
-EsitoCaso ValueCase(const DatiValutazione& dati);
+EsitoCaso ValueCase(const DatiValutazione& dati, const DatiLegali& law);
 
 // The JSON object the command line writes for the record.
 QByteArray CaseJson(const RecordValutazione& record);
@@ -45,12 +46,12 @@ struct EsitoLotto {
   bool written = false;  // some result went out
   QString refusal;       // why nothing could be valued
 };
-EsitoLotto RunBatchOver(const QByteArray& body, const QDate& today,
+EsitoLotto RunBatchOver(const QByteArray& body, const QDate& today, const DatiLegali& law,
                         const std::function<void(std::string_view)>& output);
 
 // The legal data in use as JSON, as the MCP tool dati_legali gives them.
-QJsonObject LegalDataJson();
+QJsonObject LegalDataJson(const DatiLegali& law);
 // The office's files refused at start-up, one line each; empty when none.
-QString RefusedDataFiles();
+QString RefusedDataFiles(const DatiLegali& law);
 
 }  // namespace velmora::server

@@ -92,6 +92,7 @@ bool HttpService::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
   in.contentType = request.value("content-type");
   in.accept = request.value("accept");
   in.now = settings_.clock();
+  in.law = settings_.law.get();
   const QByteArray origin = request.value("origin");
   const Rotta route = RouteOf(in.path);
   const bool api = IsApi(in.path);
@@ -171,18 +172,19 @@ bool HttpService::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
   // The batch: its result goes out as it is made.
   ChunkWriter chunks(socket);
   bool started = false;
-  const EsitoLotto esito = RunBatchOver(in.body, in.now.date(), [&](std::string_view block) {
-    if (!started) {
-      responder.writeStatusLine(QHttpServerResponder::StatusCode::Ok);
-      Intestazioni all = headers;
-      all.append(qMakePair(QByteArray("Content-Type"), QByteArray("text/csv; charset=utf-8")));
-      all.append(qMakePair(QByteArray("Transfer-Encoding"), QByteArray("chunked")));
-      for (const auto& [name, value] : all) responder.writeHeader(name, value);
-      socket->write("\r\n");
-      started = true;
-    }
-    chunks.Write(block);
-  });
+  const EsitoLotto esito =
+      RunBatchOver(in.body, in.now.date(), *in.law, [&](std::string_view block) {
+        if (!started) {
+          responder.writeStatusLine(QHttpServerResponder::StatusCode::Ok);
+          Intestazioni all = headers;
+          all.append(qMakePair(QByteArray("Content-Type"), QByteArray("text/csv; charset=utf-8")));
+          all.append(qMakePair(QByteArray("Transfer-Encoding"), QByteArray("chunked")));
+          for (const auto& [name, value] : all) responder.writeHeader(name, value);
+          socket->write("\r\n");
+          started = true;
+        }
+        chunks.Write(block);
+      });
   if (started) {
     chunks.End();
     finish(200);

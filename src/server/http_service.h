@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <functional>
 
+#include "core/law/legal_data_in_use.h"
+
 class QHttpServerRequest;
 class QTcpSocket;
 
@@ -20,7 +22,8 @@ struct Impostazioni {
   QByteArray origin;  // empty: no answer across sites
   qint64 caseLimit = 64 * 1024;
   qint64 batchLimit = qint64(256) * 1024 * 1024;
-  std::function<QDateTime()> clock;  // the program's clock: today, and the report's time
+  DatiLegaliCondivisi law;                     // read at start-up
+  std::function<QDateTime()> clock;            // the program's clock: today, and the report's time
   std::function<void(const QByteArray&)> log;  // one line, with its line end
 };
 

@@ -63,7 +63,7 @@ std::variant<RecordValutazione, Risposta> Valued(const Richiesta& request) {
   }
   auto& dati = std::get<DatiValutazione>(read);
   if (dati.riferimento.isEmpty()) dati.riferimento = SlashedDate(request.now.date());
-  EsitoCaso esito = ValueCase(dati);
+  EsitoCaso esito = ValueCase(dati, *request.law);
   if (auto* refused = std::get_if<CasoRifiutato>(&esito))
     return Refused(refused->campo, refused->motivo, refused->messaggio, refused->forma);
   return std::get<RecordValutazione>(std::move(esito));
@@ -166,12 +166,16 @@ Risposta Answer(Rotta route, const Richiesta& request) {
     case Rotta::Prospetto:
       return Report(request);
     case Rotta::Dati:
-      return {200, kJson, QJsonDocument(LegalDataJson()).toJson(QJsonDocument::Indented), {}};
+      return {200,
+              kJson,
+              QJsonDocument(LegalDataJson(*request.law)).toJson(QJsonDocument::Indented),
+              {}};
     case Rotta::Stato:
       return {200,
               kJson,
               Compact({{QStringLiteral("versione"), ProgramVersion()},
-                       {QStringLiteral("dati_fino_al"), LastDayWithRate().toString(Qt::ISODate)}}),
+                       {QStringLiteral("dati_fino_al"),
+                        request.law->LastDayWithRate().toString(Qt::ISODate)}}),
               {}};
     case Rotta::OpenApi: {
       QFile file(QStringLiteral(":/velmora/openapi.json"));

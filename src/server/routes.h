@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/law/legal_data_in_use.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -30,7 +32,8 @@ struct Richiesta {
   QByteArray contentType;
   QByteArray accept;
   QByteArray body;
-  QDateTime now;  // when the request came: today's date, and the report's time
+  QDateTime now;                    // when the request came: today's date, and the report's time
+  const DatiLegali* law = nullptr;  // read at start-up, shared by every request
 };
 
 Rotta RouteOf(QByteArrayView path);

@@ -69,6 +69,7 @@ int Serve(int argc, char** argv, const OpzioniServizio& options,
   settings.origin = options.origin.toUtf8();
   settings.log = [](const QByteArray& line) { Write(line); };
   settings.clock = clock;
+  settings.law = LeggiDatiLegali(AdditionFolders());
   if (!options.tokenFile.isEmpty()) {
     const auto bytes = ReadWhole(options.tokenFile);
     if (!bytes) return 3;
@@ -80,7 +81,8 @@ int Serve(int argc, char** argv, const OpzioniServizio& options,
   }
 
   // The legal data are read once, now, as the command line reads them.
-  if (const QString refused = RefusedDataFiles(); !refused.isEmpty()) Write(refused.toUtf8());
+  if (const QString refused = RefusedDataFiles(*settings.law); !refused.isEmpty())
+    Write(refused.toUtf8());
 
   Limiti limits;
   limits.bodyLimit = [&settings](QByteArrayView path) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/batch.h"
+#include "legal_data_for_tests.h"
 
 // A batch run in memory: its input handed out a piece at a time, its result
 // lines split into fields as a spreadsheet reads them, its messages kept.
@@ -57,7 +58,7 @@ inline BatchRun RunBatchOn(const QByteArray& input, std::size_t piece = 4096) {
   io.error = [&run](const QString& message) { run.errors << message; };
   io.inputName = QStringLiteral("casi.csv");
   io.today = QDate(2026, 12, 9);
-  run.status = cli::RunBatch(io);
+  run.status = cli::RunBatch(io, test::BuiltInLaw());
   // No line of the results holds a line end but inside quotes, and these
   // tests write none there.
   for (const QString& line : QString::fromStdString(out).split(u'\n', Qt::SkipEmptyParts))

@@ -91,7 +91,7 @@ class TestBatch : public QObject {
     dati.riferimento = fields[5];
     dati.saggio = fields[6] == u"2016" ? Saggio::Tabella2016 : Saggio::AllaData;
     dati.imposta = fields[8] == u"successioni" ? Imposta::Successioni : Imposta::Registro;
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames());
+    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(esito));
     QCOMPARE(warning, AvvertenzaTabella2016(std::get<RecordValutazione>(esito)));
   }
@@ -147,7 +147,7 @@ class TestBatch : public QObject {
     dati.riferimento = typed[4];
     dati.saggio = typed[5] == u"2016" ? Saggio::Tabella2016 : Saggio::AllaData;
     dati.imposta = Imposta::Successioni;
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames());
+    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(esito));
     const QJsonObject json =
         QJsonDocument::fromJson(cli::JsonDocument(std::get<RecordValutazione>(esito))).object();

@@ -5,6 +5,7 @@
 
 #include "cli/case_reading.h"
 #include "cli/valuation_output.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -29,7 +30,7 @@ class TestJsonOutput : public QObject {
   }
 
   static QJsonObject Written(const DatiValutazione& dati) {
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames());
+    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
     const auto* record = std::get_if<RecordValutazione>(&esito);
     if (!record) qFatal("refused: %s", qPrintable(std::get<QString>(esito)));
     QJsonParseError error;

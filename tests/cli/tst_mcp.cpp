@@ -9,6 +9,7 @@
 #include "cli/mcp_arguments.h"
 #include "cli/mcp_lines.h"
 #include "cli/mcp_session.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 using namespace velmora::cli;
@@ -56,7 +57,7 @@ class TestMcp : public QObject {
   // The result of one tool call after initialize.
   static QJsonObject Result(const QByteArray& tool, const QByteArray& arguments,
                             const char* version = "2025-06-18") {
-    McpSession session(Fixed());
+    McpSession session({test::BuiltInLawShared(), {}}, Fixed());
     const auto answers = Answers(session, {Initialize(version), Call(tool, arguments)});
     if (answers.size() != 2) qFatal("no answer to the call");
     return answers[1].value("result").toObject();
@@ -118,7 +119,7 @@ class TestMcp : public QObject {
     QFETCH(QByteArrayList, lines);
     QFETCH(int, answers);
     QFETCH(int, code);
-    McpSession session(Fixed());
+    McpSession session({test::BuiltInLawShared(), {}}, Fixed());
     const QList<QJsonObject> got = Answers(session, lines);
     QCOMPARE(got.size(), answers);
     if (got.isEmpty()) return;
@@ -142,7 +143,7 @@ class TestMcp : public QObject {
     QFETCH(QByteArray, asked);
     QFETCH(QString, agreed);
     QFETCH(bool, structured);
-    McpSession session(Fixed());
+    McpSession session({test::BuiltInLawShared(), {}}, Fixed());
     const auto answers = Answers(
         session,
         {Initialize(asked.constData()), R"({"jsonrpc":"2.0","id":1,"method":"tools/list"})",
@@ -279,7 +280,7 @@ class TestMcp : public QObject {
     QFETCH(QByteArray, input);
     QFETCH(int, piece);
     QFETCH(QList<int>, codes);
-    McpSession session(Fixed());
+    McpSession session({test::BuiltInLawShared(), {}}, Fixed());
     QList<int> got;
     QStringList errors;
     McpIo io;
@@ -298,7 +299,7 @@ class TestMcp : public QObject {
   }
 
   void theOutputGone() {
-    McpSession session(Fixed());
+    McpSession session({test::BuiltInLawShared(), {}}, Fixed());
     McpIo io;
     io.input = Pieces(
         std::make_shared<QByteArray>("{\"jsonrpc\":\"2.0\",\"id\":1,\"method\":\"ping\"}\n"), 64);

@@ -24,7 +24,7 @@ Answer Command(const QStringList& arguments) {
   const CommandLine line = ReadCommandLine(arguments);
   if (line.request == CommandLineRequest::UsageError) return {2, line.error};
   if (line.request != CommandLineRequest::Valuation) return {-1, {}};
-  const cli::Esito esito = cli::ValutaDigitati(line.dati, cli::OptionNames());
+  const cli::Esito esito = cli::ValutaDigitati(line.dati, cli::OptionNames(), test::BuiltInLaw());
   if (const auto* refusal = std::get_if<QString>(&esito)) return {1, *refusal};
   return {0, {}};
 }

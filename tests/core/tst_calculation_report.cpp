@@ -4,6 +4,7 @@
 #include "core/documents/calculation_report.h"
 #include "core/law/legal_data_in_use.h"
 #include "core/law/legal_data_merge.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -16,8 +17,9 @@ class TestCalculationReport : public QObject {
 
   const Calcolo calcolo{QDateTime(QDate(2026, 12, 9), QTime(16, 5)), QStringLiteral("1.0.0")};
 
-  static RecordValutazione Valued(const DatiValutazione& dati) {
-    auto result = Valuta(dati);
+  static RecordValutazione Valued(const DatiValutazione& dati,
+                                  const DatiLegali& law = test::BuiltInLaw()) {
+    auto result = Valuta(dati, law);
     if (const auto* refusal = std::get_if<Rifiuto>(&result))
       qFatal("refused: %d", int(refusal->motivo));
     return std::get<RecordValutazione>(result);
@@ -42,7 +44,6 @@ class TestCalculationReport : public QObject {
   }
 
  private slots:
-  void cleanup() { PutLawInUse(MergeLegalData(BuiltInLegalData(), {})); }
 
   // Several lives and the floor are different articles under each tax.
   void statutesCitedByTax_data() {
@@ -121,13 +122,11 @@ class TestCalculationReport : public QObject {
         "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
         "93-99)\tsource\n2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (inventato)\t"
         "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\t\n";
-    PutLawInUse(MergeLegalData(
-        BuiltInLegalData(),
-        std::vector<AddedFile>{
-            {"/d/r.tsv", rates}, {"/d/c.tsv", coefficients}, {"/d/s.tsv", statutes}}));
+    const DatiLegaliCondivisi law = test::LawWith(std::vector<AddedFile>{
+        {"/d/r.tsv", rates}, {"/d/c.tsv", coefficients}, {"/d/s.tsv", statutes}});
     DatiValutazione dati = FixedTerm(Saggio::AllaData, "10000", "5");
     dati.riferimento = QStringLiteral("30/06/2027");
-    QString text = ProspettoTesto(Valued(dati), calcolo);
+    QString text = ProspettoTesto(Valued(dati, *law), calcolo);
     const QString code = QStringLiteral("D.Lgs. 1 agosto 2025, n. 123 (testo unico");
     QVERIFY(text.contains(code +
                           " delle disposizioni legislative in materia di imposta di registro "
@@ -137,11 +136,11 @@ class TestCalculationReport : public QObject {
     QVERIFY(text.contains("che ha raccolto l'art. 46, comma 5-ter, del D.P.R. 131/1986"));
     dati.imposta = Imposta::Successioni;
     dati.nascite = QStringList{QStringLiteral("01/01/1980")};
-    text = ProspettoTesto(Valued(dati), calcolo);
+    text = ProspettoTesto(Valued(dati, *law), calcolo);
     QVERIFY(text.contains("che ha raccolto l'art. 14, comma 1, lettera c), del D.Lgs. 346/1990"));
     QVERIFY(text.contains("che ha raccolto l'art. 17, comma 1-ter, del D.Lgs. 346/1990"));
     dati.riferimento = QStringLiteral("01/07/2027");
-    text = ProspettoTesto(Valued(dati), calcolo);
+    text = ProspettoTesto(Valued(dati, *law), calcolo);
     QVERIFY2(text.contains("art. 99 del D.Lgs. 123/2025"), qPrintable(text));
     QVERIFY(!text.contains("che ha raccolto l'art. 14"));
   }
@@ -160,11 +159,11 @@ class TestCalculationReport : public QObject {
         "2027-01-01\t2027-12-31\t1.2\tL. 1/2026 %1 di prova\t\n";
     const QByteArray statutes =
         "from\tto\tsubject\tcitation\tsource\n2027-01-01\t\t" + statute + "\t\n";
-    PutLawInUse(MergeLegalData(
-        BuiltInLegalData(), std::vector<AddedFile>{{"/d/%1.tsv", rates}, {"/d/s.tsv", statutes}}));
+    const DatiLegaliCondivisi law =
+        test::LawWith(std::vector<AddedFile>{{"/d/%1.tsv", rates}, {"/d/s.tsv", statutes}});
     DatiValutazione dati = FixedTerm(Saggio::AllaData, "10000", "5");
     dati.riferimento = QStringLiteral("01/02/2027");
-    const RecordValutazione record = Valued(dati);
+    const RecordValutazione record = Valued(dati, *law);
     const QString citation = QString::fromUtf8(statute).section(u'\t', 1);
     const QString text = ProspettoTesto(record, calcolo);
     const QString html = ProspettoHtml(record, calcolo);

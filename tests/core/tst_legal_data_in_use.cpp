@@ -24,13 +24,12 @@ void Write(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-// The built-in data and the office's folders, as the process loads them at
-// first use.
+// The built-in data and the office's folders, as a program reads them where
+// it starts.
 class TestLegalDataInUse : public QObject {
   Q_OBJECT
 
  private slots:
-  // Before anything asks for the data in use: the folders are read at first use.
   void initTestCase() {
     QVERIFY(root_.isValid());
     home_ = root_.path() + QStringLiteral("/home/velmora/dati");
@@ -51,15 +50,45 @@ class TestLegalDataInUse : public QObject {
   }
 
   void theOfficeFilesAreInUse() {
-    const MergedLegalData& law = LawInUse();
+    const DatiLegaliCondivisi inUse = LeggiDatiLegali(AdditionFolders());
+    const MergedLegalData& law = inUse->Merged();
     QCOMPARE(law.files, QStringList({home_ + QStringLiteral("/2027.tsv"),
                                      shared_ + QStringLiteral("/2028.tsv")}));
     QCOMPARE(law.problems.size(), std::size_t(1));
     QCOMPARE(law.problems.front().file, shared_ + QStringLiteral("/rotto.tsv"));
     QCOMPARE(law.problems.front().line, 2);
-    QCOMPARE(RateOn(QDate(2028, 6, 1))->hundredths, 300);
-    QCOMPARE(RateOn(QDate(2027, 6, 1))->rateOrigin.file, home_ + QStringLiteral("/2027.tsv"));
-    QCOMPARE(&LawInUse(), &law);
+    QCOMPARE(RateOn(*inUse, QDate(2028, 6, 1))->hundredths, 300);
+    QCOMPARE(RateOn(*inUse, QDate(2027, 6, 1))->rateOrigin.file,
+             home_ + QStringLiteral("/2027.tsv"));
+  }
+
+  // Two data side by side, as two offices' programs would hold them: each
+  // valuation reads the data it is given and nothing else.
+  void eachValuationUsesTheDataItIsGiven_data() {
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<int>("builtIn");  // the legal rate of the built-in data; 0: none
+    QTest::addColumn<int>("added");    // with the office's 2027
+    QTest::newRow("a day both cover") << QDate(2026, 6, 1) << 160 << 160;
+    QTest::newRow("a day the file adds") << QDate(2027, 6, 1) << 0 << 120;
+    QTest::newRow("a day neither covers") << QDate(2028, 6, 1) << 0 << 0;
+  }
+  void eachValuationUsesTheDataItIsGiven() {
+    QFETCH(QDate, day);
+    QFETCH(int, builtIn);
+    QFETCH(int, added);
+    const DatiLegaliCondivisi alone = DatiLegaliDa(MergeLegalData(BuiltInLegalData(), {}));
+    const DatiLegaliCondivisi withFile = DatiLegaliDa(MergeLegalData(
+        BuiltInLegalData(),
+        std::vector<AddedFile>{{QStringLiteral("/d/2027.tsv"),
+                                kRates + "2027-01-01\t2027-12-31\t1.2\tDM (inventato)\t\n"}}));
+    const auto legal = [&day](const DatiLegali& law) {
+      const std::optional<RateInForce> rate = RateOn(law, day);
+      return rate ? rate->legalHundredths : 0;
+    };
+    // In either order: neither reading leaves anything behind for the other.
+    QCOMPARE(legal(*withFile), added);
+    QCOMPARE(legal(*alone), builtIn);
+    QCOMPARE(legal(*withFile), added);
   }
 
   // A file checked as an addition: one of the folders' in its own place, any
@@ -95,8 +124,8 @@ class TestLegalDataInUse : public QObject {
     // A file of the folders is checked as changed but not yet saved: in its
     // place, it meets no other version of itself.
     if (!QFileInfo::exists(path)) Write(path, content);
-    const MergedLegalData& inUse = LawInUse();
-    const MergedLegalData checked = MergeWithAddition({path, content});
+    const DatiLegaliCondivisi inUse = LeggiDatiLegali(AdditionFolders());
+    const MergedLegalData checked = MergeWithAddition({path, content}, AdditionFolders());
     QStringList reasons;
     for (const DataProblem& p : checked.problems)
       if (p.file == path) reasons << p.reason;
@@ -108,8 +137,7 @@ class TestLegalDataInUse : public QObject {
       QVERIFY2(reasons.front().startsWith(problem), qPrintable(reasons.front()));
     }
     QCOMPARE(checked.files.size(), files);
-    QCOMPARE(&LawInUse(), &inUse);
-    QCOMPARE(RateOn(QDate(2027, 6, 1))->legalHundredths, 120);
+    QCOMPARE(RateOn(*inUse, QDate(2027, 6, 1))->legalHundredths, 120);
   }
 
   // Why a file cannot be read, in the system's words said in Italian: never a

@@ -65,7 +65,6 @@ class TestLegalDataMerge : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() { PutLawInUse(MergeLegalData(BuiltInLegalData(), {})); }
 
   void outcome_data() {
     QTest::addColumn<QStringList>("names");
@@ -278,9 +277,9 @@ class TestLegalDataMerge : public QObject {
                                          {kRates + k2027, kCoefficients + kCoefficients2027});
     const MergedLegalData merged = MergeLegalData(BuiltInLegalData(), files);
     QVERIFY(merged.problems.empty());
-    PutLawInUse(merged);
+    const DatiLegali law(merged);
 
-    const std::optional<RateInForce> rate = RateOn(QDate(2027, 1, 15));
+    const std::optional<RateInForce> rate = RateOn(law, QDate(2027, 1, 15));
     QVERIFY(rate);
     QCOMPARE(rate->hundredths, 250);
     QCOMPARE(rate->legalHundredths, 120);
@@ -289,30 +288,29 @@ class TestLegalDataMerge : public QObject {
     QCOMPARE(rate->rateOrigin.file, QStringLiteral("/d/2027-saggio.tsv"));
     QCOMPARE(rate->rateOrigin.line, 2);
     QVERIFY(rate->floorOrigin.BuiltIn());
-    QCOMPARE(LastDayWithRate(), QDate(2027, 12, 31));
-    QCOMPARE(LastYearWithCoefficients(), 2027);
-    QCOMPARE(LifetimeCoefficientsFor(2027)->origin.file,
-             QStringLiteral("/d/2027-coefficienti.tsv"));
-    QCOMPARE(LifetimeDecreeFor(2027), QStringLiteral("D.M. 22/12/2026 (inventato)"));
-    QCOMPARE(LifetimeTableFor(2027)->RigaPerEta(80)->percUsufrutto, QStringLiteral("25%"));
+    QCOMPARE(law.LastDayWithRate(), QDate(2027, 12, 31));
+    QCOMPARE(law.LastYearWithCoefficients(), 2027);
+    QCOMPARE(law.CoefficientsFor(2027)->origin.file, QStringLiteral("/d/2027-coefficienti.tsv"));
+    QCOMPARE(LifetimeDecreeFor(law, 2027), QStringLiteral("D.M. 22/12/2026 (inventato)"));
+    QCOMPARE(LifetimeTableFor(law, 2027)->RigaPerEta(80)->percUsufrutto, QStringLiteral("25%"));
 
-    const auto record = Valuta(FixedTerm("15/01/2027"));
+    const auto record = Valuta(FixedTerm("15/01/2027"), law);
     QVERIFY(std::holds_alternative<RecordValutazione>(record));
     QCOMPARE(std::get<RecordValutazione>(record).percUsufrutto, QStringLiteral("21,88%"));
     QCOMPARE(std::get<RecordValutazione>(record).saggioLegaleCentesimi, 120);
-    QVERIFY(!RateOn(QDate(2028, 1, 1)));
+    QVERIFY(!RateOn(law, QDate(2028, 1, 1)));
   }
 
   void aChangeOf2026LeavesTheBuiltInRate() {
-    PutLawInUse(Merge(kRates + "2026-01-01\t2026-12-31\t1.5\tDM 10/12/2025\t\n"));
-    const std::optional<RateInForce> rate = RateOn(QDate(2026, 6, 1));
+    const DatiLegali law(Merge(kRates + "2026-01-01\t2026-12-31\t1.5\tDM 10/12/2025\t\n"));
+    const std::optional<RateInForce> rate = RateOn(law, QDate(2026, 6, 1));
     QCOMPARE(rate->hundredths, 250);
     QCOMPARE(rate->legalHundredths, 160);
     QCOMPARE(rate->setBy, QStringLiteral("D.M. 10/12/2025 (G.U. n. 289 del 13/12/2025)"));
     QVERIFY(rate->rateOrigin.BuiltIn());
-    const auto record = Valuta(FixedTerm("01/06/2026"));
+    const auto record = Valuta(FixedTerm("01/06/2026"), law);
     QCOMPARE(std::get<RecordValutazione>(record).percUsufrutto, QStringLiteral("21,88%"));
-    QVERIFY(!RateOn(QDate(2027, 1, 1)));
+    QVERIFY(!RateOn(law, QDate(2027, 1, 1)));
   }
 
   // The release's rows for the consolidated code hold until an office has the
@@ -344,10 +342,10 @@ class TestLegalDataMerge : public QObject {
     QFETCH(QString, successioni);
     const MergedLegalData merged = Merge(kStatutes + rows);
     QVERIFY(merged.problems.empty());
-    PutLawInUse(merged);
-    QVERIFY(StatuteOn(kSubjectBaseRegistro, day)->citation.endsWith(registro));
-    QVERIFY(StatuteOn(kSubjectBaseSuccessioni, day)->citation.endsWith(successioni));
-    QVERIFY(StatuteOn(kSubjectPiuViteRegistro, day)->origin.BuiltIn());
+    const DatiLegali law(merged);
+    QVERIFY(law.StatuteOn(kSubjectBaseRegistro, day)->citation.endsWith(registro));
+    QVERIFY(law.StatuteOn(kSubjectBaseSuccessioni, day)->citation.endsWith(successioni));
+    QVERIFY(law.StatuteOn(kSubjectPiuViteRegistro, day)->origin.BuiltIn());
   }
 
   // A new floor and a new statute end the built-in ones the day before.
@@ -360,15 +358,15 @@ class TestLegalDataMerge : public QObject {
     QVERIFY(merged.problems.empty());
     QCOMPARE(merged.data.floors.front().to, QDate(2026, 12, 31));
     QCOMPARE(merged.data.statutes.front().to, QDate(2026, 12, 31));
-    PutLawInUse(merged);
-    const std::optional<RateInForce> rate = RateOn(QDate(2027, 3, 1));
+    const DatiLegali law(merged);
+    const std::optional<RateInForce> rate = RateOn(law, QDate(2027, 3, 1));
     QCOMPARE(rate->hundredths, 300);
     QCOMPARE(rate->floorStatute, QStringLiteral("art. 9 (inventato)"));
     QCOMPARE(rate->floorOrigin.file, QStringLiteral("/d/b.tsv"));
-    QCOMPARE(RateOn(QDate(2026, 12, 31))->hundredths, 250);
-    QCOMPARE(StatuteOn(kSubjectBaseRegistro, QDate(2027, 3, 1))->citation,
+    QCOMPARE(RateOn(law, QDate(2026, 12, 31))->hundredths, 250);
+    QCOMPARE(law.StatuteOn(kSubjectBaseRegistro, QDate(2027, 3, 1))->citation,
              QStringLiteral("art. 10 (inventato)"));
-    QVERIFY(StatuteOn(kSubjectBaseRegistro, QDate(2026, 12, 31))->origin.BuiltIn());
+    QVERIFY(law.StatuteOn(kSubjectBaseRegistro, QDate(2026, 12, 31))->origin.BuiltIn());
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include "core/law/legal_rate_data.h"
 #include "core/valuation/rates_by_date.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -28,7 +29,8 @@ class TestRatesByDate : public QObject {
 
  private slots:
   void defaultTablesAreThe2016RowsOfTheData() {
-    const auto& byData = LifetimeTableFor(2016)->Righe();
+    const std::optional<TabellaVitalizio> ofData = LifetimeTableFor(test::BuiltInLaw(), 2016);
+    const auto& byData = ofData->Righe();
     const auto& fixed = TabellaVitalizio2016().Righe();
     QCOMPARE(byData.size(), fixed.size());
     for (std::size_t i = 0; i < fixed.size(); ++i) {
@@ -38,7 +40,8 @@ class TestRatesByDate : public QObject {
       QCOMPARE(byData[i].percUsufrutto, fixed[i].percUsufrutto);
       QCOMPARE(byData[i].percNudaProprieta, fixed[i].percNudaProprieta);
     }
-    const auto& atRate = FixedTermTableAt(RateOn(QDate(2016, 6, 1))->hundredths).Righe();
+    const auto& atRate =
+        FixedTermTableAt(RateOn(test::BuiltInLaw(), QDate(2016, 6, 1))->hundredths).Righe();
     const auto& table2016 = TabellaTempoDeterminato2016().Righe();
     QCOMPARE(atRate.size(), table2016.size());
     for (std::size_t i = 0; i < table2016.size(); ++i) {
@@ -93,7 +96,7 @@ class TestRatesByDate : public QObject {
     QFETCH(int, legal);
     QFETCH(int, floor);
     QFETCH(QString, decree);
-    const auto rate = RateOn(day);
+    const auto rate = RateOn(test::BuiltInLaw(), day);
     QVERIFY(rate.has_value());
     QCOMPARE(rate->hundredths, used);
     QCOMPARE(rate->legalHundredths, legal);
@@ -164,7 +167,7 @@ class TestRatesByDate : public QObject {
     QFETCH(QDate, day);
     QFETCH(QString, citation);
     const QByteArray name = subject.toLatin1();
-    const StatutePeriod* found = StatuteOn(QLatin1StringView(name), day);
+    const StatutePeriod* found = test::BuiltInLaw().StatuteOn(QLatin1StringView(name), day);
     if (citation.isEmpty()) {
       QVERIFY(!found);
       return;
@@ -177,9 +180,10 @@ class TestRatesByDate : public QObject {
   // Every built-in year's coefficients are made at the rate applied on its
   // first day: the legal rate, or the floor where it binds.
   void theBuiltInCoefficientsAreAtTheRateApplied() {
-    for (int year = FirstYearWithCoefficients(); year <= LastYearWithCoefficients(); ++year) {
-      const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
-      const std::optional<RateInForce> rate = RateOn(QDate(year, 1, 1));
+    for (int year = test::BuiltInLaw().FirstYearWithCoefficients();
+         year <= test::BuiltInLaw().LastYearWithCoefficients(); ++year) {
+      const LifetimeCoefficients* c = test::BuiltInLaw().CoefficientsFor(year);
+      const std::optional<RateInForce> rate = RateOn(test::BuiltInLaw(), QDate(year, 1, 1));
       QVERIFY(c && rate);
       QCOMPARE(c->rateHundredths, rate->hundredths);
       QCOMPARE(c->legalRateHundredths, rate->legalHundredths);
@@ -223,22 +227,22 @@ class TestRatesByDate : public QObject {
     QFETCH(int, legal);
     QFETCH(QString, decree);
     QFETCH(QString, youngest);
-    const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+    const LifetimeCoefficients* c = test::BuiltInLaw().CoefficientsFor(year);
     QVERIFY(c);
     QCOMPARE(c->year, tableYear);
     QCOMPARE(c->rateHundredths, rate);
     QCOMPARE(c->legalRateHundredths, legal);
     QCOMPARE(c->decree, decree);
-    QCOMPARE(LifetimeDecreeFor(year), decree);
+    QCOMPARE(LifetimeDecreeFor(test::BuiltInLaw(), year), decree);
     QVERIFY(c->origin.BuiltIn());
-    QCOMPARE(LifetimeTableFor(year)->Righe().front().percUsufrutto, youngest);
+    QCOMPARE(LifetimeTableFor(test::BuiltInLaw(), year)->Righe().front().percUsufrutto, youngest);
   }
 
   void yearsWithCoefficientsAre2012To2026() {
-    QCOMPARE(FirstYearWithCoefficients(), 2012);
-    QCOMPARE(LastYearWithCoefficients(), 2026);
-    QCOMPARE(FirstDayWithRate(), QDate(1990, 12, 16));
-    QCOMPARE(LastDayWithRate(), QDate(2026, 12, 31));
+    QCOMPARE(test::BuiltInLaw().FirstYearWithCoefficients(), 2012);
+    QCOMPARE(test::BuiltInLaw().LastYearWithCoefficients(), 2026);
+    QCOMPARE(test::BuiltInLaw().FirstDayWithRate(), QDate(1990, 12, 16));
+    QCOMPARE(test::BuiltInLaw().LastDayWithRate(), QDate(2026, 12, 31));
   }
 
   // A few bands of other years, against the shares the decrees print.
@@ -263,7 +267,8 @@ class TestRatesByDate : public QObject {
     QFETCH(int, age);
     QFETCH(QString, usufrutto);
     QFETCH(QString, nudaProprieta);
-    const RigaVitalizio* row = LifetimeTableFor(year)->RigaPerEta(age);
+    const std::optional<TabellaVitalizio> table = LifetimeTableFor(test::BuiltInLaw(), year);
+    const RigaVitalizio* row = table->RigaPerEta(age);
     QVERIFY(row);
     QCOMPARE(row->percUsufrutto, usufrutto);
     QCOMPARE(row->percNudaProprieta, nudaProprieta);
@@ -301,8 +306,8 @@ class TestRatesByDate : public QObject {
     QFETCH(QDate, day);
     QFETCH(int, used);
     QFETCH(bool, floored);
-    QCOMPARE(RateOn(day)->hundredths, used);
-    QCOMPARE(RateOn(day)->Floored(), floored);
+    QCOMPARE(RateOn(test::BuiltInLaw(), day)->hundredths, used);
+    QCOMPARE(RateOn(test::BuiltInLaw(), day)->Floored(), floored);
   }
 
   void datesWithoutAKnownRateHaveNone_data() {
@@ -313,14 +318,14 @@ class TestRatesByDate : public QObject {
   }
   void datesWithoutAKnownRateHaveNone() {
     QFETCH(QDate, day);
-    QVERIFY(!RateOn(day).has_value());
+    QVERIFY(!RateOn(test::BuiltInLaw(), day).has_value());
   }
 
   void yearsWithoutCoefficientsHaveNoLifetimeTable() {
-    QVERIFY(LifetimeTableFor(2011) == nullptr);
-    QVERIFY(LifetimeTableFor(2027) == nullptr);
-    QVERIFY(LifetimeTableFor(2013) == LifetimeTableFor(2012));
-    QVERIFY(LifetimeDecreeFor(2011).isEmpty());
+    QVERIFY(!LifetimeTableFor(test::BuiltInLaw(), 2011));
+    QVERIFY(!LifetimeTableFor(test::BuiltInLaw(), 2027));
+    QVERIFY(test::BuiltInLaw().CoefficientsFor(2013) == test::BuiltInLaw().CoefficientsFor(2012));
+    QVERIFY(LifetimeDecreeFor(test::BuiltInLaw(), 2011).isEmpty());
   }
 
   // 2018's coefficients at 0,3 % are the one table off the usual percentages.
@@ -347,7 +352,8 @@ class TestRatesByDate : public QObject {
     QFETCH(QString, usufrutto);
     QFETCH(QString, nudaProprieta);
     QFETCH(qint64, share);
-    const RigaVitalizio* row = LifetimeTableFor(2018)->RigaPerEta(age);
+    const std::optional<TabellaVitalizio> table = LifetimeTableFor(test::BuiltInLaw(), 2018);
+    const RigaVitalizio* row = table->RigaPerEta(age);
     QVERIFY(row);
     QCOMPARE(row->percUsufrutto, usufrutto);
     QCOMPARE(row->percNudaProprieta, nudaProprieta);
@@ -361,7 +367,7 @@ class TestRatesByDate : public QObject {
   }
   void fixedTermShareOfEveryYearFollowsTheRule() {
     QFETCH(QDate, day);
-    const int rate = RateOn(day)->hundredths;
+    const int rate = RateOn(test::BuiltInLaw(), day)->hundredths;
     const auto& rows = FixedTermTableAt(rate).Righe();
     QCOMPARE(int(rows.size()), 30);
     for (int years = 1; years <= 30; ++years) {
@@ -380,11 +386,13 @@ class TestRatesByDate : public QObject {
   }
 
   void fixedTermSharesOfActsSignedIn2026And2023() {
-    const auto& at2026 = FixedTermTableAt(RateOn(QDate(2026, 12, 7))->hundredths).Righe();
+    const auto& at2026 =
+        FixedTermTableAt(RateOn(test::BuiltInLaw(), QDate(2026, 12, 7))->hundredths).Righe();
     QCOMPARE(at2026[9].percUsufrutto, QString("21,88%"));
     QCOMPARE(at2026[9].percNudaProprieta, QString("78,12%"));
     QCOMPARE(at2026[29].percUsufrutto, QString("52,33%"));
-    const auto& at2023 = FixedTermTableAt(RateOn(QDate(2023, 6, 15))->hundredths).Righe();
+    const auto& at2023 =
+        FixedTermTableAt(RateOn(test::BuiltInLaw(), QDate(2023, 6, 15))->hundredths).Righe();
     QCOMPARE(at2023[9].percUsufrutto, QString("38,61%"));
   }
 

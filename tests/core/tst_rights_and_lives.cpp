@@ -5,6 +5,7 @@
 #include "core/law/legal_data_file.h"
 #include "core/law/legal_data_in_use.h"
 #include "core/valuation/valuation_record.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -40,8 +41,9 @@ class TestRightsAndLives : public QObject {
     dati.nascite = {birth};
     return dati;
   }
-  static RecordValutazione Valued(const DatiValutazione& dati) {
-    auto result = Valuta(dati);
+  static RecordValutazione Valued(const DatiValutazione& dati,
+                                  const DatiLegali& law = test::BuiltInLaw()) {
+    auto result = Valuta(dati, law);
     if (const auto* refusal = std::get_if<Rifiuto>(&result))
       qFatal("refused: %d", int(refusal->motivo));
     return std::get<RecordValutazione>(result);
@@ -86,11 +88,12 @@ class TestRightsAndLives : public QObject {
   }
 
   void severalLivesNeedTheAccrual() {
-    const auto result = Valuta(Lifetime("16/08/1946+03/05/1950", "07/12/2026"));
+    const auto result = Valuta(Lifetime("16/08/1946+03/05/1950", "07/12/2026"), test::BuiltInLaw());
     const auto* refusal = std::get_if<Rifiuto>(&result);
     QVERIFY(refusal);
     QCOMPARE(refusal->motivo, Motivo::AccrescimentoMancante);
-    const auto after = Valuta(Lifetime("16/08/1946+03/05/2030", "07/12/2026", true));
+    const auto after =
+        Valuta(Lifetime("16/08/1946+03/05/2030", "07/12/2026", true), test::BuiltInLaw());
     QCOMPARE(std::get<Rifiuto>(after).vita, 1);
   }
 
@@ -107,10 +110,10 @@ class TestRightsAndLives : public QObject {
       dati.riferimento = QDate(2012, 1, 1).addDays(qint64(random() % 5400)).toString("dd/MM/yyyy");
       dati.nascite = {QDate(1910, 1, 1).addDays(qint64(random() % 36000)).toString("dd/MM/yyyy")};
       dati.anni = QString::number(random() % 30 + 1);
-      const auto usufruct = Valuta(dati);
+      const auto usufruct = Valuta(dati, test::BuiltInLaw());
       for (const Diritto right : {Diritto::Uso, Diritto::Abitazione}) {
         dati.diritto = right;
-        const auto other = Valuta(dati);
+        const auto other = Valuta(dati, test::BuiltInLaw());
         QCOMPARE(other.index(), usufruct.index());
         if (const auto* u = std::get_if<RecordValutazione>(&usufruct)) {
           const auto& o = std::get<RecordValutazione>(other);
@@ -241,9 +244,7 @@ class TestRightsAndLives : public QObject {
                                     "31 30 28 26 24 22 20 18 16 14 12 10 8 6 4 3 2 1\tprova\n";
     const std::vector<AddedFile> files{{QStringLiteral("/d/2027-saggi.tsv"), rates},
                                        {QStringLiteral("/d/2027-coefficienti.tsv"), coefficients}};
-    PutLawInUse(MergeLegalData(BuiltInLegalData(), files));
-    const RecordValutazione r = Valued(Lifetime("15/01/1966", "16/12/2026"));
-    PutLawInUse(MergeLegalData(BuiltInLegalData(), {}));
+    const RecordValutazione r = Valued(Lifetime("15/01/1966", "16/12/2026"), *test::LawWith(files));
     QVERIFY(r.prossimaFascia.has_value());
     QCOMPARE(r.prossimaFascia->percUsufrutto, QStringLiteral("48%"));  // 16 x 3 %
     QVERIFY(!r.prossimaFascia->provvisoria);

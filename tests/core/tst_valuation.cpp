@@ -13,6 +13,7 @@
 #include "core/numbers/number_text.h"
 #include "core/valuation/rates_by_date.h"
 #include "core/valuation/valuation.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -540,7 +541,7 @@ void TestValuation::agreesWithAnExactFractionUpToTheLargestAmount() {
   QFETCH(int, year);
   const YearOfCoefficients data = year ? ReadYear(year) : YearOfCoefficients{};
   QVERIFY(!year || data.coefficients.size() == 18);
-  const LifetimeCoefficients* used = year ? LifetimeCoefficientsFor(year) : nullptr;
+  const LifetimeCoefficients* used = year ? test::BuiltInLaw().CoefficientsFor(year) : nullptr;
   QVERIFY(!year || used);
   const TabellaVitalizio table = year ? LifetimeTableOf(*used) : TabellaVitalizio({});
   std::mt19937_64 random(20261216u + quint64(year));

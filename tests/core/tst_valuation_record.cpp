@@ -3,6 +3,7 @@
 
 #include "core/numbers/number_text.h"
 #include "core/valuation/valuation_record.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -95,7 +96,7 @@ class TestValuationRecord : public QObject {
     QFETCH(DatiValutazione, dati);
     QFETCH(Campo, campo);
     QFETCH(Motivo, motivo);
-    const auto result = Valuta(dati);
+    const auto result = Valuta(dati, test::BuiltInLaw());
     QVERIFY(std::holds_alternative<Rifiuto>(result));
     const Rifiuto& refusal = std::get<Rifiuto>(result);
     QCOMPARE(refusal.campo, campo);
@@ -104,11 +105,13 @@ class TestValuationRecord : public QObject {
 
   // The refusals at the date of the act say which days and years the data cover.
   void refusalsAtTheDateNameWhatTheDataCover() {
-    const auto noRate = Valuta(FixedTerm(Saggio::AllaData, "100", "5", "01/01/1980"));
+    const auto noRate =
+        Valuta(FixedTerm(Saggio::AllaData, "100", "5", "01/01/1980"), test::BuiltInLaw());
     const Rifiuto& rate = std::get<Rifiuto>(noRate);
     QCOMPARE(rate.primo, QDate(1990, 12, 16));
     QCOMPARE(rate.ultimo, QDate(2026, 12, 31));
-    const auto noTable = Valuta(Lifetime(Saggio::AllaData, "100", "01/01/1950", "01/06/2005"));
+    const auto noTable =
+        Valuta(Lifetime(Saggio::AllaData, "100", "01/01/1950", "01/06/2005"), test::BuiltInLaw());
     const Rifiuto& table = std::get<Rifiuto>(noTable);
     QCOMPARE(table.anno, 2005);
     QCOMPARE(table.primo, QDate(2012, 1, 1));
@@ -117,7 +120,8 @@ class TestValuationRecord : public QObject {
 
   void theLifetimeRecordKeepsWhatTheFiguresRestOn() {
     const auto result =
-        Valuta(Lifetime(Saggio::AllaData, "250.000,50", "3 maggio 1950", "15/06/2013"));
+        Valuta(Lifetime(Saggio::AllaData, "250.000,50", "3 maggio 1950", "15/06/2013"),
+               test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(result));
     const RecordValutazione& r = std::get<RecordValutazione>(result);
     QCOMPARE(r.ValoreTesto(), QStringLiteral("€ 250.000,50"));
@@ -137,7 +141,8 @@ class TestValuationRecord : public QObject {
   }
 
   void theFixedTermRecordNeedsNoDateOnThe2016Table() {
-    const auto result = Valuta(FixedTerm(Saggio::Tabella2016, "100000", " 05 ", "nessuna"));
+    const auto result =
+        Valuta(FixedTerm(Saggio::Tabella2016, "100000", " 05 ", "nessuna"), test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(result));
     const RecordValutazione& r = std::get<RecordValutazione>(result);
     QVERIFY(!r.riferimento.isValid());
@@ -148,12 +153,56 @@ class TestValuationRecord : public QObject {
   }
 
   void theFloorIsRecorded() {
-    const auto result = Valuta(FixedTerm(Saggio::AllaData, "100000", "10", "31/12/2026"));
+    const auto result =
+        Valuta(FixedTerm(Saggio::AllaData, "100000", "10", "31/12/2026"), test::BuiltInLaw());
     const RecordValutazione& r = std::get<RecordValutazione>(result);
     QCOMPARE(r.saggioCentesimi, 250);
     QCOMPARE(r.saggioLegaleCentesimi, 160);
     QVERIFY(r.minimo);
     QCOMPARE(r.percUsufrutto, QStringLiteral("21,88%"));
+  }
+
+  // The 2016 table for an act of another year: the record keeps, once, what
+  // the rate in force that day gives, as numbers, for the report to lay out.
+  void theRateInForceIsRecordedBesideThe2016Table_data() {
+    QTest::addColumn<DatiValutazione>("dati");
+    QTest::addColumn<bool>("recorded");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<qint64>("share");  // -1: none
+    QTest::addColumn<bool>("differs");
+    const auto T = Saggio::Tabella2016;
+    // 1 - 1,025^-5 = 0,1161 against 1 - 1,002^-5 = 0,0099.
+    QTest::newRow("fixed term in 2026") << FixedTerm(T, "100000", "5", "15/06/2026") << true << true
+                                        << 250 << qint64(116100) << true;
+    QTest::newRow("an act of 2016 needs no comparison")
+        << FixedTerm(T, "100000", "5", "15/06/2016") << false << false << 0 << qint64(-1) << false;
+    QTest::newRow("a fixed term without a date")
+        << FixedTerm(T, "100000", "5", "") << false << false << 0 << qint64(-1) << false;
+    QTest::newRow("a day without a known rate")
+        << FixedTerm(T, "100000", "5", "15/06/2031") << true << false << 0 << qint64(-1) << false;
+    // From 100 years no table gives a share: the same, though the rates differ.
+    QTest::newRow("no share at either rate") << Lifetime(T, "100000", "01/01/1920", "15/06/2026")
+                                             << true << true << 250 << qint64(-1) << false;
+  }
+  void theRateInForceIsRecordedBesideThe2016Table() {
+    QFETCH(DatiValutazione, dati);
+    QFETCH(bool, recorded);
+    QFETCH(bool, known);
+    QFETCH(int, rate);
+    QFETCH(qint64, share);
+    QFETCH(bool, differs);
+    const auto result = Valuta(dati, test::BuiltInLaw());
+    QVERIFY(std::holds_alternative<RecordValutazione>(result));
+    const RecordValutazione& r = std::get<RecordValutazione>(result);
+    QCOMPARE(r.allaData.has_value(), recorded);
+    if (!recorded) return;
+    QCOMPARE(r.allaData->noto, known);
+    QCOMPARE(r.allaData->saggioCentesimi, rate);
+    QCOMPARE(r.allaData->quota.value_or(-1), share);
+    QCOMPARE(r.allaData->diversa, differs);
+    // The figures shown stay the 2016 table's.
+    QCOMPARE(r.saggioCentesimi, 20);
   }
 };
 

@@ -13,6 +13,7 @@
 
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
+#include "core/law/legal_data_in_use.h"
 
 using namespace velmora;
 
@@ -75,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   io.error = [](const QString&) {};
   io.inputName = QStringLiteral("fuzz");
   io.today = QDate(2026, 12, 9);
-  const int status = cli::RunBatch(io);
+  static const DatiLegaliCondivisi law = DatiLegaliDa(MergeLegalData(BuiltInLegalData(), {}));
+  const int status = cli::RunBatch(io, *law);
   CHECK(status == 0 || status == 1 || status == 3);
   CHECK(status == 3 || written > 0);
   return 0;

@@ -16,7 +16,9 @@
 
 #include "cli/mcp_lines.h"
 #include "cli/mcp_session.h"
+#include "core/law/legal_data_in_use.h"
 
+using namespace velmora;
 using namespace velmora::cli;
 
 namespace {
@@ -32,7 +34,9 @@ namespace {
   } while (false)
 
 QByteArray Answers(const QByteArray& bytes, std::size_t piece) {
-  McpSession session(McpClock{[] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0)); }});
+  static const DatiLegaliCondivisi law = DatiLegaliDa(MergeLegalData(BuiltInLegalData(), {}));
+  McpSession session({law, {}},
+                     McpClock{[] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0)); }});
   auto at = std::make_shared<qsizetype>(0);
   McpIo io;
   io.input = [&bytes, piece, at](char* buffer, std::size_t size) {

@@ -39,13 +39,12 @@ class TestAddedData : public QObject {
   MainWindowFixture f;
 
   void StartWith(const std::vector<AddedFile>& files) {
-    PutLawInUse(MergeLegalData(BuiltInLegalData(), files));
+    f.law = test::LawWith(files);
     f.Start();
   }
 
  private slots:
   void cleanup() {
-    PutLawInUse(MergeLegalData(BuiltInLegalData(), {}));
     QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
     f.Stop();
   }

@@ -82,7 +82,7 @@ class TestClipboardImport : public QObject {
   // showed, is neither emptied nor taken.
   void startUpLeavesAForeignClipboardAsItWas() {
     f.services.clipboard = "Testo copiato in un'altra applicazione";
-    f.window = std::make_unique<Frmusufrutto>(f.services);
+    f.window = std::make_unique<Frmusufrutto>(f.services, f.law);
     f.services.CopyElsewhere("250.000,00");
     f.window->Form_Load();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "gui/coefficient_sheet.h"
+#include "legal_data_for_tests.h"
 
 using namespace velmora;
 
@@ -31,7 +32,7 @@ class CoefficientSheetTest : public QObject {
     QFETCH(int, band);
     QFETCH(QStringList, row);
     QFETCH(QString, rate);
-    const ProspettoCoefficienti sheet = ProspettoPerAnno(year);
+    const ProspettoCoefficienti sheet = ProspettoPerAnno(test::BuiltInLaw(), year);
     QCOMPARE(sheet.anno, year);
     QCOMPARE(int(sheet.righe.size()), 18);
     QVERIFY(sheet.anniCoperti.empty());
@@ -56,7 +57,7 @@ class CoefficientSheetTest : public QObject {
   void paragraphNamesTheDecrees() {
     QFETCH(int, year);
     QFETCH(QStringList, parts);
-    const QString paragraph = ProspettoPerAnno(year).paragrafo;
+    const QString paragraph = ProspettoPerAnno(test::BuiltInLaw(), year).paragrafo;
     for (const QString& part : parts) QVERIFY2(paragraph.contains(part), qPrintable(paragraph));
   }
 
@@ -67,7 +68,7 @@ class CoefficientSheetTest : public QObject {
   }
   void aYearWithoutCoefficientsListsTheCoveredYears() {
     QFETCH(int, year);
-    const ProspettoCoefficienti sheet = ProspettoPerAnno(year);
+    const ProspettoCoefficienti sheet = ProspettoPerAnno(test::BuiltInLaw(), year);
     QVERIFY(sheet.righe.empty());
     QVERIFY(sheet.tasso.isEmpty());
     QVERIFY(sheet.paragrafo.contains(QString::number(year)));

@@ -112,7 +112,7 @@ class TestCommandLineAgreement : public QObject {
 
       // The command line, through the one record.
       std::string line;
-      cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati, cli::OptionNames()));
+      cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati, cli::OptionNames(), *f.law));
       const QStringList csv = QString::fromStdString(line).trimmed().split(u';');
       // The warning of the 2016 table, last, may hold a ";" inside its quotes.
       QVERIFY(csv.size() >= 20);
@@ -121,7 +121,7 @@ class TestCommandLineAgreement : public QObject {
       DatiValutazione typed = dati;
       if (lifetime) typed.nascite = {AsTheWindowHoldsIt(dati.nascite.value(0))};
       typed.riferimento = AsTheWindowHoldsIt(dati.riferimento);
-      const auto valued = Valuta(typed);
+      const auto valued = Valuta(typed, *f.law);
 
       const QString inputs =
           QStringLiteral("%1 | %2 | %3 | %4 | %5")

@@ -35,17 +35,15 @@ class EventSpy : public QObject {
 };
 
 // An office's 2027, decrees made up for this test.
-void PutLawWith2027InUse() {
-  const std::vector<AddedFile> files = {
-      {"/uffici/dati/2027-saggio.tsv",
-       "from\tto\trate_percent\tset_by\tsource\n"
-       "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (decreto inventato)\tprova\n"},
-      {"/uffici/dati/2027-coefficienti.tsv",
-       "year\trate_used_percent\tdecree\tcoefficients (bands 0-20, 21-30, 31-40, 41-45, 46-50, "
-       "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
-       "93-99)\tsource\n2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (decreto inventato)\t"
-       "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\tprova\n"}};
-  PutLawInUse(MergeLegalData(BuiltInLegalData(), files));
+std::vector<AddedFile> Office2027() {
+  return {{"/uffici/dati/2027-saggio.tsv",
+           "from\tto\trate_percent\tset_by\tsource\n"
+           "2027-01-01\t2027-12-31\t1.2\tDM 10/12/2026 (decreto inventato)\tprova\n"},
+          {"/uffici/dati/2027-coefficienti.tsv",
+           "year\trate_used_percent\tdecree\tcoefficients (bands 0-20, 21-30, 31-40, 41-45, 46-50, "
+           "51-53, 54-56, 57-60, 61-63, 64-66, 67-69, 70-72, 73-75, 76-78, 79-82, 83-86, 87-92, "
+           "93-99)\tsource\n2027\t2.5 (floor; legal rate 1.2)\tDM 22/12/2026 (decreto inventato)\t"
+           "38 36 34 32 30 28 26 24 22 20 18 16 14 12 10 8 6 4\tprova\n"}};
 }
 
 const QString kPages = "/home/notaio/.cache/Velmora/pagine/";
@@ -143,6 +141,14 @@ class TestTools : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
+  // The window again, valuing with an office's 2027.
+  void RestartWith2027() {
+    f.window.reset();
+    f.law = test::LawWith(Office2027());
+    f.Start();
+    f.services.Clear();
+  }
+
  private slots:
   void init() {
     // A fresh desktop for every test: no answers or callbacks left over.
@@ -152,7 +158,6 @@ class TestTools : public QObject {
     f.services.Clear();
   }
   void cleanup() {
-    PutLawInUse(MergeLegalData(BuiltInLegalData(), {}));
     QVERIFY2(!f.guard.tripped(), qPrintable(f.guard.seen()));
     f.Stop();
     DiscardClosedWindows();
@@ -362,7 +367,7 @@ class TestTools : public QObject {
   void withAddedDataThePageIsWrittenFromTheLawInUse() {
     QFETCH(QString, command);
     QFETCH(QString, page);
-    PutLawWith2027InUse();
+    RestartWith2027();
     QVERIFY(Choose(command));
     QCOMPARE(f.services.log,
              (QStringList{"WritePage " + kPages + "normativa.htm",
@@ -377,7 +382,7 @@ class TestTools : public QObject {
 
   // A page that cannot be written is one that does not open.
   void aPageThatCannotBeWrittenIsReportedByName() {
-    PutLawWith2027InUse();
+    RestartWith2027();
     f.services.writePageResult = false;
     FillFields();
     const QString before = State();

@@ -20,6 +20,7 @@ class RunningService {
                           velmora::server::Limiti limits = {})
       : settings_(std::move(settings)), limits_(std::move(limits)) {
     // A fixed day: what a case without a date is valued on.
+    if (!settings_.law) settings_.law = velmora::LeggiDatiLegali({});
     if (!settings_.clock)
       settings_.clock = [] { return QDateTime(QDate(2026, 12, 9), QTime(10, 0)); };
     limits_.bodyLimit = [this](QByteArrayView path) {

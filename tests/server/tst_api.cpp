@@ -487,7 +487,8 @@ class TestApi : public QObject {
   void agreement() {
     QFETCH(quint32, seed);
     QFETCH(int, cases);
-    RunningService service;
+    const DatiLegaliCondivisi law = LeggiDatiLegali({});
+    RunningService service({.law = law});
     QRandomGenerator random(seed);
     int refused = 0;
     const int inFlight = 64;
@@ -501,7 +502,7 @@ class TestApi : public QObject {
       }
       for (auto& [dati, reply] : sent) {
         QVERIFY(WaitFor(reply.get()));
-        const cli::Esito direct = cli::ValutaDigitati(dati, cli::OptionNames());
+        const cli::Esito direct = cli::ValutaDigitati(dati, cli::OptionNames(), *law);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QByteArray answer = reply->readAll();
         if (const auto* record = std::get_if<RecordValutazione>(&direct)) {

@@ -10,7 +10,7 @@
 namespace velmora::test {
 
 void MainWindowFixture::Start() {
-  window = std::make_unique<Frmusufrutto>(services);
+  window = std::make_unique<Frmusufrutto>(services, law);
   window->Form_Load();
   if (!QTest::qWaitForWindowActive(window.get())) qFatal("the main window did not become active");
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/main_window.h"
+#include "legal_data_for_tests.h"
 #include "offscreen_test.h"
 #include "recording_services.h"
 
@@ -48,6 +49,7 @@ inline const QString kImported =
 // it and active, so that focus changes run their handlers at once.
 struct MainWindowFixture {
   RecordingServices services;
+  DatiLegaliCondivisi law = BuiltInLawShared();  // what the next Start values with
   std::unique_ptr<Frmusufrutto> window;
   ModalGuard guard;
 
@@ -57,6 +59,7 @@ struct MainWindowFixture {
   void Stop() {
     window.reset();
     services = RecordingServices();
+    law = BuiltInLawShared();
   }
   Frmusufrutto& w() { return *window; }
 };

@@ -348,50 +348,22 @@ QString ProspettoHtml(const RecordValutazione& record, const Calcolo& calcolo) {
   return out;
 }
 
-namespace {
-
-// The same inputs, valued at the rate in force on the reference date.
-std::variant<RecordValutazione, Rifiuto> AtTheDate(const RecordValutazione& r) {
-  IngressiLetti in;
-  in.tipo = r.tipo;
-  in.saggio = Saggio::AllaData;
-  in.diritto = r.diritto;
-  in.imposta = r.imposta;
-  in.valore = r.valore.ToDouble().value_or(0);
-  in.riferimento = r.riferimento;
-  for (const Vita& life : r.vite.vite) in.nascite.append(life.nascita);
-  switch (r.vite.regola) {
-    case RegolaEta::UnaVita:
-      break;
-    case RegolaEta::PiuAnziano:
-      in.accrescimento = false;
-      break;
-    case RegolaEta::PiuGiovane:
-      in.accrescimento = true;
-      break;
-  }
-  in.anni = r.anni;
-  return ValutaLetti(in);
-}
-
-}  // namespace
-
 QString AvvertenzaTabella2016(const RecordValutazione& r) {
   if (r.saggio != Saggio::Tabella2016 || !r.riferimento.isValid() || r.riferimento.year() == 2016)
     return {};
   const QString table = RateWithArticle(r.saggioCentesimi);
   const QString day = LongDateText(r.riferimento);
-  const auto atTheDate = AtTheDate(r);
-  const auto* due = std::get_if<RecordValutazione>(&atTheDate);
-  if (!due) return text::kNot2016TableUnknownRate.arg(table, day);
-  const QString rate = RateWithArticle(due->saggioCentesimi);
+  // Recorded by ValutaLetti: the report only lays it out.
+  if (!r.allaData || !r.allaData->noto) return text::kNot2016TableUnknownRate.arg(table, day);
+  const AllaDataInVigore& due = *r.allaData;
+  const QString rate = RateWithArticle(due.saggioCentesimi);
   const QString& right = Words(r.diritto).nome;
-  if (due->percUsufrutto == r.percUsufrutto) {
+  if (!due.diversa) {
     return text::kNot2016TableSameShare.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
                                             right);
   }
   return text::kNot2016Table.arg(table, day, rate, ShareWithArticle(r.percUsufrutto),
-                                 ShareWithArticle(due->percUsufrutto), right);
+                                 ShareWithArticle(due.percUsufrutto), right);
 }
 
 DettaglioValutazione DettaglioPerFinestra(const RecordValutazione& record) {

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <atomic>
+#include <iterator>
+#include <limits>
 #include <memory>
-#include <mutex>
 #include <variant>
 
 #include "core/law/legal_data_messages.h"
@@ -52,23 +52,6 @@ MergedLegalData Merge(const std::vector<AddedFile>& added, std::vector<DataProbl
   MergedLegalData law = MergeLegalData(BuiltInLegalData(), added);
   law.problems.insert(law.problems.begin(), problems.begin(), problems.end());
   return law;
-}
-
-MergedLegalData Load() {
-  std::vector<DataProblem> problems = BuiltInProblems();
-  const std::vector<AddedFile> added = ReadAddedFiles(AdditionFolders(), problems);
-  return Merge(added, std::move(problems));
-}
-
-// Every law put in use is kept, so that a reference handed out stays good.
-std::mutex guard;
-std::vector<std::unique_ptr<const MergedLegalData>> kept;
-std::atomic<const MergedLegalData*> current{nullptr};
-
-const MergedLegalData& Keep(MergedLegalData law) {
-  kept.push_back(std::make_unique<const MergedLegalData>(std::move(law)));
-  current.store(kept.back().get(), std::memory_order_release);
-  return *kept.back();
 }
 
 }  // namespace
@@ -158,9 +141,8 @@ std::vector<AddedFile> WithAddition(std::vector<AddedFile> added, const AddedFil
   return added;
 }
 
-MergedLegalData MergeWithAddition(const AddedFile& file) {
+MergedLegalData MergeWithAddition(const AddedFile& file, const QStringList& folders) {
   std::vector<DataProblem> problems = BuiltInProblems();
-  const QStringList folders = AdditionFolders();
   std::vector<AddedFile> added = ReadAddedFiles(folders, problems);
   // The file it would replace cannot be read: that is no problem of the check.
   const QString replaced =
@@ -169,16 +151,80 @@ MergedLegalData MergeWithAddition(const AddedFile& file) {
   return Merge(WithAddition(std::move(added), file, folders.value(0)), std::move(problems));
 }
 
-const MergedLegalData& LawInUse() {
-  if (const MergedLegalData* law = current.load(std::memory_order_acquire)) return *law;
-  const std::lock_guard lock(guard);
-  if (const MergedLegalData* law = current.load(std::memory_order_acquire)) return *law;
-  return Keep(Load());
+template <typename Row>
+std::vector<DatiLegali::Days<Row>> DatiLegali::DaysOf(const std::vector<Row>& rows) {
+  constexpr qint64 kOpenEnd = std::numeric_limits<qint64>::max();
+  std::vector<Days<Row>> made;
+  for (const Row& r : rows)
+    made.push_back({r.from.toJulianDay(), r.to.isValid() ? r.to.toJulianDay() : kOpenEnd, &r});
+  std::sort(made.begin(), made.end(),
+            [](const Days<Row>& a, const Days<Row>& b) { return a.from < b.from; });
+  return made;
 }
 
-void PutLawInUse(MergedLegalData law) {
-  const std::lock_guard lock(guard);
-  Keep(std::move(law));
+// The last period that starts on or before the day, if the day is in it: a
+// batch looks up a rate for every case.
+template <typename Row>
+const Row* DatiLegali::On(const std::vector<Days<Row>>& periods, const QDate& day) {
+  if (!day.isValid()) return nullptr;
+  const qint64 n = day.toJulianDay();
+  const auto after = std::upper_bound(periods.begin(), periods.end(), n,
+                                      [](qint64 d, const Days<Row>& p) { return d < p.from; });
+  if (after == periods.begin() || n > std::prev(after)->to) return nullptr;
+  return std::prev(after)->row;
+}
+
+DatiLegali::DatiLegali(MergedLegalData law)
+    : law_(std::move(law)), periods_(DaysOf(law_.data.rates)), floors_(DaysOf(law_.data.floors)) {
+  const std::vector<LifetimeCoefficients>& all = law_.data.coefficients;
+  if (all.empty()) return;
+  firstYear_ = all.front().year;
+  lastYear_ = all.back().year;
+  std::size_t row = 0;
+  for (int year = firstYear_; year <= lastYear_; ++year) {
+    while (row + 1 < all.size() && all[row + 1].year <= year) ++row;
+    byYear_.push_back(&all[row]);
+  }
+}
+
+const LegalRatePeriod* DatiLegali::RatePeriodOn(const QDate& day) const {
+  return On(periods_, day);
+}
+
+const RateFloor* DatiLegali::FloorOn(const QDate& day) const {
+  return On(floors_, day);
+}
+
+const StatutePeriod* DatiLegali::StatuteOn(QLatin1StringView subject, const QDate& day) const {
+  if (!day.isValid()) return nullptr;
+  // A handful of rows, looked up once for a valuation.
+  for (const StatutePeriod& s : law_.data.statutes) {
+    if (s.subject == subject && s.from <= day && (!s.to.isValid() || day <= s.to)) return &s;
+  }
+  return nullptr;
+}
+
+QDate DatiLegali::FirstDayWithRate() const {
+  return periods_.empty() ? QDate() : periods_.front().row->from;
+}
+
+QDate DatiLegali::LastDayWithRate() const {
+  return periods_.empty() ? QDate() : periods_.back().row->to;
+}
+
+const LifetimeCoefficients* DatiLegali::CoefficientsFor(int year) const {
+  if (byYear_.empty() || year < firstYear_ || year > lastYear_) return nullptr;
+  return byYear_[std::size_t(year - firstYear_)];
+}
+
+DatiLegaliCondivisi DatiLegaliDa(MergedLegalData law) {
+  return std::make_shared<const DatiLegali>(std::move(law));
+}
+
+DatiLegaliCondivisi LeggiDatiLegali(const QStringList& folders) {
+  std::vector<DataProblem> problems = BuiltInProblems();
+  const std::vector<AddedFile> added = ReadAddedFiles(folders, problems);
+  return DatiLegaliDa(Merge(added, std::move(problems)));
 }
 
 }  // namespace velmora

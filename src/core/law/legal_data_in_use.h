@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/law/legal_data_file.h"
 #include "core/law/legal_data_merge.h"
 #include "core/law/legal_rate_data.h"
 
-// The legal data the whole process values with: the files of resources/data,
-// embedded in the program, with the files an office adds under
-// velmora/dati in the XDG data folders.
+// The legal data a valuation uses: the files of resources/data, embedded in
+// the program, with the files an office adds under velmora/dati in the XDG
+// data folders. Built once where the program starts and handed down as an
+// immutable value: concurrent valuations share it without a lock.
 namespace velmora {
 
 // The built-in data, read from the program's resources at first use: nothing
@@ -37,14 +41,59 @@ std::vector<AddedFile> ReadAddedFiles(const QStringList& folders,
 // the folder, and replaces a file of the same name there.
 std::vector<AddedFile> WithAddition(std::vector<AddedFile> added, const AddedFile& file,
                                     const QString& folder);
-// The built-in data with the added files and one more, placed by
-// WithAddition. Nothing is put in use.
-MergedLegalData MergeWithAddition(const AddedFile& file);
+// The built-in data with the added files of the folders and one more, placed
+// by WithAddition.
+MergedLegalData MergeWithAddition(const AddedFile& file, const QStringList& folders);
 
-// The legal data in use, loaded at first use: the built-in data with the
-// added files. References stay valid for the life of the process.
-const MergedLegalData& LawInUse();
-// Puts the given data in use in place of the loaded ones (for tests).
-void PutLawInUse(MergedLegalData law);
+// The legal data in use, ready for lookups by day and by year. It never
+// changes once made, and points into itself: it is shared, never copied.
+class DatiLegali {
+ public:
+  explicit DatiLegali(MergedLegalData law);
+  DatiLegali(const DatiLegali&) = delete;
+  DatiLegali& operator=(const DatiLegali&) = delete;
+
+  const MergedLegalData& Merged() const { return law_; }
+  const LegalData& Data() const { return law_.data; }
+
+  // The rows in force on the day; nothing outside their periods.
+  const LegalRatePeriod* RatePeriodOn(const QDate& day) const;
+  const RateFloor* FloorOn(const QDate& day) const;
+  const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day) const;
+  QDate FirstDayWithRate() const;
+  QDate LastDayWithRate() const;
+  // The coefficients for acts of the year: a year without its own uses the
+  // last earlier one (2012's serves 2013); nothing outside the known years.
+  const LifetimeCoefficients* CoefficientsFor(int year) const;
+  int FirstYearWithCoefficients() const { return firstYear_; }
+  int LastYearWithCoefficients() const { return lastYear_; }
+
+ private:
+  template <typename Row>
+  struct Days {
+    qint64 from;
+    qint64 to;
+    const Row* row;
+  };
+  template <typename Row>
+  static std::vector<Days<Row>> DaysOf(const std::vector<Row>& rows);
+  template <typename Row>
+  static const Row* On(const std::vector<Days<Row>>& periods, const QDate& day);
+
+  const MergedLegalData law_;
+  std::vector<Days<LegalRatePeriod>> periods_;
+  std::vector<Days<RateFloor>> floors_;
+  int firstYear_ = 0;
+  int lastYear_ = 0;
+  std::vector<const LifetimeCoefficients*> byYear_;  // for each year from the first
+};
+
+using DatiLegaliCondivisi = std::shared_ptr<const DatiLegali>;
+
+// Merged data (MergeLegalData) made ready for lookups, as a shared value.
+DatiLegaliCondivisi DatiLegaliDa(MergedLegalData law);
+// The built-in data with the files of the folders (AdditionFolders()), read
+// now: the one read of the disk a program makes for its legal data.
+DatiLegaliCondivisi LeggiDatiLegali(const QStringList& folders);
 
 }  // namespace velmora

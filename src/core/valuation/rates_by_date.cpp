@@ -1,12 +1,9 @@
 #include "core/valuation/rates_by_date.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <iterator>
 #include <limits>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -17,7 +14,6 @@ namespace velmora {
 namespace {
 
 constexpr int kLongestTerm = 30;
-constexpr qint64 kOpenEnd = std::numeric_limits<qint64>::max();
 
 QString Percent(long long value, int scale, int places = -1) {
   return Scaled(value, scale, places) + u'%';
@@ -58,94 +54,6 @@ TabellaTempoDeterminato MakeFixedTermTable(int rateHundredths) {
   return TabellaTempoDeterminato(std::move(rows));
 }
 
-// A period as day numbers: a batch looks up a rate for every case, with a
-// binary search over these.
-template <typename Row>
-struct Days {
-  qint64 from;
-  qint64 to;  // kOpenEnd for a period without a last day
-  const Row* row;
-};
-
-template <typename Row>
-std::vector<Days<Row>> DaysOf(const std::vector<Row>& rows) {
-  std::vector<Days<Row>> made;
-  for (const Row& r : rows)
-    made.push_back({r.from.toJulianDay(), r.to.isValid() ? r.to.toJulianDay() : kOpenEnd, &r});
-  std::sort(made.begin(), made.end(),
-            [](const Days<Row>& a, const Days<Row>& b) { return a.from < b.from; });
-  return made;
-}
-
-// The last period that starts on or before the day, if the day is in it.
-template <typename Row>
-const Row* On(const std::vector<Days<Row>>& periods, qint64 day) {
-  const auto after = std::upper_bound(periods.begin(), periods.end(), day,
-                                      [](qint64 d, const Days<Row>& p) { return d < p.from; });
-  if (after == periods.begin() || day > std::prev(after)->to) return nullptr;
-  return std::prev(after)->row;
-}
-
-// The legal data in use made ready for lookups, once for each data put in use.
-struct Prepared {
-  explicit Prepared(const MergedLegalData& data)
-      : law(&data), periods(DaysOf(data.data.rates)), floors(DaysOf(data.data.floors)) {
-    const std::vector<LifetimeCoefficients>& all = data.data.coefficients;
-    if (all.empty()) return;
-    firstYear = all.front().year;
-    lastYear = all.back().year;
-    // A year without coefficients of its own uses the last earlier one.
-    std::size_t row = 0;
-    for (int year = firstYear; year <= lastYear; ++year) {
-      while (row + 1 < all.size() && all[row + 1].year <= year) ++row;
-      byYear.push_back({&all[row], row});
-    }
-  }
-
-  // The lifetime tables of every year with coefficients, made at the first
-  // lifetime valuation: a rate alone needs none.
-  const TabellaVitalizio& Table(std::size_t row) const {
-    std::call_once(tablesMade, [this] {
-      for (const LifetimeCoefficients& c : law->data.coefficients)
-        tables.push_back(LifetimeTableOf(c));
-    });
-    return tables[row];
-  }
-
-  const MergedLegalData* law;
-  std::vector<Days<LegalRatePeriod>> periods;
-  std::vector<Days<RateFloor>> floors;
-  int firstYear = 0;
-  int lastYear = 0;
-  // For each year from the first: its coefficients and their row.
-  std::vector<std::pair<const LifetimeCoefficients*, std::size_t>> byYear;
-
- private:
-  mutable std::once_flag tablesMade;
-  mutable std::vector<TabellaVitalizio> tables;
-};
-
-std::mutex preparing;
-std::vector<std::unique_ptr<const Prepared>> keptPrepared;
-std::atomic<const Prepared*> prepared{nullptr};
-
-const Prepared& Current() {
-  const MergedLegalData& law = LawInUse();
-  const Prepared* ready = prepared.load(std::memory_order_acquire);
-  if (ready && ready->law == &law) return *ready;
-  const std::lock_guard lock(preparing);
-  ready = prepared.load(std::memory_order_acquire);
-  if (ready && ready->law == &law) return *ready;
-  keptPrepared.push_back(std::make_unique<const Prepared>(law));
-  prepared.store(keptPrepared.back().get(), std::memory_order_release);
-  return *keptPrepared.back();
-}
-
-const std::pair<const LifetimeCoefficients*, std::size_t>* YearIn(const Prepared& p, int year) {
-  if (p.byYear.empty() || year < p.firstYear || year > p.lastYear) return nullptr;
-  return &p.byYear[std::size_t(year - p.firstYear)];
-}
-
 // The default mode's coefficients: 2016's of the built-in data.
 const LifetimeCoefficients* BuiltIn2016() {
   static const LifetimeCoefficients* const found = []() -> const LifetimeCoefficients* {
@@ -158,14 +66,10 @@ const LifetimeCoefficients* BuiltIn2016() {
 
 }  // namespace
 
-std::optional<RateInForce> RateOn(const QDate& day) {
-  if (!day.isValid()) return std::nullopt;
-  const Prepared& p = Current();
-  const qint64 n = day.toJulianDay();
-  const LegalRatePeriod* period = On(p.periods, n);
+std::optional<RateInForce> RateOn(const DatiLegali& law, const QDate& day) {
+  const LegalRatePeriod* period = law.RatePeriodOn(day);
   if (!period) return std::nullopt;
-  // Made in place: a batch looks up a rate for every case.
-  const RateFloor* floor = On(p.floors, n);
+  const RateFloor* floor = law.FloorOn(day);
   return RateInForce{RateUsedHundredths(period->rateHundredths, floor),
                      period->rateHundredths,
                      period->setBy,
@@ -175,47 +79,25 @@ std::optional<RateInForce> RateOn(const QDate& day) {
                      floor ? floor->origin : DataOrigin()};
 }
 
-QDate FirstDayWithRate() {
-  const Prepared& p = Current();
-  return p.periods.empty() ? QDate() : p.periods.front().row->from;
+std::optional<TabellaVitalizio> LifetimeTableFor(const DatiLegali& law, int year) {
+  const LifetimeCoefficients* c = law.CoefficientsFor(year);
+  if (!c) return std::nullopt;
+  return LifetimeTableOf(*c);
 }
 
-QDate LastDayWithRate() {
-  const Prepared& p = Current();
-  return p.periods.empty() ? QDate() : p.periods.back().row->to;
-}
-
-const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day) {
-  if (!day.isValid()) return nullptr;
-  // A handful of rows, looked up once for a report: no need to prepare them.
-  for (const StatutePeriod& s : Current().law->data.statutes) {
-    if (s.subject == subject && s.from <= day && (!s.to.isValid() || day <= s.to)) return &s;
-  }
-  return nullptr;
-}
-
-const TabellaVitalizio* LifetimeTableFor(int year) {
-  const Prepared& p = Current();
-  const auto* found = YearIn(p, year);
-  return found ? &p.Table(found->second) : nullptr;
-}
-
-const LifetimeCoefficients* LifetimeCoefficientsFor(int year) {
-  const auto* found = YearIn(Current(), year);
-  return found ? found->first : nullptr;
-}
-
-QString LifetimeDecreeFor(int year) {
-  const LifetimeCoefficients* c = LifetimeCoefficientsFor(year);
+QString LifetimeDecreeFor(const DatiLegali& law, int year) {
+  const LifetimeCoefficients* c = law.CoefficientsFor(year);
   return c ? c->decree : QString();
 }
 
-int FirstYearWithCoefficients() {
-  return Current().firstYear;
-}
-
-int LastYearWithCoefficients() {
-  return Current().lastYear;
+QDate RateDay(Saggio saggio, const QDate& reference) {
+  switch (saggio) {
+    case Saggio::Tabella2016:
+      return QDate(2016, 1, 1);
+    case Saggio::AllaData:
+      return reference;
+  }
+  return reference;
 }
 
 const TabellaTempoDeterminato& FixedTermTableAt(int rateHundredths) {

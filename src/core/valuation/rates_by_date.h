@@ -4,13 +4,14 @@
 #include <QString>
 #include <optional>
 
+#include "core/law/legal_data_in_use.h"
 #include "core/law/legal_rate_data.h"
 #include "core/valuation/usufruct_tables.h"
+#include "core/valuation/valuation_record.h"
 
 // The rate and the tables in force on the date of an act, from the legal data
-// in use (legal_data_in_use.h): the legal rates by period, the floor, the
-// lifetime coefficients by year. Pointers and references handed out stay
-// valid for the life of the process.
+// handed in (legal_data_in_use.h): the legal rates by period, the floor, the
+// lifetime coefficients by year.
 namespace velmora {
 
 struct RateInForce {
@@ -26,14 +27,12 @@ struct RateInForce {
 
 // The legal rate in force on the day, raised to the floor for usufructs and
 // annuities where one is in force (2,5 % from 1 January 2025). Nothing
-// outside the known periods. From the legal data in use.
-std::optional<RateInForce> RateOn(const QDate& day);
-QDate FirstDayWithRate();
-QDate LastDayWithRate();
+// outside the known periods.
+std::optional<RateInForce> RateOn(const DatiLegali& law, const QDate& day);
 
-// The statute cited for the subject (kSubjectBaseRegistro...) on the day;
-// nothing when none is known.
-const StatutePeriod* StatuteOn(QLatin1StringView subject, const QDate& day);
+// The day whose rate and coefficients a valuation applies: the reference
+// date, or in the default mode the first day of the 2016 table.
+QDate RateDay(Saggio saggio, const QDate& reference);
 
 // The rate used for usufructs and annuities: the legal rate, raised to the
 // floor when one is in force.
@@ -46,13 +45,9 @@ TabellaVitalizio LifetimeTableOf(const LifetimeCoefficients& coefficients);
 // The lifetime table for acts of the year, at the rate its coefficients were
 // made for; nothing for a year without coefficients. A year without a table
 // of its own uses the last earlier one (2012's serves 2013).
-const TabellaVitalizio* LifetimeTableFor(int year);
-// The coefficients behind that table, with their rate, decree and origin.
-const LifetimeCoefficients* LifetimeCoefficientsFor(int year);
+std::optional<TabellaVitalizio> LifetimeTableFor(const DatiLegali& law, int year);
 // The decree of those coefficients; empty for a year without them.
-QString LifetimeDecreeFor(int year);
-int FirstYearWithCoefficients();
-int LastYearWithCoefficients();
+QString LifetimeDecreeFor(const DatiLegali& law, int year);
 
 // The fixed-term table at a rate: for n years 1 - (1 + rate)^-n, to four
 // decimals with a half going up.

@@ -69,6 +69,7 @@ std::optional<RecordValutazione> ValutaVitalizio(double fullValue, int age,
   RecordValutazione record;
   record.tipo = TipoValutazione::Vitalizio;
   record.etaAnni = age;
+  record.quota = row->share;
   ScriviCifre(record, *split, row->percUsufrutto, row->percNudaProprieta);
   return record;
 }
@@ -84,6 +85,7 @@ std::optional<RecordValutazione> ValutaTempoDeterminato(double fullValue, double
   record.anni = row->years;
   record.quotaDiecimillesimi = row->quotaDiecimillesimi;
   record.quotaTesto = row->quota;
+  record.quota = row->Share();
   ScriviCifre(record, *split, row->percUsufrutto, row->percNudaProprieta);
   return record;
 }

@@ -40,12 +40,14 @@ Decimal FullValueInCents(double fullValue);
 void ScriviCifre(RecordValutazione& record, const Ripartizione& split, const QString& percUsufrutto,
                  const QString& percNudaProprieta);
 
-// Lifetime usufruct, the calculation without the window; nothing for an age
-// below 0. A band without a share gives no usufruct and the whole value to
-// the bare ownership. The record holds the figures only.
+// Lifetime usufruct: the figures of the row of the age, the step of
+// ValutaLetti that computes them; nothing for an age below 0. A band without
+// a share gives no usufruct and the whole value to the bare ownership. The
+// record holds the figures only.
 std::optional<RecordValutazione> ValutaVitalizio(double fullValue, int age,
                                                  const TabellaVitalizio& table);
-// Fixed-term usufruct; nothing unless the years are one of the table's rows.
+// Fixed-term usufruct, the same step of ValutaLetti; nothing unless the
+// years are one of the table's rows.
 std::optional<RecordValutazione> ValutaTempoDeterminato(double fullValue, double years,
                                                         const TabellaTempoDeterminato& table);
 

@@ -16,22 +16,26 @@ namespace {
 constexpr double kMaxYears = 30;
 // How far ahead the report looks for the next change of band.
 constexpr int kNextBandDays = 60;
-const QDate k2016(2016, 1, 1);
 
 Rifiuto Refuse(Campo campo, Motivo motivo, int vita = -1) {
   return Rifiuto{campo, motivo, {}, {}, 0, {}, vita};
 }
 
-Rifiuto NoRate(const QDate& day) {
-  return Rifiuto{
-      Campo::Riferimento, Motivo::SaggioNonNoto, FirstDayWithRate(), LastDayWithRate(), 0, day, -1};
+Rifiuto NoRate(const DatiLegali& law, const QDate& day) {
+  return Rifiuto{Campo::Riferimento,
+                 Motivo::SaggioNonNoto,
+                 law.FirstDayWithRate(),
+                 law.LastDayWithRate(),
+                 0,
+                 day,
+                 -1};
 }
 
-Rifiuto NoCoefficients(const QDate& day) {
+Rifiuto NoCoefficients(const DatiLegali& law, const QDate& day) {
   return Rifiuto{Campo::Riferimento,
                  Motivo::CoefficientiNonNoti,
-                 QDate(FirstYearWithCoefficients(), 1, 1),
-                 QDate(LastYearWithCoefficients(), 12, 31),
+                 QDate(law.FirstYearWithCoefficients(), 1, 1),
+                 QDate(law.LastYearWithCoefficients(), 12, 31),
                  day.year(),
                  day,
                  -1};
@@ -127,9 +131,9 @@ bool ValuedAsUsufruct(Diritto diritto) {
 // The statutes the valuation rests on, on the day whose law it applies (the
 // 2016 table's in that mode): the basis under its tax, the floor where it
 // applied and the rules that applied. A day none of them covers is refused.
-std::optional<Rifiuto> Cite(RecordValutazione& r, const QDate& day) {
+std::optional<Rifiuto> Cite(RecordValutazione& r, const DatiLegali& law, const QDate& day) {
   auto cite = [&](QLatin1StringView subject, QString& into) {
-    const StatutePeriod* statute = StatuteOn(subject, day);
+    const StatutePeriod* statute = law.StatuteOn(subject, day);
     if (!statute) return false;
     into = statute->citation;
     Note(r, statute->origin);
@@ -172,14 +176,29 @@ void SetKind(RecordValutazione& r, const IngressiLetti& in) {
 }
 
 // The lifetime table of the day of a valuation; the 2016 table in that mode.
-const TabellaVitalizio* LifetimeTableOn(Saggio saggio, const QDate& day) {
+std::optional<TabellaVitalizio> LifetimeTableOn(const DatiLegali& law, Saggio saggio,
+                                                const QDate& day) {
   switch (saggio) {
     case Saggio::Tabella2016:
-      return &TabellaVitalizio2016();
+      return TabellaVitalizio2016();
     case Saggio::AllaData:
-      return LifetimeTableFor(day.year());
+      return LifetimeTableFor(law, day.year());
   }
-  return nullptr;
+  return std::nullopt;
+}
+
+// The life that counts and the coefficients its share comes from: the same
+// fields for a lifetime right and for a fixed term's limit.
+void SetLife(RecordValutazione& r, Vite lives, const LifetimeCoefficients& coefficients) {
+  const Vita& counted = lives.vite[qsizetype(lives.conta)];
+  r.nascita = counted.nascita;
+  r.etaAnni = counted.anni;
+  r.etaMesi = counted.mesi;
+  r.etaGiorni = counted.giorni;
+  r.vite = std::move(lives);
+  r.saggioCoefficienteCentesimi = coefficients.rateHundredths;
+  r.annoCoefficienti = coefficients.year;
+  r.decretoCoefficienti = coefficients.decree;
 }
 
 // The next birthday of the life that counts, when it brings another band
@@ -187,7 +206,8 @@ const TabellaVitalizio* LifetimeTableOn(Saggio saggio, const QDate& day) {
 // birthday in a year whose coefficients are known takes them, and the record
 // names their data; in a year not yet known the share is that of the
 // reference date's coefficients, said to be provisional.
-void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& row) {
+void NextBand(RecordValutazione& r, const DatiLegali& law, const Vita& counted,
+              const RigaVitalizio& row) {
   // A year older within the band changes nothing.
   if (counted.anni < row.ageTo) return;
   const QDate day = ProssimoCompleanno(counted.nascita, r.riferimento);
@@ -195,17 +215,16 @@ void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& ro
   ProssimaFascia next;
   next.data = day;
   next.anni = counted.anni + 1;
-  const TabellaVitalizio* table = &TabellaVitalizio2016();
+  std::optional<TabellaVitalizio> table = TabellaVitalizio2016();
   switch (r.saggio) {
     case Saggio::Tabella2016:
       next.annoCoefficienti = r.annoCoefficienti;
       break;
     case Saggio::AllaData: {
-      const std::optional<RateInForce> rate = RateOn(day);
-      const LifetimeCoefficients* known = rate ? LifetimeCoefficientsFor(day.year()) : nullptr;
-      const LifetimeCoefficients* used =
-          known ? known : LifetimeCoefficientsFor(r.riferimento.year());
-      table = LifetimeTableFor(known ? day.year() : r.riferimento.year());
+      const std::optional<RateInForce> rate = RateOn(law, day);
+      const LifetimeCoefficients* known = rate ? law.CoefficientsFor(day.year()) : nullptr;
+      const LifetimeCoefficients* used = known ? known : law.CoefficientsFor(r.riferimento.year());
+      table = LifetimeTableFor(law, known ? day.year() : r.riferimento.year());
       if (!used || !table) return;
       if (known) {
         Note(r, rate->rateOrigin);
@@ -225,7 +244,7 @@ void NextBand(RecordValutazione& r, const Vita& counted, const RigaVitalizio& ro
   r.prossimaFascia = std::move(next);
 }
 
-std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
+std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in, const DatiLegali& law) {
   if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
   const QDate& reference = *in.riferimento;
   if (in.nascite.empty()) return Refuse(Campo::Nascita, Motivo::NascitaNonValida, 0);
@@ -234,53 +253,45 @@ std::variant<RecordValutazione, Rifiuto> Lifetime(const IngressiLetti& in) {
   if (in.nascite.size() > 1 && !in.accrescimento)
     return Refuse(Campo::Accrescimento, Motivo::AccrescimentoMancante);
 
-  const QDate rateDay = in.saggio == Saggio::Tabella2016 ? k2016 : reference;
-  const std::optional<RateInForce> rate = RateOn(rateDay);
-  if (!rate) return NoRate(reference);
-  const TabellaVitalizio* table = LifetimeTableFor(rateDay.year());
-  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
-  if (!table || !coefficients) return NoCoefficients(reference);
+  const QDate rateDay = RateDay(in.saggio, reference);
+  const std::optional<RateInForce> rate = RateOn(law, rateDay);
+  if (!rate) return NoRate(law, reference);
+  const std::optional<TabellaVitalizio> table = LifetimeTableFor(law, rateDay.year());
+  const LifetimeCoefficients* coefficients = law.CoefficientsFor(rateDay.year());
+  if (!table || !coefficients) return NoCoefficients(law, reference);
 
   std::optional<Vite> lives = ViteAl(in.nascite, reference, in.accrescimento);
   if (!lives) return Refuse(Campo::Accrescimento, Motivo::AccrescimentoMancante);
   const Vita counted = lives->vite[qsizetype(lives->conta)];
   const RigaVitalizio* row = table->RigaPerEta(counted.anni);
-  const std::optional<Ripartizione> split = row ? Ripartisci(in.valore, row->share) : std::nullopt;
-  if (!split) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
+  std::optional<RecordValutazione> figures = ValutaVitalizio(in.valore, counted.anni, *table);
+  if (!row || !figures) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
 
-  RecordValutazione r;
+  RecordValutazione& r = *figures;
   SetKind(r, in);
-  ScriviCifre(r, *split, row->percUsufrutto, row->percNudaProprieta);
   r.riferimento = reference;
-  r.nascita = counted.nascita;
-  r.etaAnni = counted.anni;
-  r.etaMesi = counted.mesi;
-  r.etaGiorni = counted.giorni;
-  r.vite = std::move(*lives);
+  SetLife(r, std::move(*lives), *coefficients);
   r.fascia = BandText(*table, *row);
   const auto band = std::size_t(row - table->Righe().data());
   if (band < coefficients->coefficientHundredths.size())
     r.coefficienteCentesimi = coefficients->coefficientHundredths[band];
-  r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
-  r.annoCoefficienti = coefficients->year;
-  r.decretoCoefficienti = coefficients->decree;
   SetRate(r, *rate);
   Note(r, coefficients->origin);
-  if (const auto refusal = Cite(r, rateDay)) return *refusal;
-  NextBand(r, counted, *row);
-  return r;
+  if (const auto refusal = Cite(r, law, rateDay)) return *refusal;
+  NextBand(r, law, counted, *row);
+  return std::move(r);
 }
 
 // The gift and succession tax: a fixed term that ends at the beneficiary's
 // death is worth no more than the lifetime right at the beneficiary's age.
-std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, const QDate& rateDay,
-                             const Ripartizione& fixedTerm, qint64 fixedShare) {
+std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, const DatiLegali& law,
+                             const QDate& rateDay, qint64 fixedShare) {
   if (!in.riferimento) return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
   if (in.nascite.size() > 1) return Refuse(Campo::Nascita, Motivo::TroppeVite);
   if (const auto refusal = BirthsOutOfRange(in.nascite, *in.riferimento)) return *refusal;
-  const TabellaVitalizio* table = LifetimeTableOn(in.saggio, rateDay);
-  const LifetimeCoefficients* coefficients = LifetimeCoefficientsFor(rateDay.year());
-  if (!table || !coefficients) return NoCoefficients(*in.riferimento);
+  const std::optional<TabellaVitalizio> table = LifetimeTableOn(law, in.saggio, rateDay);
+  const LifetimeCoefficients* coefficients = law.CoefficientsFor(rateDay.year());
+  if (!table || !coefficients) return NoCoefficients(law, *in.riferimento);
   std::optional<Vite> lives = ViteAl(in.nascite, *in.riferimento, std::nullopt);
   const RigaVitalizio* row = lives ? table->RigaPerEta(lives->vite.front().anni) : nullptr;
   const std::optional<Ripartizione> lifetime =
@@ -290,7 +301,7 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
   LimiteTempoDeterminato limit;
   limit.percTempo = r.percUsufrutto;
   limit.quotaTempo = fixedShare;
-  limit.usufruttoTempo = fixedTerm.usufrutto;
+  limit.usufruttoTempo = r.usufrutto;
   limit.usufruttoTempoTesto = r.UsufruttoTesto();
   limit.percVitalizio = row->percUsufrutto;
   limit.quotaVitalizio = row->share;
@@ -301,28 +312,23 @@ std::optional<Rifiuto> Limit(RecordValutazione& r, const IngressiLetti& in, cons
   // different shares. From 100 years the tables give no lifetime value, and
   // no limit.
   limit.applicato = row->share && *row->share < fixedShare;
-  if (limit.applicato) ScriviCifre(r, *lifetime, row->percUsufrutto, row->percNudaProprieta);
+  if (limit.applicato) {
+    ScriviCifre(r, *lifetime, row->percUsufrutto, row->percNudaProprieta);
+    r.quota = row->share;
+  }
   r.limite = std::move(limit);
-  const Vita& beneficiary = lives->vite.front();
-  r.nascita = beneficiary.nascita;
-  r.etaAnni = beneficiary.anni;
-  r.etaMesi = beneficiary.mesi;
-  r.etaGiorni = beneficiary.giorni;
-  r.vite = std::move(*lives);
-  r.saggioCoefficienteCentesimi = coefficients->rateHundredths;
-  r.annoCoefficienti = coefficients->year;
-  r.decretoCoefficienti = coefficients->decree;
+  SetLife(r, std::move(*lives), *coefficients);
   if (in.saggio == Saggio::AllaData) Note(r, coefficients->origin);
   return std::nullopt;
 }
 
-std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
+std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in, const DatiLegali& law) {
   if (in.saggio == Saggio::AllaData && !in.riferimento)
     return Refuse(Campo::Riferimento, Motivo::RiferimentoNonValido);
   // The 2016 table needs no date, so an unreadable one is no reason to refuse it.
-  const QDate rateDay = in.saggio == Saggio::Tabella2016 ? k2016 : *in.riferimento;
-  const std::optional<RateInForce> rate = RateOn(rateDay);
-  if (!rate) return NoRate(in.riferimento.value_or(QDate()));
+  const QDate rateDay = RateDay(in.saggio, in.riferimento.value_or(QDate()));
+  const std::optional<RateInForce> rate = RateOn(law, rateDay);
+  if (!rate) return NoRate(law, in.riferimento.value_or(QDate()));
   const TabellaTempoDeterminato& table = in.saggio == Saggio::Tabella2016
                                              ? TabellaTempoDeterminato2016()
                                              : FixedTermTableAt(rate->hundredths);
@@ -333,27 +339,33 @@ std::variant<RecordValutazione, Rifiuto> FixedTerm(const IngressiLetti& in) {
     // Zero, negative, a fraction or no number at all: nothing to look up.
     return Refuse(Campo::Anni, Motivo::AnniNonInteri);
   }
-  const std::optional<Ripartizione> split = Ripartisci(in.valore, row->Share());
-  if (!split) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
+  std::optional<RecordValutazione> figures = ValutaTempoDeterminato(in.valore, *in.anni, table);
+  if (!figures) return Refuse(Campo::Valore, Motivo::ValoreTroppoGrande);
 
-  RecordValutazione r;
+  RecordValutazione& r = *figures;
   SetKind(r, in);
-  ScriviCifre(r, *split, row->percUsufrutto, row->percNudaProprieta);
   r.riferimento = in.riferimento.value_or(QDate());
-  r.anni = row->years;
-  r.quotaDiecimillesimi = row->quotaDiecimillesimi;
-  r.quotaTesto = row->quota;
   SetRate(r, *rate);
   switch (in.imposta) {
     case Imposta::Registro:
       break;
     case Imposta::Successioni:
       if (in.nascite.empty()) break;
-      if (const auto refusal = Limit(r, in, rateDay, *split, row->Share())) return *refusal;
+      if (const auto refusal = Limit(r, in, law, rateDay, row->Share())) return *refusal;
       break;
   }
-  if (const auto refusal = Cite(r, rateDay)) return *refusal;
-  return r;
+  if (const auto refusal = Cite(r, law, rateDay)) return *refusal;
+  return std::move(r);
+}
+
+std::variant<RecordValutazione, Rifiuto> Kind(const IngressiLetti& in, const DatiLegali& law) {
+  switch (in.tipo) {
+    case TipoValutazione::Vitalizio:
+      return Lifetime(in, law);
+    case TipoValutazione::TempoDeterminato:
+      return FixedTerm(in, law);
+  }
+  return Refuse(Campo::Valore, Motivo::ValoreMancante);
 }
 
 }  // namespace
@@ -389,7 +401,8 @@ IngressiLetti LeScelte(const DatiValutazione& dati) {
   return in;
 }
 
-std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
+std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati,
+                                                const DatiLegali& law) {
   if (const auto refusal = ValueRefusal(dati.valore)) return Refuse(Campo::Valore, *refusal);
   IngressiLetti in = LeScelte(dati);
   in.valore = *ReadNumber(dati.valore);
@@ -417,17 +430,31 @@ std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati) {
       }
       break;
   }
-  return ValutaLetti(in);
+  return ValutaLetti(in, law);
 }
 
-std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti) {
-  switch (letti.tipo) {
-    case TipoValutazione::Vitalizio:
-      return Lifetime(letti);
-    case TipoValutazione::TempoDeterminato:
-      return FixedTerm(letti);
+std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti,
+                                                     const DatiLegali& law) {
+  std::variant<RecordValutazione, Rifiuto> valued = Kind(letti, law);
+  auto* r = std::get_if<RecordValutazione>(&valued);
+  if (r && r->saggio == Saggio::Tabella2016 && r->riferimento.isValid() &&
+      r->riferimento.year() != 2016) {
+    // The 2016 table for an act of another year: what the rate in force on
+    // its day gives, for the report to set beside it.
+    IngressiLetti atTheDate = letti;
+    atTheDate.saggio = Saggio::AllaData;
+    const std::variant<RecordValutazione, Rifiuto> due = Kind(atTheDate, law);
+    AllaDataInVigore inForce;
+    if (const auto* d = std::get_if<RecordValutazione>(&due)) {
+      inForce.noto = true;
+      inForce.saggioCentesimi = d->saggioCentesimi;
+      inForce.quota = d->quota;
+      inForce.percUsufrutto = d->percUsufrutto;
+      inForce.diversa = d->quota != r->quota;
+    }
+    r->allaData = std::move(inForce);
   }
-  return Refuse(Campo::Valore, Motivo::ValoreMancante);
+  return valued;
 }
 
 }  // namespace velmora

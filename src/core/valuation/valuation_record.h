@@ -7,6 +7,7 @@
 #include <optional>
 #include <variant>
 
+#include "core/law/legal_data_in_use.h"
 #include "core/numbers/decimal.h"
 #include "core/valuation/lives.h"
 
@@ -140,6 +141,16 @@ struct ProssimaFascia {
   bool coefficientiAlMinimo = false;    // that rate is the floor, above the legal rate
 };
 
+// The 2016 table used for an act of another year: what the rate in force on
+// the reference date gives for the same inputs, valued once with them.
+struct AllaDataInVigore {
+  bool noto = false;            // the rate and coefficients of that day are known
+  int saggioCentesimi = 0;      // the rate used on that day
+  std::optional<qint64> quota;  // its share in millionths; none from 100 years
+  QString percUsufrutto;        // for display
+  bool diversa = false;         // the share differs from the 2016 table's
+};
+
 struct RecordValutazione {
   TipoValutazione tipo = TipoValutazione::Vitalizio;
   Saggio saggio = Saggio::Tabella2016;
@@ -185,6 +196,7 @@ struct RecordValutazione {
   QString normaDiritto;
   QString normaVite;
   QString normaLimite;
+  std::optional<AllaDataInVigore> allaData;
   // The files an office added that the figures rest on; empty when they rest
   // on the data built into the program alone.
   QStringList datiAggiunti;
@@ -193,6 +205,7 @@ struct RecordValutazione {
   // asked for, since a batch never shows them.
   QString percUsufrutto;
   QString percNudaProprieta;
+  std::optional<qint64> quota;  // the share applied, in millionths; none: no usufruct
   Decimal usufrutto;
   Decimal nudaProprieta;
   QString ValoreTesto() const;
@@ -203,11 +216,14 @@ struct RecordValutazione {
 // Why a value typed is no amount to value, or nothing when it is one.
 std::optional<Motivo> ValueRefusal(QStringView valore);
 
-// Reads the inputs as the window reads them, checks them and values them.
-// Every check of a valuation lives here and in ValutaLetti; the window only
-// tells the user, moves the focus and parks the option group on a refusal.
-std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati);
-// Values inputs already read (the command line reads them strictly).
-std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti);
+// Reads the inputs as the window reads them, checks them and values them with
+// the legal data given. Every check of a valuation lives here and in
+// ValutaLetti; the window only tells the user, moves the focus and parks the
+// option group on a refusal.
+std::variant<RecordValutazione, Rifiuto> Valuta(const DatiValutazione& dati, const DatiLegali& law);
+// Values inputs already read (the command line reads them strictly): the one
+// path every figure takes.
+std::variant<RecordValutazione, Rifiuto> ValutaLetti(const IngressiLetti& letti,
+                                                     const DatiLegali& law);
 
 }  // namespace velmora
