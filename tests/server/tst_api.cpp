@@ -488,7 +488,9 @@ class TestApi : public QObject {
     QFETCH(quint32, seed);
     QFETCH(int, cases);
     const DatiLegaliCondivisi law = LeggiDatiLegali({});
-    RunningService service({.law = law});
+    server::Impostazioni settings;
+    settings.law = law;
+    RunningService service(settings);
     QRandomGenerator random(seed);
     int refused = 0;
     const int inFlight = 64;
