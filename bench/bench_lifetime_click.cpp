@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   test::RecordingServices services;
-  Frmusufrutto w(services);
+  Frmusufrutto w(services, LeggiDatiLegali({}));
   w.Form_Load();
 
   w.D1->setText(QStringLiteral("16 agosto 1946"));

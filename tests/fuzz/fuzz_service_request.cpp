@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdint>
@@ -46,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   request.path = "/api/v1/valutazione";
   request.contentType = "application/json";
   request.body = body;
-  request.today = QDate(2026, 12, 7);
+  request.now = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
+  static const DatiLegaliCondivisi law = LeggiDatiLegali({});
+  request.law = law.get();
   const Risposta answer = Answer(Rotta::Valutazione, request);
   // The route answers as the reader read: a body refused keeps its status,
   // a case read is valued or refused by the strict reader with a field.
