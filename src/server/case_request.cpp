@@ -62,6 +62,10 @@ std::optional<Saggio> RateNamed(QStringView word) {
 
 // Reads the fields one by one into the case; the first fault ends it.
 std::optional<RichiestaRifiutata> ReadFields(const QJsonObject& body, DatiValutazione& dati) {
+  // A field without a name cannot be sent back to: the body is malformed.
+  if (body.contains(QString()))
+    return RichiestaRifiutata{
+        400, {}, QStringLiteral("campo_senza_nome"), text::kNamelessField, {}};
   for (auto field = body.begin(); field != body.end(); ++field)
     if (!Fields().contains(field.key()))
       return FieldFault(field.key(), QStringLiteral("campo_sconosciuto"),

@@ -65,6 +65,8 @@ inline const QString kOriginRefused =
 inline const QString kMalformedJson = QStringLiteral("il corpo non è un JSON valido: %1");
 inline const QString kNotAnObject =
     QStringLiteral("il corpo deve essere un oggetto JSON, come {\"tipo\": \"vitalizio\", ...}");
+inline const QString kNamelessField = QStringLiteral(
+    "il corpo ha un campo senza nome: ogni campo ne ha uno (tipo, valore, nascite, ...)");
 inline const QString kNotUtf8 = QStringLiteral("il corpo non è in UTF-8");
 inline const QString kBatchFailed = QStringLiteral("il lotto non è stato valutato: %1");
 inline const QString kBatchInputName = QStringLiteral("del corpo della richiesta");

@@ -42,6 +42,9 @@ class TestCaseRequest : public QObject {
     QTest::newRow("an array") << QByteArray("[1, 2]") << 400 << QString()
                               << QStringLiteral("non_oggetto");
     QTest::newRow("empty") << QByteArray() << 400 << QString() << QStringLiteral("json_non_valido");
+    QTest::newRow("a field without a name")
+        << QByteArray(R"({"tipo": "vitalizio", "valore": 1, "": "uso"})") << 400 << QString()
+        << QStringLiteral("campo_senza_nome");
     QTest::newRow("unknown field")
         << QByteArray(R"({"tipo": "vitalizio", "valore": 1, "nascita": "1950-01-01"})") << 422
         << QStringLiteral("nascita") << QStringLiteral("campo_sconosciuto");
