@@ -96,7 +96,7 @@ inline const QString kMoreDataProblems =
 // After the decree or the statute in the rate heading's tip: %1 the file.
 inline const QString kAddedDataTip = QStringLiteral(", dati aggiunti: %1");
 // %1 the most lives.
-inline const QString kTooManyLives = QStringLiteral("Si possono indicare al più %1 titolari.");
+inline const QString kTooManyHolders = QStringLiteral("Si possono indicare al più %1 titolari.");
 inline const QString kAccrualFirst = QStringLiteral(
     "Con più titolari l'atto deve dire se tra loro c'è diritto di accrescimento: indicarlo "
     "prima del calcolo.");

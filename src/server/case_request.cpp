@@ -43,7 +43,7 @@ std::variant<Enum, RichiestaRifiutata> Choice(const QJsonValue& value, const QSt
   const QString word = std::get<QString>(read);
   if (const auto chosen = named(word)) return *chosen;
   return FieldFault(campo, QStringLiteral("valore_non_ammesso"),
-                    text::kBadChoice.arg(campo, word, allowed), allowed);
+                    text::kServiceBadChoice.arg(campo, word, allowed), allowed);
 }
 
 const QStringList& Fields() {

@@ -15,16 +15,18 @@ inline const QString kStopping =
 inline const QString kCannotListen =
     QStringLiteral("velmora servizio: impossibile ascoltare su %1:%2: %3\n");
 // %1 the file, %2 why.
-inline const QString kUnreadableFile =
+inline const QString kServiceUnreadableFile =
     QStringLiteral("velmora servizio: impossibile leggere il file %1: %2\n");
 inline const QString kNoCertificate = QStringLiteral("nessun certificato PEM leggibile");
 inline const QString kNoKey = QStringLiteral("nessuna chiave privata PEM leggibile");
 inline const QString kEmptyToken = QStringLiteral("la prima riga è vuota");
 
 // Usage errors of "velmora servizio", for the command line's usage line.
-inline const QString kUnknownOption = QStringLiteral("opzione non riconosciuta per servizio: %1");
-inline const QString kOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
-inline const QString kRepeatedOption = QStringLiteral("l'opzione %1 è data più di una volta");
+inline const QString kServiceUnknownOption =
+    QStringLiteral("opzione non riconosciuta per servizio: %1");
+inline const QString kServiceOptionNeedsValue = QStringLiteral("l'opzione %1 richiede un valore");
+inline const QString kServiceRepeatedOption =
+    QStringLiteral("l'opzione %1 è data più di una volta");
 inline const QString kBadPort =
     QStringLiteral("porta non valida: %1 (un numero da 0 a 65535; 0 sceglie una porta libera)");
 inline const QString kBadAddress =
@@ -36,7 +38,7 @@ inline const QString kCertificateWithKey =
 inline const QString kBadOrigin = QStringLiteral(
     "origine non valida: %1 (schema, nome e porta facoltativa, come https://studio.example:8443)");
 // %1 what is wrong.
-inline const QString kUsageError = QStringLiteral(
+inline const QString kServiceUsageError = QStringLiteral(
     "velmora: %1\n"
     "Per l'elenco dei comandi e delle opzioni: velmora --help\n");
 
@@ -86,7 +88,8 @@ inline const QString kTypeYears = QStringLiteral("un numero intero o un testo");
 inline const QString kTypeDates = QStringLiteral("una lista di date come testi");
 inline const QString kTypeBoolean = QStringLiteral("true o false");
 // %1 the field, %2 the value, %3 the values allowed.
-inline const QString kBadChoice = QStringLiteral("%1 «%2»: valore non ammesso (ammessi: %3)");
+inline const QString kServiceBadChoice =
+    QStringLiteral("%1 «%2»: valore non ammesso (ammessi: %3)");
 // %1 the field.
 inline const QString kAmountDecimals = QStringLiteral(
     "%1: più di due decimali: scrivere l'importo al centesimo, come 250000.5 o \"250.000,50\"");

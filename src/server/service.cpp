@@ -43,7 +43,7 @@ void OnSignal(int) {
 std::optional<QByteArray> ReadWhole(const QString& name) {
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
-    Write(text::kUnreadableFile.arg(name, file.errorString()).toUtf8());
+    Write(text::kServiceUnreadableFile.arg(name, file.errorString()).toUtf8());
     return std::nullopt;
   }
   return file.readAll();
@@ -75,7 +75,7 @@ int Serve(int argc, char** argv, const OpzioniServizio& options,
     if (!bytes) return 3;
     settings.token = bytes->split('\n').first().trimmed();
     if (settings.token.isEmpty()) {
-      Write(text::kUnreadableFile.arg(options.tokenFile, text::kEmptyToken).toUtf8());
+      Write(text::kServiceUnreadableFile.arg(options.tokenFile, text::kEmptyToken).toUtf8());
       return 3;
     }
   }
@@ -99,13 +99,13 @@ int Serve(int argc, char** argv, const OpzioniServizio& options,
     if (!certificate || !key) return 3;
     QList<QSslCertificate> chain = QSslCertificate::fromData(*certificate, QSsl::Pem);
     if (chain.isEmpty()) {
-      Write(text::kUnreadableFile.arg(options.certificate, text::kNoCertificate).toUtf8());
+      Write(text::kServiceUnreadableFile.arg(options.certificate, text::kNoCertificate).toUtf8());
       return 3;
     }
     QSslKey privateKey(*key, QSsl::Rsa, QSsl::Pem);
     if (privateKey.isNull()) privateKey = QSslKey(*key, QSsl::Ec, QSsl::Pem);
     if (privateKey.isNull()) {
-      Write(text::kUnreadableFile.arg(options.key, text::kNoKey).toUtf8());
+      Write(text::kServiceUnreadableFile.arg(options.key, text::kNoKey).toUtf8());
       return 3;
     }
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
@@ -172,7 +172,7 @@ std::optional<int> AnswerService(int argc, char** argv, const std::function<QDat
   if (arguments.contains(u"--help") || arguments.contains(u"-h")) return std::nullopt;
   auto options = ReadServiceOptions(arguments);
   if (const QString* fault = std::get_if<QString>(&options)) {
-    Write(text::kUsageError.arg(*fault).toUtf8());
+    Write(text::kServiceUsageError.arg(*fault).toUtf8());
     return 2;
   }
   return Serve(argc, argv, std::get<OpzioniServizio>(options), clock);

@@ -37,7 +37,7 @@ std::optional<QString> Apply(OpzioniServizio& options, const QString& name, cons
     if (mib < 1 || mib > 4096) return text::kBadLimit.arg(value);
     options.batchLimit = qint64(mib) * 1024 * 1024;
   } else {
-    return text::kUnknownOption.arg(name);
+    return text::kServiceUnknownOption.arg(name);
   }
   return std::nullopt;
 }
@@ -61,14 +61,14 @@ std::variant<OpzioniServizio, QString> ReadServiceOptions(const QStringList& arg
                                    QStringLiteral("--certificato"), QStringLiteral("--chiave"),
                                    QStringLiteral("--token-file"),  QStringLiteral("--origine"),
                                    QStringLiteral("--limite-lotto")};
-    if (!known.contains(name)) return text::kUnknownOption.arg(arguments[i]);
-    if (given.contains(name)) return text::kRepeatedOption.arg(name);
+    if (!known.contains(name)) return text::kServiceUnknownOption.arg(arguments[i]);
+    if (given.contains(name)) return text::kServiceRepeatedOption.arg(name);
     given.insert(name);
     if (!joined) {
-      if (i + 1 >= arguments.size()) return text::kOptionNeedsValue.arg(name);
+      if (i + 1 >= arguments.size()) return text::kServiceOptionNeedsValue.arg(name);
       value = arguments[++i];
     }
-    if (value.isEmpty()) return text::kOptionNeedsValue.arg(name);
+    if (value.isEmpty()) return text::kServiceOptionNeedsValue.arg(name);
     if (const auto fault = Apply(options, name, value)) return *fault;
   }
   if (options.certificate.isEmpty() != options.key.isEmpty()) return text::kCertificateWithKey;

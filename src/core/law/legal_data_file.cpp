@@ -228,7 +228,7 @@ void ReadStatute(RowReader& row, StatutePeriod& s) {
   if (!known) {
     QStringList names;
     for (QLatin1StringView name : kStatuteSubjects) names << name;
-    row.Refuse(text::kDataSubject.arg(Quoted(s.subject), names.join(QStringLiteral(", "))));
+    row.Refuse(text::kDataUnknownSubject.arg(Quoted(s.subject), names.join(QStringLiteral(", "))));
   }
   s.citation = row.Required(3);
   s.source = row.Text(4);
@@ -258,7 +258,7 @@ void ReadCoefficients(RowReader& row, LifetimeCoefficients& c) {
   const QString year = row.Text(0);
   if (year.size() != 4 ||
       !std::all_of(year.begin(), year.end(), [](QChar ch) { return ch >= u'0' && ch <= u'9'; })) {
-    row.Refuse(text::kDataYear.arg(Quoted(year)));
+    row.Refuse(text::kDataBadYear.arg(Quoted(year)));
   }
   c.year = year.toInt();
   ReadRateUsed(row, row.Text(1), c);

@@ -60,7 +60,7 @@ inline const QString kDataEmpty = QStringLiteral("colonna %1: è vuota");
 // %1 the column, %2 its length, %3 the longest allowed.
 inline const QString kDataTooLong =
     QStringLiteral("colonna %1: %2 caratteri, più dei %3 che una citazione o un decreto può avere");
-inline const QString kDataYear =
+inline const QString kDataBadYear =
     QStringLiteral("colonna year: «%1» non è un anno scritto con quattro cifre");
 inline const QString kDataRateUsed = QStringLiteral(
     "colonna rate_used_percent: «%1» non è un saggio (2.5) né il saggio minimo con il saggio "
@@ -87,7 +87,7 @@ inline const QString kDataNotFalling = QStringLiteral(
 inline const QString kDataOverWhole = QStringLiteral(
     "il coefficiente della fascia %1 (%2) al saggio %3 dà un usufrutto del %4, oltre il 100%");
 // %1 the text, %2 the subjects known.
-inline const QString kDataSubject =
+inline const QString kDataUnknownSubject =
     QStringLiteral("colonna subject: «%1» non è una materia conosciuta (%2)");
 // %1 the first day, %2 the other line, %3 its period.
 inline const QString kDataOverlap =
