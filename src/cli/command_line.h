@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <optional>
 
+#include "core/valuation/case_words.h"
+#include "core/valuation/refusal_words.h"
 #include "core/valuation/valuation_record.h"
 
 namespace velmora {
@@ -37,20 +39,8 @@ struct CommandLine {
   QString error;
 };
 
-// The word that names a kind on the command line, in the batch and in the
-// JSON: "vitalizio", "tempo-determinato".
-QString KindName(TipoValutazione tipo);
-std::optional<TipoValutazione> KindNamed(QStringView name);
-std::optional<TipoValutazione> KindNamed(QLatin1StringView name);
-// The same for the right ("usufrutto", "uso", "abitazione"), the tax
-// ("registro", "successioni") and the accrual ("si", "no").
-QString RightName(Diritto diritto);
-std::optional<Diritto> RightNamed(QStringView name);
-QString TaxName(Imposta imposta);
-std::optional<Imposta> TaxNamed(QStringView name);
-std::optional<bool> AccrualNamed(QStringView name);
-// "una_vita", "piu_anziano", "piu_giovane".
-QString RuleName(RegolaEta regola);
+// What a refusal of a valuation's inputs calls them: the options.
+const NomiIngressi& OptionNames();
 
 // The arguments without the program's name. The first argument names the
 // command; without one every argument must be one of Qt's own options, so

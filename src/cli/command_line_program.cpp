@@ -12,18 +12,19 @@
 #include <string>
 #include <variant>
 
-#include "cli/batch.h"
-#include "cli/case_reading.h"
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
-#include "cli/data_listing.h"
 #include "cli/mcp_lines.h"
-#include "cli/valuation_output.h"
+#include "core/documents/batch.h"
 #include "core/documents/calculation_report.h"
+#include "core/documents/data_listing.h"
+#include "core/documents/listing_texts.h"
+#include "core/documents/valuation_output.h"
 #include "core/documents/version.h"
 #include "core/law/legal_data_in_use.h"
 #include "core/law/system_reason.h"
 #include "core/numbers/date_text.h"
+#include "core/valuation/refusal_words.h"
 
 namespace velmora::cli {
 namespace {
@@ -51,7 +52,7 @@ int Valuation(CommandLine line, const QDateTime& now) {
   const InUse inUse;
   SayRefusedDataFiles(*inUse.law);
   if (line.dati.riferimento.isEmpty()) line.dati.riferimento = SlashedDate(now.date());
-  const Esito esito = ValutaDigitati(line.dati, OptionNames(), *inUse.law);
+  const Esito esito = ValutaInParole(line.dati, OptionNames(), *inUse.law);
   if (const auto* refusal = std::get_if<QString>(&esito)) {
     Write(stderr, text::kDiagnostic.arg(*refusal));
     return 1;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "cli/case_reading.h"
+#include "core/valuation/refusal_words.h"
 #include "core/valuation/valuation_record.h"
 
 // A valuation tool's arguments as the command line's inputs: the texts go

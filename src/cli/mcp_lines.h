@@ -4,8 +4,8 @@
 #include <QString>
 #include <functional>
 
-#include "cli/csv_reader.h"
 #include "cli/mcp_session.h"
+#include "core/documents/csv_reader.h"
 
 // The stdio transport of MCP: messages one a line, read from a source in
 // blocks and answered in order. A line holds at most kLongestMcpLine bytes:

@@ -4,12 +4,12 @@
 #include <QJsonValue>
 #include <variant>
 
-#include "cli/data_listing.h"
 #include "cli/mcp_arguments.h"
-#include "cli/mcp_legal_data.h"
 #include "cli/mcp_texts.h"
-#include "cli/valuation_output.h"
 #include "core/documents/calculation_report.h"
+#include "core/documents/data_listing.h"
+#include "core/documents/legal_data_json.h"
+#include "core/documents/valuation_output.h"
 #include "core/documents/version.h"
 #include "core/law/legal_data_in_use.h"
 #include "core/numbers/date_text.h"
@@ -164,7 +164,7 @@ QJsonObject Valuation(TipoValutazione tipo, const QJsonObject& arguments, bool s
   const QDateTime now = clock.now();
   const ArgomentiLetti read = McpArguments(tipo, arguments, SlashedDate(now.date()));
   if (const auto* refusal = std::get_if<QString>(&read)) return Refused(*refusal);
-  const Esito esito = ValutaDigitati(std::get<DatiValutazione>(read), McpPropertyNames(), law);
+  const Esito esito = ValutaInParole(std::get<DatiValutazione>(read), McpPropertyNames(), law);
   if (const auto* refusal = std::get_if<QString>(&esito)) return Refused(OneLine(*refusal));
   const auto& record = std::get<RecordValutazione>(esito);
   // The object the command line writes with --formato json, read back.

@@ -24,10 +24,15 @@ QString PastTheData(const Rifiuto& refusal) {
 QString RefusalMessage(const Rifiuto& refusal) {
   switch (refusal.motivo) {
     case Motivo::ValoreMancante:
+    case Motivo::ValoreAssente:
+    case Motivo::ImportoNonValido:
+    case Motivo::PuntiFuoriPosto:
+    case Motivo::TroppiDecimali:
       return text::kValueFirst;
     case Motivo::ValoreTroppoGrande:
       return text::kLargestAmount.arg(LargestAmountText());
     case Motivo::NascitaNonValida:
+    case Motivo::NascitaAssente:
       return text::kValidDate;
     case Motivo::RiferimentoNonValido:
       return text::kValidReferenceDate;
@@ -36,7 +41,7 @@ QString RefusalMessage(const Rifiuto& refusal) {
     case Motivo::NascitaTroppoLontana:
       return text::kBirthTooLongAgo.arg(kEtaMassima);
     case Motivo::TroppeVite:
-      return text::kTooManyLives.arg(kMaxVite);
+      return text::kTooManyHolders.arg(kMaxVite);
     case Motivo::AccrescimentoMancante:
       return text::kAccrualFirst;
     case Motivo::AnniMancanti:
@@ -55,6 +60,14 @@ QString RefusalMessage(const Rifiuto& refusal) {
              PastTheData(refusal);
     case Motivo::NormaNonNota:
       return text::kNoStatute;
+    // The strict reader's: the window's fields cannot hold an input their
+    // kind has no use for.
+    case Motivo::AnniNonPrevisti:
+    case Motivo::AccrescimentoUnaVita:
+    case Motivo::AccrescimentoNonPrevisto:
+    case Motivo::UnSoloBeneficiario:
+    case Motivo::NascitaSoloSuccessioni:
+      break;
   }
   return {};
 }

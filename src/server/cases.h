@@ -13,9 +13,9 @@
 #include "core/law/legal_data_in_use.h"
 #include "core/valuation/valuation_record.h"
 
-// What the service asks of the command line's readers and writers: the one
-// place that names them, so that the service reaches the same code as
-// "velmora vitalizio ... --formato json" and "velmora lotto".
+// What the service asks of the core's strict reader and writers, the ones the
+// command line uses: the one place that names them, so that the service
+// answers as "velmora vitalizio ... --formato json" and "velmora lotto" do.
 namespace velmora::server {
 
 // The words of the kinds, the rights and the taxes.

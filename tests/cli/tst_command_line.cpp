@@ -70,7 +70,7 @@ class TestCommandLine : public QObject {
     QTest::newRow("unknown command")
         << QStringList{"calcola"}
         << "comando non riconosciuto: calcola (i comandi sono vitalizio, tempo-determinato, "
-           "lotto, dati e mcp)";
+           "lotto, dati, mcp e servizio)";
     QTest::newRow("command after a Qt option")
         << QStringList{"-style", "fusion", "vitalizio"} << "argomento non riconosciuto: vitalizio";
     QTest::newRow("unknown option")

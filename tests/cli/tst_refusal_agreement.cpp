@@ -3,8 +3,8 @@
 #include <variant>
 
 #include "batch_run.h"
-#include "cli/case_reading.h"
 #include "cli/command_line.h"
+#include "core/valuation/refusal_words.h"
 
 using namespace velmora;
 
@@ -24,7 +24,7 @@ Answer Command(const QStringList& arguments) {
   const CommandLine line = ReadCommandLine(arguments);
   if (line.request == CommandLineRequest::UsageError) return {2, line.error};
   if (line.request != CommandLineRequest::Valuation) return {-1, {}};
-  const cli::Esito esito = cli::ValutaDigitati(line.dati, cli::OptionNames(), test::BuiltInLaw());
+  const Esito esito = ValutaInParole(line.dati, OptionNames(), test::BuiltInLaw());
   if (const auto* refusal = std::get_if<QString>(&esito)) return {1, *refusal};
   return {0, {}};
 }
@@ -85,12 +85,14 @@ class TestRefusalAgreement : public QObject {
     };
 
     // Read strictly, the same way.
-    for (const char* value : {"1234.56", "1000,005", "0", "abc", "1..000"}) {
+    for (const char* value : {"1234.56", "250000.00", "12.50", "1.5", "1000,005", "0,001", "0",
+                              "abc", "1..000", "10.000.000.000.000.000"}) {
       QTest::addRow("value %s", value)
           << QStringList{"tempo-determinato", "--valore", value, "--anni", "10", day} << 1 << true
           << QString();
     }
-    for (const char* birth : {"12/25/1950", "01/01/25", "31/02/1950", "08/12/2026", "01/01/1026"})
+    for (const char* birth :
+         {"12/25/1950", "01/01/25", "31/02/1950", "1950/05/03", "08/12/2026", "01/01/1026"})
       QTest::addRow("birth %s", birth) << lifetime({"--nascita", birth}) << 1 << true << QString();
     QTest::newRow("reference date")
         << QStringList{"vitalizio",  "--valore", "1",         "--nascita",

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/csv_reader.h"
+#include "core/documents/batch.h"
+#include "core/documents/csv_reader.h"
 #include "core/law/legal_data_in_use.h"
 
 using namespace velmora;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CHECK(Records(bytes, 1) == whole);
   CHECK(Records(bytes, 3) == whole);
 
-  cli::BatchIo io;
+  BatchIo io;
   io.input = Pieces(bytes, 7);
   std::size_t written = 0;
   io.output = [&written](std::string_view block) { written += block.size(); };
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   io.inputName = QStringLiteral("fuzz");
   io.today = QDate(2026, 12, 9);
   static const DatiLegaliCondivisi law = DatiLegaliDa(MergeLegalData(BuiltInLegalData(), {}));
-  const int status = cli::RunBatch(io, *law);
+  const int status = RunBatch(io, *law);
   CHECK(status == 0 || status == 1 || status == 3);
   CHECK(status == 3 || written > 0);
   return 0;

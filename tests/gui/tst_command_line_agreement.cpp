@@ -6,7 +6,8 @@
 #include <string>
 #include <variant>
 
-#include "cli/valuation_output.h"
+#include "core/documents/batch.h"
+#include "core/documents/valuation_output.h"
 #include "core/numbers/date_text.h"
 #include "core/valuation/valuation_record.h"
 #include "gui/refusal_message.h"
@@ -112,7 +113,7 @@ class TestCommandLineAgreement : public QObject {
 
       // The command line, through the one record.
       std::string line;
-      cli::AppendCsvLine(line, dati, cli::ValutaDigitati(dati, cli::OptionNames(), *f.law));
+      AppendCsvLine(line, dati, ValutaInParole(dati, ColumnNames(), *f.law));
       const QStringList csv = QString::fromStdString(line).trimmed().split(u';');
       // The warning of the 2016 table, last, may hold a ";" inside its quotes.
       QVERIFY(csv.size() >= 20);

@@ -8,8 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "cli/case_reading.h"
-#include "cli/valuation_output.h"
+#include "core/documents/batch.h"
+#include "core/documents/valuation_output.h"
+#include "core/valuation/refusal_words.h"
 #include "running_service.h"
 
 using namespace velmora;
@@ -504,12 +505,12 @@ class TestApi : public QObject {
       }
       for (auto& [dati, reply] : sent) {
         QVERIFY(WaitFor(reply.get()));
-        const cli::Esito direct = cli::ValutaDigitati(dati, cli::OptionNames(), *law);
+        const Esito direct = ValutaInParole(dati, ColumnNames(), *law);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QByteArray answer = reply->readAll();
         if (const auto* record = std::get_if<RecordValutazione>(&direct)) {
           QCOMPARE(status, 200);
-          QCOMPARE(answer, cli::JsonDocument(*record));
+          QCOMPARE(answer, JsonDocument(*record));
         } else {
           ++refused;
           QVERIFY2(status == 422, answer.constData());

@@ -79,20 +79,32 @@ IngressiLetti LeScelte(const DatiValutazione& dati);
 // as a diagnostic naming the option or the column.
 enum class Campo { Valore, Nascita, Riferimento, Anni, Accrescimento };
 enum class Motivo {
-  ValoreMancante,          // no amount above zero
-  ValoreTroppoGrande,      // above the largest amount
-  NascitaNonValida,        // a birth date is no date
-  RiferimentoNonValido,    // the reference date is no date
-  NascitaDopoRiferimento,  // no age to value before birth
-  NascitaTroppoLontana,    // more than kEtaMassima years before the reference date: a typo
-  TroppeVite,              // more lives than kMaxVite
-  AccrescimentoMancante,   // several lives, and the act must say whether with accrual
-  AnniMancanti,            // no duration
-  AnniNonInteri,           // not a whole number of years from 1 to 30
-  DurataMassima,           // beyond 30 years: the duration is emptied, nothing else changes
-  SaggioNonNoto,           // no legal rate known on the reference date
-  CoefficientiNonNoti,     // no lifetime coefficients for the year of the reference date
-  NormaNonNota,            // no statute known for the tax or the rule on that day
+  ValoreMancante,      // no amount above zero
+  ValoreTroppoGrande,  // above the largest amount
+  // The strict reader's, for the texts of a case (case_reading.h); the
+  // window's typing never gives them.
+  ValoreAssente,             // nothing typed for the value
+  ImportoNonValido,          // not an amount
+  PuntiFuoriPosto,           // full stops that are not thousands separators
+  TroppiDecimali,            // more than two decimals
+  NascitaAssente,            // a lifetime with no birth date
+  AnniNonPrevisti,           // a duration for a lifetime
+  AccrescimentoUnaVita,      // an accrual with one life
+  AccrescimentoNonPrevisto,  // an accrual for a fixed term
+  UnSoloBeneficiario,        // several births for a fixed term
+  NascitaSoloSuccessioni,    // a fixed term's birth, which limits only the gift and succession tax
+  NascitaNonValida,          // a birth date is no date
+  RiferimentoNonValido,      // the reference date is no date
+  NascitaDopoRiferimento,    // no age to value before birth
+  NascitaTroppoLontana,      // more than kEtaMassima years before the reference date: a typo
+  TroppeVite,                // more lives than kMaxVite
+  AccrescimentoMancante,     // several lives, and the act must say whether with accrual
+  AnniMancanti,              // no duration
+  AnniNonInteri,             // not a whole number of years from 1 to 30
+  DurataMassima,             // beyond 30 years: the duration is emptied, nothing else changes
+  SaggioNonNoto,             // no legal rate known on the reference date
+  CoefficientiNonNoti,       // no lifetime coefficients for the year of the reference date
+  NormaNonNota,              // no statute known for the tax or the rule on that day
 };
 struct Rifiuto {
   Campo campo;

@@ -1,4 +1,4 @@
-#include "cli/text_encoding.h"
+#include "core/documents/text_encoding.h"
 
 #include <algorithm>
 

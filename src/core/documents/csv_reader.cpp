@@ -1,10 +1,10 @@
-#include "cli/csv_reader.h"
+#include "core/documents/csv_reader.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "cli/text_encoding.h"
+#include "core/documents/text_encoding.h"
 
 namespace velmora {
 namespace {

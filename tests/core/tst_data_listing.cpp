@@ -1,10 +1,9 @@
 #include <QtTest>
 
-#include "cli/data_listing.h"
+#include "core/documents/data_listing.h"
 #include "core/law/legal_data_in_use.h"
 
 using namespace velmora;
-using namespace velmora::cli;
 
 namespace {
 

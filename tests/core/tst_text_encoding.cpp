@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <string>
 
-#include "cli/text_encoding.h"
+#include "core/documents/text_encoding.h"
 
 using namespace velmora;
 

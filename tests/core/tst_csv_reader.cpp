@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "cli/csv_reader.h"
+#include "core/documents/csv_reader.h"
 
 using namespace velmora;
 

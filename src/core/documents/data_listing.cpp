@@ -1,16 +1,16 @@
-#include "cli/data_listing.h"
+#include "core/documents/data_listing.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <vector>
 
-#include "cli/cli_texts.h"
+#include "core/documents/listing_texts.h"
 #include "core/documents/report_texts.h"
 #include "core/numbers/date_text.h"
 #include "core/valuation/rates_by_date.h"
 
-namespace velmora::cli {
+namespace velmora {
 namespace {
 
 const QString kIndent = QStringLiteral("  ");
@@ -240,4 +240,4 @@ QString RefusedFilesText(const MergedLegalData& law) {
   return out;
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

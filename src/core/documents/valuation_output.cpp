@@ -1,4 +1,4 @@
-#include "cli/valuation_output.h"
+#include "core/documents/valuation_output.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,15 +8,15 @@
 #include <array>
 #include <cstdint>
 
-#include "cli/command_line.h"
 #include "core/documents/calculation_report.h"
 #include "core/documents/report_texts.h"
 #include "core/numbers/amount_words.h"
 #include "core/numbers/date_text.h"
 #include "core/numbers/decimal.h"
+#include "core/valuation/case_words.h"
 #include "core/valuation/rates_by_date.h"
 
-namespace velmora::cli {
+namespace velmora {
 namespace {
 
 // Appends UTF-8; the texts here are nearly all ASCII, so that is the quick way.
@@ -381,4 +381,4 @@ QString OneLine(const QString& message) {
   return line.trimmed();
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

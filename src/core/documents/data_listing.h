@@ -8,7 +8,7 @@
 // What "velmora dati" prints: the legal data in use, each row with its decree
 // or citation and where it came from, then the office's files. Plain text,
 // aligned in columns for a terminal, in Italian.
-namespace velmora::cli {
+namespace velmora {
 
 // The periods and years in force, the folders of the added files, the files
 // in use, the rows not needed and the files refused, one section each.
@@ -24,4 +24,4 @@ QString VerificationText(const MergedLegalData& merged, const QString& path,
 // One line of standard error for each reason an added file is not used.
 QString RefusedFilesText(const MergedLegalData& law);
 
-}  // namespace velmora::cli
+}  // namespace velmora

@@ -5,9 +5,9 @@
 #include <variant>
 
 #include "batch_run.h"
-#include "cli/case_reading.h"
-#include "cli/valuation_output.h"
 #include "core/documents/calculation_report.h"
+#include "core/documents/valuation_output.h"
+#include "core/valuation/refusal_words.h"
 
 using namespace velmora;
 
@@ -91,7 +91,7 @@ class TestBatch : public QObject {
     dati.riferimento = fields[5];
     dati.saggio = fields[6] == u"2016" ? Saggio::Tabella2016 : Saggio::AllaData;
     dati.imposta = fields[8] == u"successioni" ? Imposta::Successioni : Imposta::Registro;
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
+    const Esito esito = ValutaInParole(dati, ColumnNames(), test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(esito));
     QCOMPARE(warning, AvvertenzaTabella2016(std::get<RecordValutazione>(esito)));
   }
@@ -147,10 +147,10 @@ class TestBatch : public QObject {
     dati.riferimento = typed[4];
     dati.saggio = typed[5] == u"2016" ? Saggio::Tabella2016 : Saggio::AllaData;
     dati.imposta = Imposta::Successioni;
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
+    const Esito esito = ValutaInParole(dati, ColumnNames(), test::BuiltInLaw());
     QVERIFY(std::holds_alternative<RecordValutazione>(esito));
     const QJsonObject json =
-        QJsonDocument::fromJson(cli::JsonDocument(std::get<RecordValutazione>(esito))).object();
+        QJsonDocument::fromJson(JsonDocument(std::get<RecordValutazione>(esito))).object();
     const QJsonObject life = json.value(u"vite").toArray().first().toObject();
     const QString age = json.contains(u"vite")
                             ? QStringLiteral("%1;%2;%3")

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/batch.h"
+#include "core/documents/batch.h"
 #include "legal_data_for_tests.h"
 
 // A batch run in memory: its input handed out a piece at a time, its result
@@ -44,7 +44,7 @@ inline QStringList Fields(const QString& line) {
 
 inline BatchRun RunBatchOn(const QByteArray& input, std::size_t piece = 4096) {
   BatchRun run;
-  cli::BatchIo io;
+  BatchIo io;
   auto at = std::make_shared<std::size_t>(0);
   const std::string bytes = input.toStdString();
   io.input = [bytes, piece, at](char* buffer, std::size_t size) {
@@ -58,7 +58,7 @@ inline BatchRun RunBatchOn(const QByteArray& input, std::size_t piece = 4096) {
   io.error = [&run](const QString& message) { run.errors << message; };
   io.inputName = QStringLiteral("casi.csv");
   io.today = QDate(2026, 12, 9);
-  run.status = cli::RunBatch(io, test::BuiltInLaw());
+  run.status = RunBatch(io, test::BuiltInLaw());
   // No line of the results holds a line end but inside quotes, and these
   // tests write none there.
   for (const QString& line : QString::fromStdString(out).split(u'\n', Qt::SkipEmptyParts))

@@ -3,8 +3,9 @@
 #include <QtTest>
 #include <variant>
 
-#include "cli/case_reading.h"
-#include "cli/valuation_output.h"
+#include "core/documents/batch.h"
+#include "core/documents/valuation_output.h"
+#include "core/valuation/refusal_words.h"
 #include "legal_data_for_tests.h"
 
 using namespace velmora;
@@ -30,11 +31,11 @@ class TestJsonOutput : public QObject {
   }
 
   static QJsonObject Written(const DatiValutazione& dati) {
-    const cli::Esito esito = cli::ValutaDigitati(dati, cli::OptionNames(), test::BuiltInLaw());
+    const Esito esito = ValutaInParole(dati, ColumnNames(), test::BuiltInLaw());
     const auto* record = std::get_if<RecordValutazione>(&esito);
     if (!record) qFatal("refused: %s", qPrintable(std::get<QString>(esito)));
     QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(cli::JsonDocument(*record), &error);
+    const QJsonDocument json = QJsonDocument::fromJson(JsonDocument(*record), &error);
     if (error.error != QJsonParseError::NoError) qFatal("%s", qPrintable(error.errorString()));
     return json.object();
   }

@@ -5,11 +5,12 @@
 #include <functional>
 #include <string_view>
 
-#include "cli/csv_reader.h"
+#include "core/documents/csv_reader.h"
 #include "core/law/legal_data_in_use.h"
+#include "core/valuation/refusal_words.h"
 
 // The batch: a CSV of cases in, one CSV line of results per case out.
-namespace velmora::cli {
+namespace velmora {
 
 struct BatchIo {
   CsvReader::Source input;
@@ -19,8 +20,11 @@ struct BatchIo {
   QDate today;                                   // the reference date of rows without one
 };
 
+// What a refusal of a row's inputs calls them: the columns.
+const NomiIngressi& ColumnNames();
+
 // Exit status: 0 when every row was valued, 1 when some were refused or
 // broken, 3 when the input could not be read or has no usable header.
 int RunBatch(const BatchIo& io, const DatiLegali& law);
 
-}  // namespace velmora::cli
+}  // namespace velmora

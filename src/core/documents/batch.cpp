@@ -1,18 +1,18 @@
-#include "cli/batch.h"
+#include "core/documents/batch.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/case_reading.h"
-#include "cli/cli_texts.h"
-#include "cli/command_line.h"
-#include "cli/valuation_output.h"
+#include "core/documents/listing_texts.h"
+#include "core/documents/valuation_output.h"
 #include "core/numbers/date_text.h"
+#include "core/valuation/case_words.h"
+#include "core/valuation/refusal_words.h"
 #include "core/valuation/valuation_record.h"
 
-namespace velmora::cli {
+namespace velmora {
 namespace {
 
 enum Column {
@@ -161,6 +161,13 @@ QString FaultText(const CsvRecord& row, std::size_t columns) {
 
 }  // namespace
 
+const NomiIngressi& ColumnNames() {
+  static const NomiIngressi names{QStringLiteral("valore"),        QStringLiteral("nascita"),
+                                  QStringLiteral("anni"),          QStringLiteral("data"),
+                                  QStringLiteral("accrescimento"), QStringLiteral("imposta")};
+  return names;
+}
+
 int RunBatch(const BatchIo& io, const DatiLegali& law) {
   CsvReader reader(io.input);
   CsvRecord row;
@@ -226,7 +233,7 @@ int RunBatch(const BatchIo& io, const DatiLegali& law) {
         dati.riferimento = today;
         inputs.data = todayText;
       }
-      const Esito esito = ValutaDigitati(dati, ColumnNames(), law);
+      const Esito esito = ValutaInParole(dati, ColumnNames(), law);
       refused = refused || !std::holds_alternative<RecordValutazione>(esito);
       AppendCsvLine(out, inputs, esito);
     }
@@ -245,4 +252,4 @@ int RunBatch(const BatchIo& io, const DatiLegali& law) {
   return refused ? 1 : 0;
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

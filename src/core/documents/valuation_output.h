@@ -7,13 +7,13 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/case_reading.h"
+#include "core/valuation/refusal_words.h"
 #include "core/valuation/valuation_record.h"
 
 // A valuation as the command line writes it: one JSON object, or CSV lines
 // with the same columns as the batch's. The report is the window's own
 // (calculation_report.h).
-namespace velmora::cli {
+namespace velmora {
 
 // The header line of the CSV output, without its line end.
 const std::string& CsvHeader();
@@ -51,4 +51,4 @@ QByteArray JsonDocument(const RecordValutazione& record);
 // and with its line ends as blanks.
 QString OneLine(const QString& message);
 
-}  // namespace velmora::cli
+}  // namespace velmora

@@ -1,4 +1,4 @@
-#include "cli/mcp_legal_data.h"
+#include "core/documents/legal_data_json.h"
 
 #include <QJsonArray>
 #include <QJsonValue>
@@ -7,7 +7,7 @@
 #include "core/law/legal_data_file.h"
 #include "core/valuation/rates_by_date.h"
 
-namespace velmora::cli {
+namespace velmora {
 namespace {
 
 QJsonValue Day(const QDate& day) {
@@ -132,4 +132,4 @@ QJsonObject LegalDataSchema() {
                       QStringLiteral("coefficienti"), QStringLiteral("norme")}}};
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora
