@@ -54,9 +54,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A script whose checks name today's date sets ON_DAY=YYYY-MM-DD first: the
+# program then runs with its clock starting at 10:00 of that day, so that the
+# expected texts are literal dates. on_day_clock sets ON_DAY_CLOCK to the
+# variables that do it, for env.
+ON_DAY=${ON_DAY:-}
+on_day_clock() {
+  ON_DAY_CLOCK=()
+  [ -n "$ON_DAY" ] || return 0
+  need faketime
+  # The monotonic clock stays the system's: the toolkit's timers run on it.
+  ON_DAY_CLOCK=("LD_PRELOAD=/usr/\$LIB/faketime/libfaketime.so.1" "FAKETIME=@$ON_DAY 10:00:00"
+    FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
 # Starts the program and waits for its main window; sets APP_PID and WID.
 start_velmora() {
-  QT_QPA_PLATFORM=xcb "$VELMORA" "$@" >"$WORK/velmora.log" 2>&1 &
+  on_day_clock
+  local clock=()
+  # env runs the program in its own process, which APP_PID names; a clock
+  # moved for the whole suite gives way to the script's day.
+  [ ${#ON_DAY_CLOCK[@]} -eq 0 ] || clock=(env -u FAKETIME_SHARED "${ON_DAY_CLOCK[@]}")
+  QT_QPA_PLATFORM=xcb "${clock[@]}" "$VELMORA" "$@" >"$WORK/velmora.log" 2>&1 &
   APP_PID=$!
   WID=""
   for _ in $(seq 100); do
