@@ -35,6 +35,8 @@ class DateTextTest : public QObject {
   void longDateTextWritesDayMonthNameYear_data();
   void longDateTextWritesDayMonthNameYear();
   void everyDayReadsBackFromBothForms();
+  void periodTextNamesItsDays_data();
+  void periodTextNamesItsDays();
   void formatLongDateRewritesOnlyDates_data();
   void formatLongDateRewritesOnlyDates();
 
@@ -172,6 +174,25 @@ void DateTextTest::longDateTextWritesDayMonthNameYear() {
   QFETCH(QDate, date);
   QFETCH(QString, text);
   QCOMPARE(LongDateText(date), text);
+}
+
+void DateTextTest::periodTextNamesItsDays_data() {
+  QTest::addColumn<QDate>("from");
+  QTest::addColumn<QDate>("to");  // invalid: a period without end
+  QTest::addColumn<QString>("text");
+  QTest::newRow("a year") << QDate(2025, 1, 1) << QDate(2025, 12, 31)
+                          << "dal 01/01/2025 al 31/12/2025";
+  QTest::newRow("one day") << QDate(2016, 2, 29) << QDate(2016, 2, 29)
+                           << "dal 29/02/2016 al 29/02/2016";
+  QTest::newRow("without end") << QDate(2026, 1, 1) << QDate() << "dal 01/01/2026";
+  QTest::newRow("an early year") << QDate(990, 7, 5) << QDate() << "dal 05/07/0990";
+}
+
+void DateTextTest::periodTextNamesItsDays() {
+  QFETCH(QDate, from);
+  QFETCH(QDate, to);
+  QFETCH(QString, text);
+  QCOMPARE(PeriodText(from, to), text);
 }
 
 void DateTextTest::everyDayReadsBackFromBothForms() {
