@@ -28,22 +28,24 @@ need() {
 
 start_display() {
   need Xvfb xdotool xwininfo xdpyinfo import convert
+  # Xvfb takes the first free display itself and writes its number when it
+  # accepts clients: scripts that start at the same moment never share one.
+  : >"$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp -noreset \
+    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
   local n
-  for n in $(seq 91 140); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-      Xvfb :$n -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-      XVFB_PID=$!
+  for _ in $(seq 100); do
+    n=$(tr -dc 0-9 <"$WORK/display")
+    if [ -n "$n" ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
       export DISPLAY=:$n
-      for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-      done
-      echo "Xvfb did not start on :$n"
-      cat "$WORK/xvfb.log"
-      exit 1
+      return 0
     fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "no free X display"
+  echo "Xvfb did not start"
+  cat "$WORK/xvfb.log"
   exit 1
 }
 
