@@ -1,10 +1,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <algorithm>
-#include <exception>
-#include <new>
 #include <optional>
-#include <system_error>
 
 #include "core/numbers/number_text.h"
 #include "gui/colours.h"
@@ -92,13 +89,6 @@ QString Excerpt(const QString& text) {
 QString WithoutTrailingBlanks(QString text) {
   while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
   return text;
-}
-
-// The number of the failing operation, in the classic runtime's numbering.
-int ErrorNumber(const std::exception& e) {
-  if (dynamic_cast<const std::bad_alloc*>(&e)) return 7;  // out of memory
-  if (auto* s = dynamic_cast<const std::system_error*>(&e)) return s->code().value();
-  return 5;  // invalid procedure call or argument
 }
 
 }  // namespace
@@ -199,16 +189,9 @@ void Frmusufrutto::PP_Paste() {
 }
 
 void Frmusufrutto::PP_LostFocus() {
-  try {
-    if (IsNumeric(PP->text()) && !AboveLargestAmount(PP->text())) return;
-    Warn(IsNumeric(PP->text()) ? text::kLargestAmount.arg(LargestAmountText()) : text::kValueFirst);
-    BackToValue();
-  } catch (const std::exception& e) {
-    services().MessageBox(QStringLiteral("Errore n. ") + QString::number(ErrorNumber(e)) +
-                              QStringLiteral(": ") + QString::fromLocal8Bit(e.what()) + QChar(13) +
-                              text::kItalianSettings,
-                          Services::Icon::Exclamation, text::kTrapTitle);
-  }
+  if (IsNumeric(PP->text()) && !AboveLargestAmount(PP->text())) return;
+  Warn(IsNumeric(PP->text()) ? text::kLargestAmount.arg(LargestAmountText()) : text::kValueFirst);
+  BackToValue();
 }
 
 }  // namespace velmora

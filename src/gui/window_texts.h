@@ -10,8 +10,6 @@ namespace velmora::text {
 inline const QString kMainWindowTitle = QStringLiteral("Velmora2016 by Dovel");
 // Every notice and refusal of the main window.
 inline const QString kMainTitle = QStringLiteral("Velmora by Dovel");
-// The error trap of the value field.
-inline const QString kTrapTitle = QStringLiteral("Velmora By Ostrel Quendari");
 inline const QString kTableWindowTitle =
     QStringLiteral("Tabella Usufrutto by ostrel Ilvo Quendari");
 inline const QString kValueFirst =
@@ -25,10 +23,6 @@ inline const QString kPastedNotAnAmount = QStringLiteral(
 // %1 is the largest amount as a money text.
 inline const QString kLargestAmount =
     QStringLiteral("L'importo massimo per il calcolo è di %1: il valore non è stato preso.");
-// "Errore n. <number>: <description>" comes before it.
-inline const QString kItalianSettings = QStringLiteral(
-    "Le impostazioni internazionali in Pannello di Controllo non sono impostate per l'Italia: "
-    "provvedere all'aggiornamento !");
 inline const QString kDigitsOnly = QStringLiteral(
     " Devi inserire una data con le sole cifre senza separatori!\r"
     " Esempio: 16081946 per 16 agosto 1946");

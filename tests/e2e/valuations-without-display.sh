@@ -8,9 +8,13 @@ FAILED=0
 # Runs the program in an environment without DISPLAY or WAYLAND_DISPLAY;
 # standard input from $INPUT when set.
 INPUT=/dev/null
+# With ON_DAY set, on that day.
 run() {
+  on_day_clock
+  local clock=("${CLOCK[@]}")
+  [ ${#ON_DAY_CLOCK[@]} -eq 0 ] || clock=("${ON_DAY_CLOCK[@]}")
   set +e
-  env -i PATH="$PATH" HOME="$HOME" "${CLOCK[@]}" timeout 20 "$VELMORA" "$@" <"$INPUT" >"$WORK/out" 2>"$WORK/err"
+  env -i PATH="$PATH" HOME="$HOME" "${clock[@]}" timeout 20 "$VELMORA" "$@" <"$INPUT" >"$WORK/out" 2>"$WORK/err"
   RC=$?
   set -e
   OUT=$(cat "$WORK/out")
@@ -124,14 +128,15 @@ printf '\xef\xbb\xbfvalore;tipo;nascita;anni;data;saggio\r\n' >"$WORK/casi.csv"
   printf '5;usufrutto;;3;;\r\n'
   printf '100000;tempo-determinato;;10;9/12/2026;data\r\n'
 } >>"$WORK/casi.csv"
-run lotto "$WORK/casi.csv"
+# The row without a date is valued on the day the batch runs: a fixed one.
+ON_DAY=2026-12-09 run lotto "$WORK/casi.csv"
 expect "batch with refused rows exits 1" "$(is "$RC" 1)"
 expect "batch: one line a row and the header" "$(is "$(wc -l <"$WORK/out")" 9)"
 expect "batch: header" "$(is "$(line 1)" "$HEADER")"
 expect "batch: lifetime row" \
   "$(is "$(line 2)" "vitalizio;100000;16081946;;07/12/2026;80;3;21;0,2%;25%;75%;25000,00;75000,00;;usufrutto;registro;una_vita;;incorporati;\"$WARNING\"")"
 expect "batch: fixed-term row, today by default" \
-  "$(has "$(line 3)" "tempo-determinato;1.234,56;;12;$(date +%d/%m/%Y);;;;0,2%;2,37%;97,63%;29,26;1205,30;;usufrutto;registro;;;incorporati;")"
+  "$(has "$(line 3)" "tempo-determinato;1.234,56;;12;09/12/2026;;;;0,2%;2,37%;97,63%;29,26;1205,30;;usufrutto;registro;;;incorporati;")"
 expect "batch: refused value" \
   "$(has "$(line 4)" ';valore «0»: l'"'"'importo al centesimo deve essere maggiore di zero')"
 expect "batch: refused duration" \

@@ -27,9 +27,24 @@ done
 # The built-in data files are seeds of the data reader too, with its words.
 cp "$repo"/resources/data/*.tsv "$corpus/fuzz_legal_data"/
 declare -A extra=([fuzz_legal_data]="-max_len=8192 -dict=$here/legal_data.dict")
+# A fuzzer works on one core: as many run at once as there are cores, each
+# for its share of the time, and each one's output is shown when it ends.
+share=$((seconds / ${#targets[@]}))
+declare -A running=()
+status=0
+finish_one() {
+  local pid
+  wait -n -p pid "${!running[@]}" || { echo "FAIL: ${running[$pid]}"; status=1; }
+  cat "$build/${running[$pid]}.log"
+  unset "running[$pid]"
+}
 for target in "${targets[@]}"; do
+  [ ${#running[@]} -lt "$(nproc)" ] || finish_one
   # shellcheck disable=SC2086 # the extra options are words
-  "$build/tests/fuzz/$target" -max_total_time=$((seconds / ${#targets[@]})) -timeout=10 \
+  "$build/tests/fuzz/$target" -max_total_time="$share" -timeout=10 \
     -rss_limit_mb=2048 -max_len=4096 ${extra[$target]:-} -artifact_prefix="$build/$target-" \
-    "$corpus/$target"
+    "$corpus/$target" >"$build/$target.log" 2>&1 &
+  running[$!]=$target
 done
+while [ ${#running[@]} -gt 0 ]; do finish_one; done
+exit "$status"

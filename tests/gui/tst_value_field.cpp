@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QtTest>
-#include <new>
-#include <stdexcept>
 
 #include "window_fixture.h"
 
@@ -470,38 +468,6 @@ class TestValueField : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.D1);
     QCOMPARE(w.PP->text(), QString("€ 250.000,00"));
     QCOMPARE(f.services.clipboard, QString("250000"));
-  }
-
-  void failingStepOfTheRefusalIsReportedOnce_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("failed operation") << 0 << "Errore n. 5: Proprietà non impostabile";
-    QTest::newRow("out of memory") << 1 << "Errore n. 7: std::bad_alloc";
-  }
-  void failingStepOfTheRefusalIsReportedOnce() {
-    QFETCH(int, kind);
-    QFETCH(QString, report);
-    auto& w = f.w();
-    int boxes = 0;
-    f.services.onMessageBox = [&](const QString&) {
-      if (++boxes > 1) return;
-      if (kind == 0) throw std::runtime_error("Proprietà non impostabile");
-      throw std::bad_alloc();
-    };
-    QTest::keyClick(w.PP, Qt::Key_Backspace);
-    f.services.Clear();
-    Stroke(Qt::Key_Tab);
-    QCOMPARE(f.services.messages,
-             QStringList(
-                 {kValueFirst, "Velmora By Ostrel Quendari | ! | " + report +
-                                   "\rLe impostazioni internazionali in Pannello di Controllo non "
-                                   "sono impostate per l'Italia: provvedere all'aggiornamento !"}));
-    // The focus was not sent back: the birth date is entered with the value
-    // left as it was.
-    QCOMPARE(QApplication::focusWidget(), w.D1);
-    QCOMPARE(w.PP->text(), QString());
-    QCOMPARE(Colour(w.PP), kWhite);
-    QCOMPARE(Colour(w.D1), kCyan);
   }
 };
 

@@ -105,11 +105,6 @@ QString AddedMark(const DataOrigin& origin) {
   return origin.BuiltIn() ? QString() : QStringLiteral("dati aggiunti: ") + Escape(origin.file);
 }
 
-QString PeriodText(const QDate& from, const QDate& to) {
-  return to.isValid() ? QStringLiteral("dal %1 al %2").arg(DayText(from), DayText(to))
-                      : QStringLiteral("dal %1").arg(DayText(from));
-}
-
 template <typename Row>
 bool Holds(const Row& row, const QDate& day) {
   return row.from <= day && (!row.to.isValid() || day <= row.to);

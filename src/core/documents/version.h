@@ -4,9 +4,7 @@
 
 namespace velmora {
 
-// "1.0.0": the version of the build, from debian/changelog through CMake.
-inline QString ProgramVersion() {
-  return QStringLiteral(VELMORA_VERSION);
-}
+// "1.0.0": the version of the build, from CMakeLists.txt.
+QString ProgramVersion();
 
 }  // namespace velmora

@@ -52,11 +52,6 @@ QString Quoted(QStringView text) {
   return text.size() <= kLongest ? text.toString() : text.left(kLongest).toString() + u'…';
 }
 
-QString PeriodText(const QDate& from, const QDate& to) {
-  return to.isValid() ? text::kDataPeriod.arg(SlashedDate(from), SlashedDate(to))
-                      : text::kDataOpenPeriod.arg(SlashedDate(from));
-}
-
 class Problems {
  public:
   explicit Problems(const QString& file) : file_(file) {}

@@ -9,11 +9,6 @@
 namespace velmora {
 namespace {
 
-QString PeriodText(const QDate& from, const QDate& to) {
-  return to.isValid() ? text::kDataPeriod.arg(SlashedDate(from), SlashedDate(to))
-                      : text::kDataOpenPeriod.arg(SlashedDate(from));
-}
-
 // An added file on its way in: the rows it adds, and its rows not needed.
 struct Candidate {
   QString path;

@@ -97,9 +97,6 @@ inline const QString kDataGap =
     QStringLiteral("tra il periodo della riga %1 e questo mancano i giorni dal %2 al %3");
 inline const QString kDataRepeatedYear =
     QStringLiteral("i coefficienti del %1 sono già alla riga %2");
-// A period: %1 the first day, %2 the last.
-inline const QString kDataPeriod = QStringLiteral("dal %1 al %2");
-inline const QString kDataOpenPeriod = QStringLiteral("dal %1");
 
 // ---- an added file against the built-in data and the other added files ----
 // %1 the period added, %2 the period built in, %3 its decree.

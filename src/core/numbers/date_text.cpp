@@ -187,6 +187,11 @@ QString SlashedDate(const QDate& date) {
   return QString(reinterpret_cast<const QChar*>(text), qsizetype(std::size(text)));
 }
 
+QString PeriodText(const QDate& from, const QDate& to) {
+  const QString start = QStringLiteral("dal ") + SlashedDate(from);
+  return to.isValid() ? start + QStringLiteral(" al ") + SlashedDate(to) : start;
+}
+
 QString LongDateText(const QDate& date) {
   if (!date.isValid()) return {};
   return QString::number(date.day()) + u' ' + QLatin1StringView(kMonths[date.month() - 1]) + u' ' +

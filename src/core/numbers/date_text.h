@@ -31,6 +31,11 @@ std::optional<QDate> ReadStrictDate(QStringView text);
 // "07/12/2026", for a date of the years a text may name (100 to 9999).
 QString SlashedDate(const QDate& date);
 
+// A period of days as the legal data and their pages name it:
+// "dal 01/01/2025 al 31/12/2025", or "dal 01/01/2025" when it has no end
+// (an invalid last day).
+QString PeriodText(const QDate& from, const QDate& to);
+
 // "16 agosto 1946"; the empty text for an invalid date.
 QString LongDateText(const QDate& date);
 
