@@ -172,6 +172,7 @@ int RunBatch(const BatchIo& io, const DatiLegali& law) {
   CsvReader reader(io.input);
   CsvRecord row;
   Layout layout;
+  UltimoRiferimento lastReference;
   if (!reader.Next(row)) {
     io.error(reader.Failed()  ? text::kReadInterrupted.arg(io.inputName)
              : reader.Utf16() ? text::kUtf16File.arg(io.inputName)
@@ -233,7 +234,7 @@ int RunBatch(const BatchIo& io, const DatiLegali& law) {
         dati.riferimento = today;
         inputs.data = todayText;
       }
-      const Esito esito = ValutaInParole(dati, ColumnNames(), law);
+      const Esito esito = ValutaInParole(dati, ColumnNames(), law, &lastReference);
       refused = refused || !std::holds_alternative<RecordValutazione>(esito);
       AppendCsvLine(out, inputs, esito);
     }

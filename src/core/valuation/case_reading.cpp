@@ -53,25 +53,23 @@ std::optional<Rifiuto> NotTaken(const DatiValutazione& dati) {
   return std::nullopt;
 }
 
-// The reference date, read strictly. The rows of a batch mostly share one:
-// it is read once while it stays the same.
-std::optional<QDate> ReferenceDate(const QString& typed) {
-  thread_local bool known = false;
-  thread_local QString lastTyped;
-  thread_local std::optional<QDate> lastRead;
-  if (!known || typed != lastTyped) {
-    lastRead = ReadStrictDate(typed);
+// The reference date, read strictly; read once while a batch's rows repeat it.
+std::optional<QDate> ReferenceDate(const QString& typed, UltimoRiferimento* ultimo) {
+  if (!ultimo) return ReadStrictDate(typed);
+  if (!ultimo->noto || typed != ultimo->testo) {
+    ultimo->letto = ReadStrictDate(typed);
     // A copy of its own: sharing the batch's text would make the batch copy
     // it at the next row.
-    lastTyped = QString(typed.constData(), typed.size());
-    known = true;
+    ultimo->testo = QString(typed.constData(), typed.size());
+    ultimo->noto = true;
   }
-  return lastRead;
+  return ultimo->letto;
 }
 
 }  // namespace
 
-std::variant<IngressiLetti, Rifiuto> LeggiDigitati(const DatiValutazione& dati) {
+std::variant<IngressiLetti, Rifiuto> LeggiDigitati(const DatiValutazione& dati,
+                                                   UltimoRiferimento* ultimo) {
   if (const auto refusal = NotTaken(dati)) return *refusal;
   if (dati.valore.trimmed().isEmpty()) return Refused(Campo::Valore, Motivo::ValoreAssente);
   const ImportoIncollato amount = ReadStrictAmount(dati.valore);
@@ -79,7 +77,7 @@ std::variant<IngressiLetti, Rifiuto> LeggiDigitati(const DatiValutazione& dati) 
 
   IngressiLetti in = LeScelte(dati);
   in.valore = amount.valore;
-  in.riferimento = ReferenceDate(dati.riferimento);
+  in.riferimento = ReferenceDate(dati.riferimento, ultimo);
   if (!in.riferimento) return Refused(Campo::Riferimento, Motivo::RiferimentoNonValido);
   switch (dati.tipo) {
     case TipoValutazione::Vitalizio:
@@ -101,8 +99,9 @@ std::variant<IngressiLetti, Rifiuto> LeggiDigitati(const DatiValutazione& dati) 
 }
 
 std::variant<RecordValutazione, Rifiuto> ValutaDigitati(const DatiValutazione& dati,
-                                                        const DatiLegali& law) {
-  auto read = LeggiDigitati(dati);
+                                                        const DatiLegali& law,
+                                                        UltimoRiferimento* ultimo) {
+  auto read = LeggiDigitati(dati, ultimo);
   if (auto* refusal = std::get_if<Rifiuto>(&read)) return *refusal;
   return ValutaLetti(std::get<IngressiLetti>(read), law);
 }

@@ -153,8 +153,9 @@ QString FormaAttesa(Motivo motivo) {
   return {};
 }
 
-Esito ValutaInParole(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law) {
-  auto valued = ValutaDigitati(dati, law);
+Esito ValutaInParole(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law,
+                     UltimoRiferimento* ultimo) {
+  auto valued = ValutaDigitati(dati, law, ultimo);
   if (auto* record = std::get_if<RecordValutazione>(&valued)) return std::move(*record);
   return RifiutoInParole(std::get<Rifiuto>(valued), dati, nomi);
 }

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/law/legal_data_in_use.h"
+#include "core/valuation/case_reading.h"
 #include "core/valuation/valuation_record.h"
 
 // A refusal of the strict reader in words: one line naming the input, the
@@ -31,6 +32,7 @@ QString FormaAttesa(Motivo motivo);
 
 // The record, or the refusal's line.
 using Esito = std::variant<RecordValutazione, QString>;
-Esito ValutaInParole(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law);
+Esito ValutaInParole(const DatiValutazione& dati, const NomiIngressi& nomi, const DatiLegali& law,
+                     UltimoRiferimento* ultimo = nullptr);
 
 }  // namespace velmora
